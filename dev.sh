@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# ./dev.sh start   install what is missing, build, start the program
+# ./dev.sh test    install what is missing, build, run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build
+}
+
+case "${1:-}" in
+    start)
+        install_missing
+        build
+        exec build/vennor
+        ;;
+    test)
+        install_missing
+        build
+        ctest --test-dir build --output-on-failure
+        ;;
+    *)
+        echo "usage: $0 start|test" >&2
+        exit 2
+        ;;
+esac

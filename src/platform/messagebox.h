@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace vennor {
+
+// Every message of the program goes through here: a text, a title, OK or OK and Cancel.
+// Tests answer the boxes through a responder instead of showing them.
+class MessageBox
+{
+public:
+    enum class Buttons { Ok, OkCancel };
+    enum class Answer { Ok, Cancel };
+
+    struct Request
+    {
+        QString text;
+        QString title;
+        Buttons buttons = Buttons::Ok;
+        QString informative; // optional second paragraph
+    };
+
+    static Answer show(QWidget* parent, const Request& request);
+    static Answer ok(QWidget* parent, const QString& text, const QString& title);
+    static Answer okCancel(QWidget* parent, const QString& text, const QString& title);
+
+    // Test seam: while set, every box is passed to the responder instead of being shown.
+    using Responder = std::function<Answer(const Request&)>;
+    static void setResponder(Responder responder);
+
+private:
+    static Responder& responder();
+};
+
+} // namespace vennor

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "storage/record.h"
+#include "storage/result.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vennor {
+
+// The names and numbers of a phone book in file order, as the search lists take them.
+struct Listing
+{
+    QStringList names;
+    QStringList numbers; // without their type codes; a number shared by two records twice
+    qsizetype fieldCount = 0;
+};
+
+// One phone book file. Every call opens, reads or writes, and closes the file.
+class PhoneBookFile
+{
+public:
+    explicit PhoneBookFile(QString path);
+    // The file of the phone book called name, in the phone book folder.
+    static PhoneBookFile named(const QString& name);
+
+    const QString& path() const { return path_; }
+    bool exists() const;
+
+    Result<Listing> list() const;
+
+    // The record whose name line equals name exactly (the first in the file), or nullopt.
+    Result<std::optional<Record>> findByName(const QString& name) const;
+    // The first record in file order holding the number, or nullopt.
+    Result<std::optional<Record>> findByNumber(const QString& number) const;
+
+    // Creates the empty phone book: the end line alone. Fails when the file exists.
+    Status createEmpty() const;
+    // Appends the record at the end of the file.
+    Status append(const Record& record) const;
+    // Removes every record whose name line equals name exactly, in one rewrite; the other
+    // records keep their order, names bare and their other fields quoted.
+    Status removeAll(const QString& name) const;
+    // Removes every record of the record's (lowered, trimmed) name and appends the record at
+    // the end, in one rewrite: a failure leaves the old file whole.
+    Status replace(const Record& record) const;
+
+private:
+    QString path_;
+};
+
+} // namespace vennor

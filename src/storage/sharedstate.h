@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace vennor {
+
+// The values the windows share. One instance lives as long as the program and is handed to
+// every window by reference.
+struct SharedState
+{
+    QString selname;       // the name or number being looked up
+    qint64 linecount = 0;  // running count of phone book fields read or written
+    QList<int> typecodes;  // type code of each entry of the record's number list
+    int pbmode = 0;        // mode of the phone book dialog: 0 create .. 4 backup
+    QString dialnumber;    // the number the dialing window dials
+    int modemfound = 0;    // 1 once a detection found a modem
+    int numdeleted = 0;    // 1 once a number was deleted from a record
+};
+
+} // namespace vennor

@@ -1,0 +1,51 @@
+#include "support/modaldriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+
+namespace vennor::test {
+
+ModalDriver::ModalDriver()
+{
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, &ModalDriver::poll);
+}
+
+void ModalDriver::expect(const char* className, std::function<void(QWidget*)> action)
+{
+    queue_.push_back({QByteArray(className), std::move(action)});
+    timer_.start();
+}
+
+bool ModalDriver::waitAllHandled(int timeoutMs)
+{
+    return QTest::qWaitFor([this] { return queue_.empty(); }, timeoutMs);
+}
+
+void ModalDriver::poll()
+{
+    if (queue_.empty()) {
+        timer_.stop();
+        return;
+    }
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr || !window->isVisible() || !window->inherits(queue_.front().className)) {
+        return;
+    }
+    auto action = std::move(queue_.front().action);
+    queue_.pop_front();
+    if (queue_.empty()) {
+        timer_.stop();
+    }
+    action(window);
+}
+
+void clickButton(QWidget* window, const char* objectName)
+{
+    auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(objectName));
+    Q_ASSERT_X(button != nullptr, "clickButton", objectName);
+    button->click();
+}
+
+} // namespace vennor::test

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+
+namespace vennor::test {
+
+// Acts on modal windows once they are shown, in the order the expectations were queued:
+// the code under test calls exec() and waits; the driver finds the window by its class and
+// runs the action (press a button, type a text). It polls for the window, never guesses a
+// time. Expectations left unmet when the driver is destroyed are reported by pending().
+class ModalDriver : public QObject
+{
+public:
+    ModalDriver();
+
+    template <typename Window>
+    void whenShown(std::function<void(Window*)> action)
+    {
+        expect(Window::staticMetaObject.className(),
+               [action](QWidget* w) { action(static_cast<Window*>(w)); });
+    }
+    // By class name, for windows whose class the test cannot see.
+    void expect(const char* className, std::function<void(QWidget*)> action);
+
+    int pending() const { return int(queue_.size()); }
+    // Spins the event loop until every expectation was met or the time ran out.
+    bool waitAllHandled(int timeoutMs = 10000);
+
+private:
+    void poll();
+
+    struct Expectation
+    {
+        QByteArray className;
+        std::function<void(QWidget*)> action;
+    };
+    std::deque<Expectation> queue_;
+    QTimer timer_;
+};
+
+// Clicks the child button with the given object name.
+void clickButton(QWidget* window, const char* objectName);
+
+} // namespace vennor::test
