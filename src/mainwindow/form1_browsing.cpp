@@ -153,7 +153,7 @@ void form1::showRecord(const Record& record)
     Text.setText(0, record.name);
     Text.setText(1, record.email);
     Text.setText(2, record.address);
-    Text.setText(3, record.comment);
+    Text.setText(3, QString(record.comment).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     if (record.numbers.isEmpty()) {
         return;
     }

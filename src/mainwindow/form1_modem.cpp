@@ -1,6 +1,10 @@
 #include "mainwindow/form1.h"
 
+#include "modem/config.h"
+#include "modem/dialing.h"
+#include "modem/quickdial.h"
 #include "platform/messagebox.h"
+#include "platform/simplecombo.h"
 #include "storage/settingsfile.h"
 
 #include <QComboBox>
@@ -27,11 +31,21 @@ void form1::detectModem()
     runDetection();
 }
 
-// The modem windows are opened from here only.
-void form1::runDetection() {}
+void form1::manualDial()
+{
+    runManualDial(state_, Combo1, this);
+}
 
-void form1::runDialing() {}
+void form1::runDetection()
+{
+    config detection(state_, this);
+    detection.exec();
+}
 
-void form1::manualDial() {}
+void form1::runDialing()
+{
+    dialing call(state_, Combo1, this);
+    call.exec();
+}
 
 } // namespace vennor

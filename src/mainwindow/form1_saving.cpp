@@ -26,6 +26,24 @@ bool holdsQuote(const QString& text)
     return text.contains(QLatin1Char('"'));
 }
 
+// A comment as stored: without blanks and line breaks at either end, its lines ending CR LF.
+QString storedComment(const QString& typed)
+{
+    static const QString outer = QStringLiteral(" \r\n");
+    qsizetype begin = 0;
+    qsizetype end = typed.size();
+    while (begin < end && outer.contains(typed.at(begin))) {
+        ++begin;
+    }
+    while (end > begin && outer.contains(typed.at(end - 1))) {
+        --end;
+    }
+    QString comment = typed.mid(begin, end - begin);
+    comment.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    comment.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return comment;
+}
+
 } // namespace
 
 // Why the record on screen cannot be stored as it is, or nullopt. A double quote or a comma
@@ -58,7 +76,7 @@ Record form1::recordOnScreen() const
     record.name = Text.text(0);
     record.email = Text.text(1);
     record.address = Text.text(2);
-    record.comment = Text.text(3);
+    record.comment = storedComment(Text.text(3));
     for (int i = 0; i < phones->count() && i < state_.typecodes.size(); ++i) {
         record.numbers.append({state_.typecodes.at(i), phones->itemText(i)});
     }
