@@ -8,10 +8,17 @@
 #include <QComboBox>
 #include <QLayout>
 
+// The icons live in the library, whose resources the linker would otherwise leave out.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace vennor {
 
 form1::form1(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(state)
 {
+    initResources();
     setObjectName(QStringLiteral("form1"));
     setWindowTitle(QStringLiteral("VENNOR"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vennor.svg")));
@@ -24,6 +31,7 @@ form1::form1(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     centreOnScreen();
+    Combo1->setFocus();
     loadlists();
 }
 

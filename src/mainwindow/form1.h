@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/recordhost.h"
+#include "storage/result.h"
 #include "storage/sharedstate.h"
 
 #include <QMainWindow>
@@ -117,6 +118,7 @@ private:
     std::optional<QString> refusalOf() const;
     Record recordOnScreen() const;
     bool writeRecord(const QString& book, const Record& record);
+    Result<std::optional<QStringList>> storedNumbersOf(const QString& book, const QString& name);
     void takeOutOfLists(const QString& name, const QStringList& numbers);
     void putIntoLists(const QString& name, const QStringList& numbers);
     void removeTrailingEmpties(SimpleCombo* list);
@@ -169,6 +171,9 @@ private:
     // Numbers Delete number took out of the number list since the record was shown: the save
     // must not take them out a second time.
     QStringList numbersTakenOut_;
+    // The record last shown from the file, as stored: saving it again needs no search.
+    QString shownName_;
+    QStringList shownNumbers_;
     bool ending_ = false;
 };
 

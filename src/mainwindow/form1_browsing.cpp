@@ -106,6 +106,8 @@ void form1::emptyEditor()
     }
     phones->clear();
     numbersTakenOut_.clear();
+    shownName_.clear();
+    shownNumbers_.clear();
     // What is on screen now is no loaded record: Delete must not act on it.
     loaded_ = 0;
 }
@@ -150,6 +152,11 @@ void form1::searchnum()
 void form1::showRecord(const Record& record)
 {
     state_.typecodes.clear();
+    shownName_ = record.name;
+    shownNumbers_.clear();
+    for (const PhoneNumber& number : record.numbers) {
+        shownNumbers_ << number.number;
+    }
     Text.setText(0, record.name);
     Text.setText(1, record.email);
     Text.setText(2, record.address);

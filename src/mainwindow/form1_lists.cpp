@@ -58,6 +58,8 @@ void form1::clearrec()
     }
     state_.typecodes.clear();
     numbersTakenOut_.clear();
+    shownName_.clear();
+    shownNumbers_.clear();
     loaded_ = 0;
 }
 

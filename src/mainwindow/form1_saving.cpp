@@ -98,15 +98,39 @@ bool form1::sav_Click()
     return writeRecord(*book, recordOnScreen());
 }
 
+// The numbers of the stored record of that name, nullopt when there is none. The record shown
+// from the file is known already; a name the list does not hold is not in the file.
+Result<std::optional<QStringList>> form1::storedNumbersOf(const QString& book, const QString& name)
+{
+    if (!shownName_.isEmpty() && shownName_ == name) {
+        return std::optional<QStringList>(shownNumbers_);
+    }
+    if (Combo1->indexOf(name) < 0) {
+        return std::optional<QStringList>();
+    }
+    const auto found = PhoneBookFile::named(book).findByName(name);
+    if (!found) {
+        return Status::failure(found.error());
+    }
+    if (!found->has_value()) {
+        return std::optional<QStringList>();
+    }
+    QStringList numbers;
+    for (const PhoneNumber& number : (*found)->numbers) {
+        numbers << number.number;
+    }
+    return std::optional<QStringList>(numbers);
+}
+
 // One write replaces any record of the same name; the lists follow only once it succeeded.
 bool form1::writeRecord(const QString& book, const Record& record)
 {
     const QString key = trimBlanks(record.name.toLower());
     const PhoneBookFile file = PhoneBookFile::named(book);
-    const auto existing = file.findByName(key);
-    const Status written = !existing               ? Status::failure(existing.error())
-                           : existing->has_value() ? file.replace(record)
-                                                   : file.append(record);
+    const auto stored = storedNumbersOf(book, key);
+    const Status written = !stored               ? Status::failure(stored.error())
+                           : stored->has_value() ? file.replace(record)
+                                                 : file.append(record);
     if (!written) {
         MessageBox::show(this, {QStringLiteral("The phone book could not be saved"), kWarning,
                                 MessageBox::Buttons::Ok, written.error()});
@@ -114,11 +138,11 @@ bool form1::writeRecord(const QString& book, const Record& record)
     }
     state_.linecount += recordFieldCount(record);
     state_.typecodes.clear();
-    if (existing->has_value()) {
+    if (stored->has_value()) {
         QStringList oldNumbers;
-        for (const PhoneNumber& number : (*existing)->numbers) {
-            if (!numbersTakenOut_.removeOne(number.number)) {
-                oldNumbers << number.number;
+        for (const QString& number : **stored) {
+            if (!numbersTakenOut_.removeOne(number)) {
+                oldNumbers << number;
             }
         }
         takeOutOfLists(key, oldNumbers);

@@ -84,7 +84,8 @@ int SimpleCombo::addItem(const QString& text)
 {
     int position = count();
     if (sorted_) {
-        const QStringList& list = model_->stringList();
+        // The copy must be gone before the insertion, or the model's list would be copied.
+        const QStringList list = model_->stringList();
         position = int(sortedtext::insertPosition(list, sortedEnd(list), text));
     }
     insertItem(position, text);

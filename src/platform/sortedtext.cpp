@@ -23,11 +23,30 @@ const QCollator& collator()
     return shared;
 }
 
+// Letters, digits, blanks and points only: for such texts the collation order is the order
+// of the case-folded characters (blank, point, digits, letters), which is much faster to get.
+bool plain(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
+               u == u' ' || u == u'.';
+    });
+}
+
 } // namespace
+
+int compareByCollator(const QString& a, const QString& b)
+{
+    return collator().compare(a, b);
+}
 
 int compare(const QString& a, const QString& b)
 {
-    return collator().compare(a, b);
+    if (plain(a) && plain(b)) {
+        return QString::compare(a, b, Qt::CaseInsensitive);
+    }
+    return compareByCollator(a, b);
 }
 
 qsizetype insertPosition(const QStringList& sorted, qsizetype end, const QString& text)
@@ -41,6 +60,22 @@ qsizetype insertPosition(const QStringList& sorted, qsizetype end, const QString
 
 void sort(QStringList& list)
 {
+    if (std::all_of(list.cbegin(), list.cend(), plain)) {
+        std::vector<std::pair<QString, qsizetype>> keys;
+        keys.reserve(size_t(list.size()));
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            keys.emplace_back(list.at(i).toLower(), i);
+        }
+        std::stable_sort(keys.begin(), keys.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        QStringList sorted;
+        sorted.reserve(list.size());
+        for (const auto& key : keys) {
+            sorted.append(list.at(key.second));
+        }
+        list = std::move(sorted);
+        return;
+    }
     std::vector<QCollatorSortKey> keys;
     keys.reserve(size_t(list.size()));
     for (const QString& text : std::as_const(list)) {

@@ -8,6 +8,8 @@ namespace vennor::sortedtext {
 // The order of the sorted lists: alphabetical without regard to case, digits compared as
 // text ("100" before "20").
 int compare(const QString& a, const QString& b);
+// The same order, always through the collator (slower; the reference for compare).
+int compareByCollator(const QString& a, const QString& b);
 
 // Where text goes in a list sorted in that order: after the entries that compare equal.
 qsizetype insertPosition(const QStringList& sorted, qsizetype end, const QString& text);

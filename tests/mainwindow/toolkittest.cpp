@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListView>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -64,6 +65,34 @@ private slots:
         QCOMPARE(bulk.entries(), oneByOne.entries());
         for (int i = 1; i < bulk.count(); ++i) {
             QVERIFY(sortedtext::compare(bulk.at(i - 1), bulk.at(i)) <= 0);
+        }
+    }
+
+    void quickOrderAgreesWithTheCollator()
+    {
+        const QString alphabet = QStringLiteral(" .09aAzZmM5-@,_");
+        QRandomGenerator random(7);
+        QStringList texts;
+        for (int i = 0; i < 400; ++i) {
+            QString text;
+            const int length = int(random.bounded(5));
+            for (int j = 0; j < length; ++j) {
+                text += alphabet.at(int(random.bounded(int(alphabet.size()))));
+            }
+            texts << text;
+        }
+        for (const QString& a : std::as_const(texts)) {
+            for (const QString& b : std::as_const(texts)) {
+                const int quick = sortedtext::compare(a, b);
+                const int reference = sortedtext::compareByCollator(a, b);
+                QVERIFY2((quick < 0) == (reference < 0) && (quick > 0) == (reference > 0),
+                         qPrintable(a + QLatin1Char('|') + b));
+            }
+        }
+        QStringList sorted = texts;
+        sortedtext::sort(sorted);
+        for (qsizetype i = 1; i < sorted.size(); ++i) {
+            QVERIFY(sortedtext::compareByCollator(sorted.at(i - 1), sorted.at(i)) <= 0);
         }
     }
 
