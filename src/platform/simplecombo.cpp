@@ -23,10 +23,15 @@ SimpleCombo::SimpleCombo(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     edit_->installEventFilter(this);
 
-    connect(edit_, &QLineEdit::textChanged, this, [this] {
-        if (!choosing_) {
-            emit changed();
+    connect(edit_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (choosing_) {
+            return;
         }
+        // A chosen entry stays marked only while the text is still the entry's.
+        if (currentIndex() >= 0 && at(currentIndex()) != text) {
+            view_->setCurrentIndex(QModelIndex());
+        }
+        emit changed();
     });
     connect(view_, &QListView::clicked, this,
             [this](const QModelIndex& index) { choose(index.row()); });
