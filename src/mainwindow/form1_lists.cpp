@@ -30,7 +30,6 @@ void form1::loadlists()
         runDetection();
         return;
     }
-    state_.pbmode = 0;
     const auto book = settings.readDefaultBook();
     const auto listing =
         book ? PhoneBookFile::named(*book).list() : Result<Listing>::failure(book.error());
