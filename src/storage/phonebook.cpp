@@ -100,10 +100,26 @@ Record readRest(FieldWalker& walker, RecordBuilder builder)
     return builder.take();
 }
 
-bool equalsName(QStringView field, const QString& name)
+// Compares a field as read with a name; without a name nothing matches. Only a name holding
+// a line break can equal a field whose raw text differs from it (CR LF read as LF), so the
+// others compare the views alone.
+class NameMatch
 {
-    return field == name || (field.contains(u'\r') && fieldText(field) == name);
-}
+public:
+    explicit NameMatch(std::optional<QString> name)
+        : name_(std::move(name)), lineBreak_(name_ && name_->contains(u'\n'))
+    {
+    }
+
+    bool operator()(QStringView field) const
+    {
+        return name_ && (field == *name_ || (lineBreak_ && fieldText(field) == *name_));
+    }
+
+private:
+    std::optional<QString> name_;
+    bool lineBreak_;
+};
 
 // The text rewritten without the records named name (all kept without a name), fields in
 // the forms a removal writes: end lines and name lines bare, the rest quoted.
@@ -119,13 +135,14 @@ Kept rewritten(QStringView text, const std::optional<QString>& name)
     Kept kept;
     kept.text.reserve(text.size() + text.size() / 4);
     bool dropping = false;
+    const NameMatch matches(name);
     FieldWalker walker(text);
     while (const auto step = walker.next()) {
         if (dropping) {
             dropping = !step->endLine;
             continue;
         }
-        if (name && step->nameLine && equalsName(step->field, *name)) {
+        if (step->nameLine && matches(step->field)) {
             dropping = true;
             kept.found = true;
             continue;
@@ -201,9 +218,10 @@ Result<std::optional<Record>> PhoneBookFile::findByName(const QString& name) con
     if (!text) {
         return Status::failure(text.error());
     }
+    const NameMatch matches(name);
     FieldWalker walker(*text);
     while (const auto step = walker.next()) {
-        if (step->nameLine && equalsName(step->field, name)) {
+        if (step->nameLine && matches(step->field)) {
             return std::optional(readRest(walker, RecordBuilder(step->field)));
         }
     }

@@ -444,7 +444,7 @@ private slots:
         QRandomGenerator random(99);
         test::RecordGenerator generator(100);
         const QByteArray alphabet("\",  \r\n\r\n\n)a@1.0 \xe9");
-        for (int i = 0; i < 1000; ++i) {
+        for (int i = 0; i < 300; ++i) {
             QByteArray bytes;
             const int length = random.bounded(80);
             for (int j = 0; j < length; ++j) {
