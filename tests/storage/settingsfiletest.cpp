@@ -110,6 +110,16 @@ private slots:
         QCOMPARE(*SettingsFile().readAll(), (QStringList{"10", "Home", "My, \"odd\" book "}));
     }
 
+    // Writing back what was read leaves the file as it was, byte for byte.
+    void rewriteOfWhatWasReadChangesNothing()
+    {
+        test::TempFolders folders;
+        folders.writeSettings({"3", "Work", "Home", " odd, \"one\" "});
+        const QByteArray before = bytesOf(folders.settingsFile());
+        QVERIFY(SettingsFile().rewrite(*SettingsFile().readAll()).ok());
+        QCOMPARE(bytesOf(folders.settingsFile()), before);
+    }
+
     void rewriteDropsWhatCannotBeScrambled()
     {
         test::TempFolders folders;
