@@ -1,104 +1,17 @@
 #include "storage/phonebook.h"
 
 #include "platform/folders.h"
+#include "storage/bookscan.h"
 #include "storage/fields.h"
 #include "storage/numeric.h"
 #include "storage/textfile.h"
 
 #include <QFile>
 #include <QVarLengthArray>
+#include <optional>
 
 namespace vennor {
 namespace {
-
-constexpr char16_t kEnd = u')';
-
-bool isEndLine(QStringView field)
-{
-    return field.size() == 1 && field.front() == kEnd;
-}
-
-// A number line by its own looks: a comment starts with a blank, an end line is not numeric.
-bool looksLikeNumberLine(QStringView field)
-{
-    return !field.startsWith(u' ') && isNumeric(field);
-}
-
-// Walks the fields of a phone book text and tells the name lines apart: the first field of
-// the text and the first field after every end line, unless it is an end line itself.
-class FieldWalker
-{
-public:
-    struct Step
-    {
-        QStringView field;
-        bool nameLine = false;
-        bool endLine = false;
-    };
-
-    explicit FieldWalker(QStringView text) : reader_(text) {}
-
-    std::optional<Step> next()
-    {
-        const std::optional<QStringView> field = reader_.nextView();
-        if (!field) {
-            return std::nullopt;
-        }
-        Step step{*field, false, isEndLine(*field)};
-        step.nameLine = recordStart_ && !step.endLine;
-        recordStart_ = step.endLine;
-        return step;
-    }
-
-    bool openQuote() const { return reader_.openQuote(); }
-
-private:
-    FieldReader reader_;
-    bool recordStart_ = true;
-};
-
-// Sorts the fields after a name line into the record, as the readers classify them.
-class RecordBuilder
-{
-public:
-    explicit RecordBuilder(QStringView name) { record_.name = fieldText(name); }
-
-    // A field after the name line, not the end line.
-    void add(QStringView field)
-    {
-        if (inNumbers_) {
-            record_.numbers.append(splitNumberLine(fieldText(field)));
-        } else if (field.startsWith(u' ')) {
-            record_.comment = fieldText(field.sliced(1));
-        } else if (isNumeric(field)) {
-            inNumbers_ = true; // every later field of the record is a number line
-            record_.numbers.append(splitNumberLine(fieldText(field)));
-        } else if (field.contains(u'@')) {
-            record_.email = fieldText(field);
-        } else {
-            record_.address = fieldText(field);
-        }
-    }
-
-    bool inNumbers() const { return inNumbers_; }
-    Record take() { return std::move(record_); }
-
-private:
-    Record record_;
-    bool inNumbers_ = false;
-};
-
-// The rest of a record whose name line was just read, up to its end line.
-Record readRest(FieldWalker& walker, RecordBuilder builder)
-{
-    while (const auto step = walker.next()) {
-        if (step->endLine) {
-            break;
-        }
-        builder.add(step->field);
-    }
-    return builder.take();
-}
 
 // Compares a field as read with a name; without a name nothing matches. Only a name holding
 // a line break can equal a field whose raw text differs from it (CR LF read as LF), so the

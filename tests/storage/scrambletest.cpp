@@ -43,12 +43,18 @@ private slots:
     {
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("back");
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("tab only: lost") << "\t" << "";
-        QTest::newRow("blanks at both ends") << "  My Book  " << "  My Book  ";
-        QTest::newRow("comma and quotes") << "a,\"b\", c" << "a,\"b\", c";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("tab only: lost") << "\t"
+                                        << "";
+        QTest::newRow("blanks at both ends") << "  My Book  "
+                                             << "  My Book  ";
+        QTest::newRow("comma and quotes") << "a,\"b\", c"
+                                          << "a,\"b\", c";
         QTest::newRow("beyond ASCII dropped") << QString::fromUtf8("Bür\u00f6 1") << "Br 1";
-        QTest::newRow("control and DEL dropped") << QStringLiteral("a\x01" "b\x7f") << "ab";
+        QTest::newRow("control and DEL dropped") << QStringLiteral("a\x01"
+                                                                   "b\x7f")
+                                                 << "ab";
     }
     void edgeLines()
     {
