@@ -37,10 +37,12 @@ config::config(SharedState& state, QWidget* parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Detecting the modem now..."));
     Label1->setFont(labelFont());
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(Label1, 570, 240, 3540, 360);
 
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(labelFont());
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(Label2, 1800, 840, 1335, 375);
 
     Command1->setObjectName(QStringLiteral("Command1"));

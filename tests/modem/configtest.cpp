@@ -232,12 +232,15 @@ private slots:
     void cancelStopsAtOnceAndRecordsNothing_data()
     {
         QTest::addColumn<QStringList>("before");
-        QTest::newRow("no settings file") << QStringList();
-        QTest::newRow("existing file") << QStringList{"7", "Family"};
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("no settings file, Cancel") << QStringList() << false;
+        QTest::newRow("existing file, Cancel") << QStringList{"7", "Family"} << false;
+        QTest::newRow("existing file, Esc") << QStringList{"7", "Family"} << true;
     }
     void cancelStopsAtOnceAndRecordsNothing()
     {
         QFETCH(QStringList, before);
+        QFETCH(bool, escape);
         TempFolders folders;
         if (!before.isEmpty()) {
             folders.writeSettings(before);
@@ -250,8 +253,13 @@ private slots:
         MessageLog log;
         SharedState state;
         config window(state, nullptr);
-        connect(&silent, &FakeModem::bytesReceived, &window,
-                [&window] { window.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
+        connect(&silent, &FakeModem::bytesReceived, &window, [&window, escape] {
+            if (escape) {
+                QTest::keyClick(&window, Qt::Key_Escape);
+            } else {
+                window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            }
+        });
 
         QElapsedTimer clock;
         clock.start();

@@ -120,8 +120,15 @@ private slots:
         QCOMPARE(folders.readSettings(), (QStringList{"2", "Family"}));
     }
 
-    void closeBoxDoesWhatCancelDoes()
+    void closeBoxAndEscDoWhatCancelDoes_data()
     {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("close box") << false;
+        QTest::newRow("Esc") << true;
+    }
+    void closeBoxAndEscDoWhatCancelDoes()
+    {
+        QFETCH(bool, escape);
         TempFolders folders;
         folders.writeSettings({"2"});
         ShortWaits waits;
@@ -137,7 +144,12 @@ private slots:
         window.show();
         QTRY_COMPARE(modem.received(), QByteArray("ATDT777;\r"));
 
-        QVERIFY(window.close());
+        if (escape) {
+            QTest::keyClick(&window, Qt::Key_Escape);
+        } else {
+            QVERIFY(window.close());
+        }
+        QVERIFY(!window.isVisible());
         QCOMPARE(state.dialnumber, QString());
         QTRY_COMPARE(modem.received(), QByteArray("ATDT777;\rATH\r"));
         QTRY_VERIFY(!modem.isHeldOpen());
