@@ -52,7 +52,7 @@ private slots:
         SharedState state;
         config window(state, nullptr);
         QCOMPARE(window.windowTitle(), QStringLiteral("Configuration"));
-        QCOMPARE(window.size(), twipsSize(4680, 1935));
+        QCOMPARE(window.size(), twips::size(4680, 1935));
         auto* label1 = window.findChild<QLabel*>(QStringLiteral("Label1"));
         auto* cancel = window.findChild<QPushButton*>(QStringLiteral("Command1"));
         QCOMPARE(label1->text(), QStringLiteral("Detecting the modem now..."));
@@ -64,23 +64,19 @@ private slots:
 
     void modemOnPort3IsFoundAndRecorded()
     {
-        TempFolders folders;
-        folders.writeSettings({"none", "Family", "Work, \"old\""});
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
+        bench.folders.writeSettings({"none", "Family", "Work, \"old\""});
         FakeModem modem;
-        ports.set(3, modem.path());
-        const auto later = untouchedModems(ports, 4, 10);
-        MessageLog log;
-        SharedState state;
+        bench.ports.set(3, modem.path());
+        const auto later = untouchedModems(bench.ports, 4, 10);
 
-        config window(state, nullptr);
+        config window(bench.state, nullptr);
         QCOMPARE(window.exec(), int(QDialog::Accepted));
 
         QCOMPARE(label2(window), QStringLiteral("Com3"));
         QCOMPARE(window.foundPort(), std::optional<int>(3));
-        QCOMPARE(state.modemfound, 1);
-        QCOMPARE(folders.readSettings(), (QStringList{"3", "Family", "Work, \"old\""}));
+        QCOMPARE(bench.state.modemfound, 1);
+        QCOMPARE(bench.folders.readSettings(), (QStringList{"3", "Family", "Work, \"old\""}));
         QTRY_COMPARE(modem.received(), QByteArray("ATDT;\rATH\r"));
         QTRY_VERIFY(!modem.isHeldOpen());
         QCOMPARE(modem.openCount(), 1);
@@ -88,25 +84,21 @@ private slots:
             QCOMPARE(other->openCount(), 0);
             QCOMPARE(other->received(), QByteArray());
         }
-        QCOMPARE(log.count(), 0);
+        QCOMPARE(bench.log.count(), 0);
     }
 
     void silentPortIsSkipped()
     {
-        TempFolders folders;
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
         FakeModem silent(FakeModem::Reply::Silent);
         FakeModem modem;
-        ports.set(1, silent.path());
-        ports.set(2, modem.path());
-        MessageLog log;
-        SharedState state;
+        bench.ports.set(1, silent.path());
+        bench.ports.set(2, modem.path());
 
-        config window(state, nullptr);
+        config window(bench.state, nullptr);
         window.exec();
 
-        QCOMPARE(folders.readSettings(), QStringList{"2"});
+        QCOMPARE(bench.folders.readSettings(), QStringList{"2"});
         QCOMPARE(silent.received(), QByteArray("ATDT;\r"));
         QTRY_VERIFY(!silent.isHeldOpen());
         QTRY_COMPARE(modem.received(), QByteArray("ATDT;\rATH\r"));
@@ -126,58 +118,50 @@ private slots:
     {
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
-        TempFolders folders;
+        ModemBench bench;
         if (!before.isEmpty()) {
-            folders.writeSettings(before);
+            bench.folders.writeSettings(before);
         }
-        ShortWaits waits;
-        PortMap ports;
         FakeModem modem;
-        ports.set(10, modem.path());
-        MessageLog log;
-        SharedState state;
+        bench.ports.set(10, modem.path());
 
-        config window(state, nullptr);
+        config window(bench.state, nullptr);
         window.exec();
 
-        QCOMPARE(folders.readSettings(), after);
+        QCOMPARE(bench.folders.readSettings(), after);
         QCOMPARE(label2(window), QStringLiteral("Com10"));
-        QCOMPARE(state.modemfound, 1);
+        QCOMPARE(bench.state.modemfound, 1);
     }
 
     void noModemGivesTheMessageOnceAndRecordsNone()
     {
-        TempFolders folders;
-        folders.writeSettings({"3", "Friends"});
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
+        bench.folders.writeSettings({"3", "Friends"});
         FakeModem silent(FakeModem::Reply::Silent);
-        ports.set(6, silent.path());
-        MessageLog log;
-        SharedState state;
-        state.modemfound = 1; // from an earlier detection: left as it was
-        config window(state, nullptr);
+        bench.ports.set(6, silent.path());
+        bench.state.modemfound = 1; // from an earlier detection: left as it was
+        config window(bench.state, nullptr);
         bool windowOpenAtMessage = true;
         QStringList fileAtMessage;
-        log.onNext([&](const MessageBox::Request&) {
+        bench.log.onNext([&](const MessageBox::Request&) {
             windowOpenAtMessage = window.isVisible();
-            fileAtMessage = folders.readSettings();
+            fileAtMessage = bench.folders.readSettings();
         });
 
         window.exec();
 
-        QCOMPARE(log.count(), 1);
-        QCOMPARE(log.last().text, kNotFound);
-        QCOMPARE(log.last().title, QStringLiteral("Warning"));
-        QCOMPARE(log.last().buttons, MessageBox::Buttons::Ok);
-        QCOMPARE(log.last().informative, QString());
+        QCOMPARE(bench.log.count(), 1);
+        QCOMPARE(bench.log.last().text, kNotFound);
+        QCOMPARE(bench.log.last().title, QStringLiteral("Warning"));
+        QCOMPARE(bench.log.last().buttons, MessageBox::Buttons::Ok);
+        QCOMPARE(bench.log.last().informative, QString());
         QVERIFY(!windowOpenAtMessage);
         QCOMPARE(fileAtMessage, (QStringList{"3", "Friends"}));
         QCOMPARE(label2(window), QStringLiteral("Com10"));
         QCOMPARE(window.foundPort(), std::nullopt);
-        QCOMPARE(state.modemfound, 1);
-        QCOMPARE(folders.readSettings(), (QStringList{"none", "Friends"}));
-        QFile file(folders.settingsFile());
+        QCOMPARE(bench.state.modemfound, 1);
+        QCOMPARE(bench.folders.readSettings(), (QStringList{"none", "Friends"}));
+        QFile file(bench.folders.settingsFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith(noModemLine().toLatin1() + "\r\n"));
         QTRY_VERIFY(!silent.isHeldOpen());
@@ -185,43 +169,36 @@ private slots:
 
     void noModemOnANewFileRecordsNoneAlone()
     {
-        TempFolders folders;
-        ShortWaits waits;
-        MessageLog log;
-        SharedState state;
-        config window(state, nullptr);
+        ModemBench bench;
+        config window(bench.state, nullptr);
         window.exec();
-        QCOMPARE(log.texts(), QStringList{kNotFound});
-        QCOMPARE(folders.readSettings(), QStringList{"none"});
-        QCOMPARE(state.modemfound, 0);
+        QCOMPARE(bench.log.texts(), QStringList{kNotFound});
+        QCOMPARE(bench.folders.readSettings(), QStringList{"none"});
+        QCOMPARE(bench.state.modemfound, 0);
     }
 
     void portsWithoutRightsAreNamedInTheMessage()
     {
-        TempFolders folders;
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
         QStringList devices;
         for (int port : {5, 8}) {
-            devices << folders.root() + QStringLiteral("/ttyNoRights%1").arg(port);
+            devices << bench.folders.root() + QStringLiteral("/ttyNoRights%1").arg(port);
             QFile device(devices.last());
             QVERIFY(device.open(QIODevice::WriteOnly));
             device.close();
             QVERIFY(device.setPermissions({}));
-            ports.set(port, devices.last());
+            bench.ports.set(port, devices.last());
         }
         NoFileAccessOverride noOverride;
         QVERIFY(noOverride.ok());
-        MessageLog log;
-        SharedState state;
 
-        config window(state, nullptr);
+        config window(bench.state, nullptr);
         window.exec();
 
-        QCOMPARE(log.count(), 1);
-        QCOMPARE(log.last().text, kNotFound);
-        QCOMPARE(log.last().title, QStringLiteral("Warning"));
-        QCOMPARE(log.last().informative,
+        QCOMPARE(bench.log.count(), 1);
+        QCOMPARE(bench.log.last().text, kNotFound);
+        QCOMPARE(bench.log.last().title, QStringLiteral("Warning"));
+        QCOMPARE(bench.log.last().informative,
                  QStringLiteral("These ports exist but could not be opened: Com5 (%1), Com8 (%2). "
                                 "You need the right to use them: make your user a member of the "
                                 "dialout group (sudo usermod -aG dialout $USER), then log in "
@@ -241,18 +218,15 @@ private slots:
     {
         QFETCH(QStringList, before);
         QFETCH(bool, escape);
-        TempFolders folders;
+        ModemBench bench;
         if (!before.isEmpty()) {
-            folders.writeSettings(before);
+            bench.folders.writeSettings(before);
         }
-        ShortWaits waits(std::chrono::seconds(30));
-        PortMap ports;
+        modemWaits().probe = std::chrono::seconds(30);
         FakeModem silent(FakeModem::Reply::Silent);
-        ports.set(2, silent.path());
-        const auto later = untouchedModems(ports, 3, 10);
-        MessageLog log;
-        SharedState state;
-        config window(state, nullptr);
+        bench.ports.set(2, silent.path());
+        const auto later = untouchedModems(bench.ports, 3, 10);
+        config window(bench.state, nullptr);
         connect(&silent, &FakeModem::bytesReceived, &window, [&window, escape] {
             if (escape) {
                 QTest::keyClick(&window, Qt::Key_Escape);
@@ -271,15 +245,12 @@ private slots:
         for (const auto& other : later) {
             QCOMPARE(other->openCount(), 0);
         }
-        QCOMPARE(folders.readSettings(), before);
-        QVERIFY(before.isEmpty() != QFile::exists(folders.settingsFile()));
-        QCOMPARE(state.modemfound, 0);
-        QCOMPARE(log.count(), 0);
+        QCOMPARE(bench.folders.readSettings(), before);
+        QVERIFY(before.isEmpty() != QFile::exists(bench.folders.settingsFile()));
+        QCOMPARE(bench.state.modemfound, 0);
+        QCOMPARE(bench.log.count(), 0);
         QCOMPARE(window.foundPort(), std::nullopt);
     }
-
-private:
-    static QSize twipsSize(int width, int height) { return twips::size(width, height); }
 };
 
 VENNOR_TEST(ConfigTest)

@@ -90,17 +90,13 @@ private slots:
     void dialSendsTheNumberAsGivenAndCancelHangsUp()
     {
         QFETCH(QString, number);
-        TempFolders folders;
-        folders.writeSettings({"2", "Family"});
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
+        bench.folders.writeSettings({"2", "Family"});
         FakeModem modem;
-        ports.set(2, modem.path());
-        MessageLog log;
+        bench.ports.set(2, modem.path());
         MainWindow main;
-        SharedState state;
-        state.dialnumber = number;
-        dialing window(state, main.Combo1, &main.window);
+        bench.state.dialnumber = number;
+        dialing window(bench.state, main.Combo1, &main.window);
         window.setModal(true);
         window.show();
 
@@ -111,13 +107,13 @@ private slots:
 
         clickCancel(&window);
         QVERIFY(!window.isVisible());
-        QCOMPARE(state.dialnumber, QString());
+        QCOMPARE(bench.state.dialnumber, QString());
         QTRY_COMPARE(modem.received(), dial + "ATH\r");
         QTRY_VERIFY(!modem.isHeldOpen());
         QCOMPARE(modem.openCount(), 1);
         QCOMPARE(main.window.focusWidget(), main.Combo1);
-        QCOMPARE(log.count(), 0);
-        QCOMPARE(folders.readSettings(), (QStringList{"2", "Family"}));
+        QCOMPARE(bench.log.count(), 0);
+        QCOMPARE(bench.folders.readSettings(), (QStringList{"2", "Family"}));
     }
 
     void closeBoxAndEscDoWhatCancelDoes_data()
@@ -129,17 +125,13 @@ private slots:
     void closeBoxAndEscDoWhatCancelDoes()
     {
         QFETCH(bool, escape);
-        TempFolders folders;
-        folders.writeSettings({"2"});
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
+        bench.folders.writeSettings({"2"});
         FakeModem modem;
-        ports.set(2, modem.path());
-        MessageLog log;
+        bench.ports.set(2, modem.path());
         MainWindow main;
-        SharedState state;
-        state.dialnumber = QStringLiteral("777");
-        dialing window(state, main.Combo1, &main.window);
+        bench.state.dialnumber = QStringLiteral("777");
+        dialing window(bench.state, main.Combo1, &main.window);
         window.setModal(true);
         window.show();
         QTRY_COMPARE(modem.received(), QByteArray("ATDT777;\r"));
@@ -150,30 +142,26 @@ private slots:
             QVERIFY(window.close());
         }
         QVERIFY(!window.isVisible());
-        QCOMPARE(state.dialnumber, QString());
+        QCOMPARE(bench.state.dialnumber, QString());
         QTRY_COMPARE(modem.received(), QByteArray("ATDT777;\rATH\r"));
         QTRY_VERIFY(!modem.isHeldOpen());
     }
 
     void noneLineGivesTheMessageWithoutTouchingAPort()
     {
-        TempFolders folders;
-        folders.writeSettings({"none", "Family"});
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
+        bench.folders.writeSettings({"none", "Family"});
         FakeModem modem;
-        ports.set(1, modem.path());
-        MessageLog log;
-        SharedState state;
-        state.dialnumber = QStringLiteral("123");
-        dialing window(state, nullptr, nullptr);
+        bench.ports.set(1, modem.path());
+        bench.state.dialnumber = QStringLiteral("123");
+        dialing window(bench.state, nullptr, nullptr);
         bool openAtMessage = false;
-        log.onNext([&](const MessageBox::Request&) { openAtMessage = window.isVisible(); });
+        bench.log.onNext([&](const MessageBox::Request&) { openAtMessage = window.isVisible(); });
 
         window.exec();
 
-        QCOMPARE(log.texts(), QStringList{"The modem is not connected"});
-        QCOMPARE(log.last().title, kWarning);
+        QCOMPARE(bench.log.texts(), QStringList{"The modem is not connected"});
+        QCOMPARE(bench.log.last().title, kWarning);
         QVERIFY(openAtMessage);
         QVERIFY(!window.isVisible());
         QCOMPARE(modem.openCount(), 0);
@@ -189,30 +177,26 @@ private slots:
     void portThatDoesNotOpenGivesLineBusy()
     {
         QFETCH(bool, held);
-        TempFolders folders;
-        folders.writeSettings({"4"});
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
+        bench.folders.writeSettings({"4"});
         FakeModem modem;
         SerialPort other;
         if (held) {
-            ports.set(4, modem.path());
+            bench.ports.set(4, modem.path());
             other.setCommPort(4);
             QVERIFY(other.setPortOpen(true).ok());
         }
-        MessageLog log;
-        SharedState state;
-        state.dialnumber = QStringLiteral("123");
-        dialing window(state, nullptr, nullptr);
+        bench.state.dialnumber = QStringLiteral("123");
+        dialing window(bench.state, nullptr, nullptr);
 
         window.exec();
 
-        QCOMPARE(log.texts(), QStringList{"The line is busy"});
-        QCOMPARE(log.last().title, kWarning);
+        QCOMPARE(bench.log.texts(), QStringList{"The line is busy"});
+        QCOMPARE(bench.log.last().title, kWarning);
         QVERIFY(!window.isVisible());
         QCOMPARE(modem.received(), QByteArray());
         QCOMPARE(other.portOpen(), held);
-        QCOMPARE(folders.readSettings(), QStringList{"4"});
+        QCOMPARE(bench.folders.readSettings(), QStringList{"4"});
     }
 
     void failedStepRunsDetectionThenCallsAgain_data()
@@ -227,28 +211,24 @@ private slots:
     {
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
-        TempFolders folders;
+        ModemBench bench;
         if (!before.isEmpty()) {
-            folders.writeSettings(before);
+            bench.folders.writeSettings(before);
         }
-        ShortWaits waits;
-        PortMap ports;
         FakeModem modem; // reached through the port the control starts with
-        ports.set(1, modem.path());
-        MessageLog log;
+        bench.ports.set(1, modem.path());
         MainWindow main;
-        SharedState state;
-        state.dialnumber = QStringLiteral("123");
-        dialing window(state, main.Combo1, &main.window);
+        bench.state.dialnumber = QStringLiteral("123");
+        dialing window(bench.state, main.Combo1, &main.window);
         window.setModal(true);
         window.show();
 
         QTRY_COMPARE(modem.received(), QByteArray("ATDT123;\rATDT;\rATH\rATDT123;\r"));
-        QCOMPARE(folders.readSettings(), after);
-        QCOMPARE(state.modemfound, 1);
+        QCOMPARE(bench.folders.readSettings(), after);
+        QCOMPARE(bench.state.modemfound, 1);
         QVERIFY(staysQuiet(modem, window));
         QVERIFY(modem.isHeldOpen());
-        QCOMPARE(log.count(), 0);
+        QCOMPARE(bench.log.count(), 0);
 
         clickCancel(&window);
         QTRY_COMPARE(modem.received(), QByteArray("ATDT123;\rATDT;\rATH\rATDT123;\rATH\r"));
@@ -257,40 +237,34 @@ private slots:
 
     void detectionFindingNothingClosesTheDialingWindow()
     {
-        TempFolders folders;
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
         FakeModem silent(FakeModem::Reply::Silent);
-        ports.set(1, silent.path());
-        MessageLog log;
-        SharedState state;
-        state.dialnumber = QStringLiteral("5");
-        dialing window(state, nullptr, nullptr);
+        bench.ports.set(1, silent.path());
+        bench.state.dialnumber = QStringLiteral("5");
+        dialing window(bench.state, nullptr, nullptr);
         bool dialingOpenAtMessage = true;
-        log.onNext([&](const MessageBox::Request&) { dialingOpenAtMessage = window.isVisible(); });
+        bench.log.onNext(
+            [&](const MessageBox::Request&) { dialingOpenAtMessage = window.isVisible(); });
 
         window.exec();
 
-        QCOMPARE(log.texts(), QStringList{kNotFound});
-        QCOMPARE(log.last().title, kWarning);
+        QCOMPARE(bench.log.texts(), QStringList{kNotFound});
+        QCOMPARE(bench.log.last().title, kWarning);
         QVERIFY(!dialingOpenAtMessage);
-        QCOMPARE(folders.readSettings(), QStringList{"none"});
+        QCOMPARE(bench.folders.readSettings(), QStringList{"none"});
         QCOMPARE(silent.received(), QByteArray("ATDT5;\rATDT;\r"));
         QTRY_VERIFY(!silent.isHeldOpen());
-        QCOMPARE(state.dialnumber, QString());
+        QCOMPARE(bench.state.dialnumber, QString());
     }
 
     void cancelDuringTheWaitEndsTheCallForGood()
     {
-        TempFolders folders; // no settings file: the call would go on to a detection
-        ShortWaits waits(std::chrono::milliseconds(150), std::chrono::seconds(30));
-        PortMap ports;
+        ModemBench bench; // no settings file: the call would go on to a detection
+        modemWaits().dial = std::chrono::seconds(30);
         FakeModem modem;
-        ports.set(1, modem.path());
-        MessageLog log;
-        SharedState state;
-        state.dialnumber = QStringLiteral("42");
-        dialing window(state, nullptr, nullptr);
+        bench.ports.set(1, modem.path());
+        bench.state.dialnumber = QStringLiteral("42");
+        dialing window(bench.state, nullptr, nullptr);
         connect(&modem, &FakeModem::bytesReceived, &window, [&window] { clickCancel(&window); });
 
         QElapsedTimer clock;
@@ -300,23 +274,20 @@ private slots:
         QVERIFY(clock.elapsed() < 10000);
         QTRY_COMPARE(modem.received(), QByteArray("ATDT42;\rATH\r"));
         QTRY_VERIFY(!modem.isHeldOpen());
-        QVERIFY(!QFile::exists(folders.settingsFile()));
-        QCOMPARE(log.count(), 0);
-        QCOMPARE(state.dialnumber, QString());
+        QVERIFY(!QFile::exists(bench.folders.settingsFile()));
+        QCOMPARE(bench.log.count(), 0);
+        QCOMPARE(bench.state.dialnumber, QString());
     }
 
     void cancelWithThePortClosedSendsNothing()
     {
-        TempFolders folders;
-        ShortWaits waits(std::chrono::seconds(30));
-        PortMap ports;
+        ModemBench bench;
+        modemWaits().probe = std::chrono::seconds(30);
         FakeModem silent(FakeModem::Reply::Silent);
-        ports.set(1, silent.path());
-        MessageLog log;
+        bench.ports.set(1, silent.path());
         MainWindow main;
-        SharedState state;
-        state.dialnumber = QStringLiteral("5");
-        dialing window(state, main.Combo1, &main.window);
+        bench.state.dialnumber = QStringLiteral("5");
+        dialing window(bench.state, main.Combo1, &main.window);
         // The detection that follows the failed call is cancelled while it probes port 1.
         connect(&silent, &FakeModem::bytesReceived, &window, [&silent] {
             if (silent.received().endsWith("ATDT;\r")) {
@@ -329,27 +300,23 @@ private slots:
         QTRY_COMPARE(silent.received(), QByteArray("ATDT5;\rATDT;\r"));
         QTRY_VERIFY(!silent.isHeldOpen());
         QVERIFY(window.isVisible());
-        QVERIFY(!QFile::exists(folders.settingsFile()));
+        QVERIFY(!QFile::exists(bench.folders.settingsFile()));
 
         clickCancel(&window);
         QVERIFY(!window.isVisible());
-        QCOMPARE(state.dialnumber, QString());
+        QCOMPARE(bench.state.dialnumber, QString());
         QVERIFY(!QTest::qWaitFor([&] { return silent.received().size() > 13; }, 200));
         QCOMPARE(silent.openCount(), 2);
     }
 
     void modemSwitchedOffMidCallStillCancels()
     {
-        TempFolders folders;
-        folders.writeSettings({"3"});
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
+        bench.folders.writeSettings({"3"});
         FakeModem modem;
-        ports.set(3, modem.path());
-        MessageLog log;
-        SharedState state;
-        state.dialnumber = QStringLiteral("99");
-        dialing window(state, nullptr, nullptr);
+        bench.ports.set(3, modem.path());
+        bench.state.dialnumber = QStringLiteral("99");
+        dialing window(bench.state, nullptr, nullptr);
         window.setModal(true);
         window.show();
         QTRY_COMPARE(modem.received(), QByteArray("ATDT99;\r"));
@@ -357,8 +324,8 @@ private slots:
         modem.closeLine();
         clickCancel(&window);
         QVERIFY(!window.isVisible());
-        QCOMPARE(state.dialnumber, QString());
-        QCOMPARE(log.count(), 0);
+        QCOMPARE(bench.state.dialnumber, QString());
+        QCOMPARE(bench.log.count(), 0);
     }
 };
 

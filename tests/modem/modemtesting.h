@@ -1,6 +1,9 @@
 #pragma once
 
 #include "modem/eventwait.h"
+#include "storage/sharedstate.h"
+#include "support/messagelog.h"
+#include "support/tempfolders.h"
 
 #include <QString>
 #include <chrono>
@@ -49,6 +52,17 @@ public:
 private:
     bool ok_ = false;
     bool changed_ = false;
+};
+
+// What every window test of the modem needs: temporary folders, ports pointing nowhere,
+// short waits (a test may lengthen one through modemWaits()), answered message boxes.
+struct ModemBench
+{
+    TempFolders folders;
+    PortMap ports;
+    ShortWaits waits;
+    MessageLog log;
+    SharedState state;
 };
 
 } // namespace vennor::test

@@ -70,17 +70,13 @@ private slots:
     void typedNumberIsDialledAsTyped()
     {
         QFETCH(bool, pressEnter);
-        TempFolders folders;
-        folders.writeSettings({"2", "Family"});
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
+        bench.folders.writeSettings({"2", "Family"});
         FakeModem modem;
-        ports.set(2, modem.path());
-        MessageLog log;
+        bench.ports.set(2, modem.path());
         ModalDriver driver;
         QWidget main;
         auto* Combo1 = new QLineEdit(&main);
-        SharedState state;
         driver.whenShown<quickdial>([pressEnter](quickdial* window) {
             QTest::keyClicks(numberBox(window), QStringLiteral("0 12 34"));
             if (pressEnter) {
@@ -100,64 +96,57 @@ private slots:
             }
         });
 
-        runManualDial(state, Combo1, &main);
+        runManualDial(bench.state, Combo1, &main);
 
         QCOMPARE(driver.pending(), 0);
         QTRY_COMPARE(modem.received(), QByteArray("ATDT0 12 34;\rATH\r"));
         QVERIFY(quickdialGoneWhileDialing);
         QCOMPARE(dialingParent, &main);
-        QCOMPARE(state.dialnumber, QString());
+        QCOMPARE(bench.state.dialnumber, QString());
         QCOMPARE(main.focusWidget(), Combo1);
-        QCOMPARE(log.count(), 0);
+        QCOMPARE(bench.log.count(), 0);
     }
 
     void emptyBoxClosesTheWindowBeforeTheMessage()
     {
-        TempFolders folders;
-        folders.writeSettings({"1"});
-        ShortWaits waits;
-        PortMap ports;
+        ModemBench bench;
+        bench.folders.writeSettings({"1"});
         FakeModem modem;
-        ports.set(1, modem.path());
-        MessageLog log;
+        bench.ports.set(1, modem.path());
         ModalDriver driver;
-        SharedState state;
-        state.dialnumber = QStringLiteral("earlier");
+        bench.state.dialnumber = QStringLiteral("earlier");
         bool shownAtMessage = true;
-        log.onNext([&](const MessageBox::Request&) { shownAtMessage = quickdialShown(); });
+        bench.log.onNext([&](const MessageBox::Request&) { shownAtMessage = quickdialShown(); });
         driver.whenShown<quickdial>([](quickdial* window) { clickButton(window, "Command1"); });
 
-        runManualDial(state, nullptr, nullptr);
+        runManualDial(bench.state, nullptr, nullptr);
 
         QCOMPARE(driver.pending(), 0);
-        QCOMPARE(log.texts(), QStringList{"A telephone number is required"});
-        QCOMPARE(log.last().title, QStringLiteral("Warning"));
+        QCOMPARE(bench.log.texts(), QStringList{"A telephone number is required"});
+        QCOMPARE(bench.log.last().title, QStringLiteral("Warning"));
         QVERIFY(!shownAtMessage);
-        QCOMPARE(state.dialnumber, QString());
+        QCOMPARE(bench.state.dialnumber, QString());
         QCOMPARE(modem.openCount(), 0);
     }
 
     void cancelDialsNothing()
     {
-        TempFolders folders;
-        folders.writeSettings({"1"});
-        PortMap ports;
+        ModemBench bench;
+        bench.folders.writeSettings({"1"});
         FakeModem modem;
-        ports.set(1, modem.path());
-        MessageLog log;
+        bench.ports.set(1, modem.path());
         ModalDriver driver;
-        SharedState state;
-        state.dialnumber = QStringLiteral("earlier");
+        bench.state.dialnumber = QStringLiteral("earlier");
         driver.whenShown<quickdial>([](quickdial* window) {
             QTest::keyClicks(numberBox(window), QStringLiteral("123"));
             clickButton(window, "Command2");
         });
 
-        runManualDial(state, nullptr, nullptr);
+        runManualDial(bench.state, nullptr, nullptr);
 
         QCOMPARE(driver.pending(), 0);
-        QCOMPARE(state.dialnumber, QStringLiteral("earlier"));
-        QCOMPARE(log.count(), 0);
+        QCOMPARE(bench.state.dialnumber, QStringLiteral("earlier"));
+        QCOMPARE(bench.log.count(), 0);
         QCOMPARE(modem.openCount(), 0);
     }
 };
