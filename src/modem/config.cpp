@@ -25,6 +25,15 @@ QFont labelFont()
     return font;
 }
 
+// The nearest window still on screen, to own a message shown after this window closed.
+QWidget* visibleOwner(QWidget* window)
+{
+    while (window != nullptr && !window->isVisible()) {
+        window = window->parentWidget();
+    }
+    return window;
+}
+
 } // namespace
 
 config::config(SharedState& state, QWidget* parent)
@@ -149,7 +158,7 @@ void config::record(std::optional<int> port)
 {
     const Status written = SettingsFile().readwritecom(port);
     if (!written) {
-        MessageBox::ok(parentWidget(), written.error(), QStringLiteral("Warning"));
+        MessageBox::ok(visibleOwner(parentWidget()), written.error(), QStringLiteral("Warning"));
     }
 }
 
