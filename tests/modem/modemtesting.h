@@ -27,7 +27,7 @@ public:
 class ShortWaits
 {
 public:
-    explicit ShortWaits(std::chrono::milliseconds probe = std::chrono::milliseconds(150),
+    explicit ShortWaits(std::chrono::milliseconds probe = std::chrono::milliseconds(500),
                         std::chrono::milliseconds dial = std::chrono::milliseconds(30));
     ~ShortWaits();
     ShortWaits(const ShortWaits&) = delete;
