@@ -1,0 +1,157 @@
+#include "modem/dialing.h"
+
+#include "modem/config.h"
+#include "platform/messagebox.h"
+#include "platform/serialport.h"
+#include "platform/twips.h"
+#include "storage/settingsfile.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace vennor {
+namespace {
+
+const QByteArray kHangUp = QByteArrayLiteral("ATH\r");
+const QString kLineSettings = QStringLiteral("9600,N,8,1");
+const QString kNoModem = QStringLiteral("none");
+
+QFont labelFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+// The dial command ends in ";" so that the modem goes back to command mode, off the hook.
+QByteArray dialCommand(const QString& number)
+{
+    return QByteArrayLiteral("ATDT") + number.toLatin1() + QByteArrayLiteral(";\r");
+}
+
+} // namespace
+
+dialing::dialing(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
+    : QDialog(parent), state_(state), focusOnCancel_(focusOnCancel), Label1(new QLabel(this)),
+      Label2(new QLabel(this)), Command1(new QPushButton(this)), Timer1(new QTimer(this)),
+      MSComm1(new SerialPort(this))
+{
+    setWindowTitle(QStringLiteral("Dialing"));
+    twips::setClientSize(this, 4335, 1380);
+
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(labelFont());
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setText(QStringLiteral("Dialing:"));
+    twips::place(Label1, 1500, 330, 900, 240);
+
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(labelFont());
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setText(state_.dialnumber);
+    twips::place(Label2, 2300, 330, 1455, 285);
+
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setText(QStringLiteral("Cancel"));
+    twips::place(Command1, 0, 870, 960, 375);
+    Command1->move((width() - Command1->width()) / 2, Command1->y());
+    connect(Command1, &QPushButton::clicked, this, &dialing::reject);
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &dialing::Timer1_Timer);
+
+    MSComm1->setObjectName(QStringLiteral("MSComm1"));
+}
+
+dialing::~dialing() = default;
+
+void dialing::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!started_) {
+        started_ = true;
+        Timer1->start();
+    }
+}
+
+void dialing::Timer1_Timer()
+{
+    call(true);
+}
+
+// A failed step does not stop the call; it is remembered and answered, after the wait, by a
+// detection and a second call.
+void dialing::call(bool detectOnError)
+{
+    bool failed = false;
+    const auto step = [&failed](const Status& status) { failed = failed || !status.ok(); };
+
+    MSComm1->setInputLen(0);
+    const QByteArray command = dialCommand(state_.dialnumber);
+    const Result<QString> portLine = SettingsFile().readPortLine();
+    failed = !portLine.ok();
+    const QString line = portLine ? *portLine : QString();
+    if (line == kNoModem) {
+        closeAfterFailure(QStringLiteral("The modem is not connected"));
+        return;
+    }
+    bool isNumber = false;
+    const int port = line.trimmed().toInt(&isNumber);
+    failed = failed || !isNumber;
+    if (isNumber) {
+        step(MSComm1->setCommPort(port));
+    }
+    step(MSComm1->setSettings(kLineSettings));
+    step(MSComm1->setPortOpen(true));
+    step(MSComm1->setInBufferCount(0));
+    step(MSComm1->output(command));
+    if (!MSComm1->portOpen()) {
+        closeAfterFailure(QStringLiteral("The line is busy"));
+        return;
+    }
+    wait_.run(modemWaits().dial);
+    if (!ended_ && failed && detectOnError) {
+        detectAndCallAgain();
+    }
+}
+
+// The port is closed before the detection, which could not otherwise try it. Only a modem
+// found by this detection is called again, and only once.
+void dialing::detectAndCallAgain()
+{
+    MSComm1->setPortOpen(false);
+    config detection(state_, this);
+    detection.exec();
+    if (!ended_ && detection.foundPort() && state_.modemfound == 1) {
+        call(false);
+    }
+}
+
+void dialing::closeAfterFailure(const QString& message)
+{
+    MessageBox::ok(this, message, QStringLiteral("Warning"));
+    ended_ = true;
+    MSComm1->setPortOpen(false);
+    QDialog::reject();
+}
+
+void dialing::reject()
+{
+    ended_ = true;
+    wait_.quit();
+    Timer1->stop();
+    if (MSComm1->portOpen()) {
+        MSComm1->output(kHangUp);
+        MSComm1->setPortOpen(false);
+    }
+    state_.dialnumber.clear();
+    QDialog::reject();
+    if (focusOnCancel_) {
+        focusOnCancel_->setFocus();
+    }
+}
+
+} // namespace vennor

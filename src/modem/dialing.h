@@ -1,0 +1,51 @@
+#pragma once
+
+#include "modem/eventwait.h"
+#include "storage/sharedstate.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace vennor {
+
+class SerialPort;
+
+// Makes one call to dialnumber once shown, and keeps the modem off the hook until Cancel.
+class dialing : public QDialog
+{
+    Q_OBJECT
+
+public:
+    dialing(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
+    ~dialing() override;
+
+    // Cancel, Esc, the close box and a detection that found no modem: hang up, close the
+    // port, forget the number. Ends the call for good.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Timer1_Timer();
+    void call(bool detectOnError);
+    void detectAndCallAgain();
+    void closeAfterFailure(const QString& message);
+
+    SharedState& state_;
+    QPointer<QWidget> focusOnCancel_;
+    QLabel* Label1;
+    QLabel* Label2;
+    QPushButton* Command1;
+    QTimer* Timer1;
+    SerialPort* MSComm1;
+    EventWait wait_;
+    bool started_ = false;
+    bool ended_ = false;
+};
+
+} // namespace vennor

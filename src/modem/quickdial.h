@@ -1,0 +1,36 @@
+#pragma once
+
+#include "storage/sharedstate.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vennor {
+
+// Manual dial: the user types any number; Dial closes this window and calls it.
+class quickdial : public QDialog
+{
+    Q_OBJECT
+
+public:
+    quickdial(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
+
+private:
+    void Command1_Click();
+
+    SharedState& state_;
+    QPointer<QWidget> focusOnCancel_;
+    QLabel* Label1;
+    QLineEdit* Text1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+};
+
+// The Manual dial command: shows quickdial modally; the call, if any, follows from its Dial.
+void runManualDial(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
+
+} // namespace vennor
