@@ -44,9 +44,11 @@ void ModalDriver::poll()
     // Run outside this timer's slot: an action that opens another modal window must not keep
     // the timer from finding that one too.
     acting_ = true;
-    QTimer::singleShot(0, window, [this, action = std::move(action), window] {
+    QTimer::singleShot(0, this, [this, action = std::move(action), target = QPointer(window)] {
         acting_ = false;
-        action(window);
+        if (target) {
+            action(target);
+        }
     });
 }
 
