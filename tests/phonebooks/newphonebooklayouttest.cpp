@@ -108,7 +108,9 @@ private slots:
         // Rename's window height of 2625 includes the title bar and borders.
         QCOMPARE(dialog->size(), twips::size(2805, rename ? 2625 - 405 : 1395));
         QVERIFY(dialog->Command1->geometry().bottom() < dialog->height());
-        QVERIFY(dialog->Text2->geometry().bottom() < dialog->Command1->geometry().top());
+        if (rename) {
+            QVERIFY(dialog->Text2->geometry().bottom() < dialog->Command1->geometry().top());
+        }
     }
 
     void listIsSortedWithoutCaseAndFirstEntryPreselected()

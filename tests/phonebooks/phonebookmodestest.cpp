@@ -85,9 +85,12 @@ private slots:
     void namesThatCannotBeKeptAreRefused_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char* name : {"a/b", "a\\b", "c:d", "st*r", "what?", "say\"hi\"", "<in", "out>",
-                                 "pi|pe", ".", "..", "...", "tab\there", "line\nbreak"}) {
-            QTest::newRow(name) << QString::fromLatin1(name);
+        const QStringList names{"a/b",       "a\\b", "c:d",       "st*r",       "what?",
+                                "say\"hi\"", "<in",  "out>",      "pi|pe",      ".",
+                                "..",        "...",  "tab\there", "line\nbreak"};
+        for (const QString& name : names) {
+            QTest::addRow("%s", qPrintable(QString(name).replace(QLatin1Char('\n'), "\\n")))
+                << name;
         }
         QTest::newRow("accented") << QStringLiteral("Caf\u00e9");
         QTest::newRow("cyrillic") << QStringLiteral("\u0414\u043e\u043c");
