@@ -11,9 +11,11 @@ using test::PhoneBookFixture;
 
 namespace {
 
-const QByteArray kHome = "ann\r\n1555 1234\r\n)\r\n";
-const QByteArray kOffice = "bob\r\n20555 9876\r\n)\r\n";
-const QString kOverwrite = QStringLiteral("   File exists.. Overwrite");
+const QString kOverwrite = QStringLiteral("Warning :    File exists.. Overwrite");
+const QString kItself =
+    QStringLiteral("Warning: The file chosen is the phone book itself; nothing was copied");
+const QStringList kStart{"3", "Home", "Office"};
+const QStringList kFiles{"Home.dat=Home", "Office.dat=Office", "Stray.dat=Stray"};
 
 QByteArray readBytes(const QString& path)
 {
@@ -41,12 +43,14 @@ class BackupTest : public QObject
     QString outside(const QString& name) const { return elsewhere->filePath(name); }
 
 private slots:
+    // Stray.dat lies in the phone book folder without being listed.
     void init()
     {
         f = std::make_unique<PhoneBookFixture>();
         files = std::make_unique<test::NextFileDialog>();
         elsewhere = std::make_unique<QTemporaryDir>();
         f->writeHomeAndOffice();
+        f->writeBook("Stray");
     }
     void cleanup()
     {
@@ -59,10 +63,14 @@ private slots:
 
     // Make backup
 
-    void backupAsksForATargetProposingTheBookName()
+    void backupIsAByteCopyUnderTheNameChosen()
     {
-        files->cancel();
+        const QByteArray odd = "caf\xe9\r\n\"quoted, text\"\r\n 2555\n)\r\n";
+        f->folders.writePhoneBook("Home", odd);
+        writeBytes(outside("copy.dat"), "an older and much longer backup of something else\r\n");
+        files->choose(outside("copy.dat"));
         makeBackup(f->host.window(), "Home");
+
         const FileDialogRequest& request = files->last();
         QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
         QCOMPARE(request.title, QStringLiteral("Save to "));
@@ -70,27 +78,10 @@ private slots:
         QCOMPARE(request.flags, quint32(0x2A4006));
         QCOMPARE(request.fileName, QStringLiteral("Home.dat"));
         QCOMPARE(request.owner, nullptr);
-        QCOMPARE(request.startFolder, QDir::toNativeSeparators(QDir::currentPath()));
-    }
-
-    void backupIsAByteCopy()
-    {
-        const QByteArray odd = "caf\xe9\r\n\"quoted, text\"\r\n 2555\r\n)\r\n";
-        f->folders.writePhoneBook("Home", odd);
-        files->choose(outside("copy.dat"));
-        makeBackup(f->host.window(), "Home");
         QCOMPARE(readBytes(outside("copy.dat")), odd);
         QCOMPARE(f->folders.readPhoneBook("Home"), odd);
-        QCOMPARE(f->messages.count(), 0);
-        QCOMPARE(f->folders.readSettings(), QStringList({"3", "Home", "Office"}));
-    }
-
-    void backupReplacesAnExistingTarget()
-    {
-        writeBytes(outside("old.dat"), "a much longer file than the phone book itself\r\n");
-        files->choose(outside("old.dat"));
-        makeBackup(f->host.window(), "Office");
-        QCOMPARE(readBytes(outside("old.dat")), kOffice);
+        QVERIFY(f->shown().isEmpty());
+        QCOMPARE(f->folders.readSettings(), kStart);
     }
 
     void cancelledBackupCreatesNothing()
@@ -100,9 +91,9 @@ private slots:
         files->cancel();
         makeBackup(f->host.window(), "Home");
         QDir::setCurrent(cwd);
-        QVERIFY(QDir(elsewhere->path()).entryList(QDir::Files).isEmpty());
-        QCOMPARE(f->bookFiles(), QStringList({"Home.dat", "Office.dat"}));
-        QCOMPARE(f->messages.count(), 0);
+        QVERIFY(QDir(elsewhere->path()).isEmpty());
+        QCOMPARE(f->books(), kFiles);
+        QVERIFY(f->shown().isEmpty());
     }
 
     void backupOntoThePhoneBookItselfKeepsIt_data()
@@ -121,10 +112,8 @@ private slots:
         }
         files->choose(target);
         makeBackup(f->host.window(), "Home");
-        QCOMPARE(f->messages.texts(),
-                 QStringList{"The file chosen is the phone book itself; nothing was copied"});
-        QCOMPARE(f->messages.last().title, QStringLiteral("Warning"));
-        QCOMPARE(f->folders.readPhoneBook("Home"), kHome);
+        QCOMPARE(f->shown(), QStringList{kItself});
+        QCOMPARE(f->books(), kFiles);
     }
 
     void failedBackupIsReported_data()
@@ -142,40 +131,83 @@ private slots:
         QFETCH(QString, target);
         files->choose(outside(target));
         makeBackup(f->host.window(), book);
-        QCOMPARE(f->messages.texts(), QStringList{"The copy failed"});
-        QCOMPARE(f->messages.last().title, QStringLiteral("Warning"));
+        QCOMPARE(f->shown(), QStringList{"Warning: The copy failed"});
         QVERIFY(!f->messages.last().informative.isEmpty());
         QVERIFY(!QFile::exists(outside(target)));
     }
 
-    void backupModeOkCopiesTheChosenBookAndCloses()
+    void backupModeCopiesTheChosenBookAndCloses_data()
     {
-        files->choose(outside("office-copy.dat"));
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("confirmed") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void backupModeCopiesTheChosenBookAndCloses()
+    {
+        QFETCH(bool, confirmed);
+        confirmed ? files->choose(outside("copy.dat")) : files->cancel();
         auto dialog = f->open(4);
         dialog->Combo1->setCurrentText("Office");
         dialog->Command1->click();
         QCOMPARE(files->last().fileName, QStringLiteral("Office.dat"));
-        QCOMPARE(readBytes(outside("office-copy.dat")), kOffice);
+        QCOMPARE(readBytes(outside("copy.dat")), confirmed ? "Office\r\n)\r\n" : QByteArray());
         QVERIFY(!dialog->isVisible());
         QVERIFY(f->host.calls.isEmpty());
-        QCOMPARE(f->folders.readSettings(), QStringList({"3", "Home", "Office"}));
-    }
-
-    void backupModeClosesAlsoOnCancel()
-    {
-        files->cancel();
-        auto dialog = f->open(4);
-        dialog->Command1->click();
-        QCOMPARE(files->count(), 1);
-        QVERIFY(!dialog->isVisible());
     }
 
     // Get backup
 
-    void restoreAsksForAnExistingFile()
+    void restore_data()
     {
-        files->cancel();
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QStringList>("books");
+        QTest::addColumn<bool>("refilled");
+
+        const QStringList none;
+        const QStringList invalid{"Warning: Enter a valid name for the phone book"};
+        QTest::newRow("new") << "Clients.dat" << true << none << (kStart + QStringList{"Clients"})
+                             << (QStringList{"Clients.dat=backup"} + kFiles) << false;
+        QTest::newRow("port line's text") << "3.dat" << true << none << (kStart + QStringList{"3"})
+                                          << (QStringList{"3.dat=backup"} + kFiles) << false;
+        QTest::newRow("dots in the name")
+            << "my.book.dat" << true << none << (kStart + QStringList{"my.book"})
+            << (kFiles + QStringList{"my.book.dat=backup"}) << false;
+        QTest::newRow("no extension")
+            << "Clients" << true << none << (kStart + QStringList{"Clients"})
+            << (QStringList{"Clients.dat=backup"} + kFiles) << false;
+        QTest::newRow("default") << "Home.dat" << true << QStringList{kOverwrite} << kStart
+                                 << QStringList{"Home.dat=backup", "Office.dat=Office",
+                                                "Stray.dat=Stray"}
+                                 << true;
+        QTest::newRow("other listed")
+            << "Office.dat" << true << QStringList{kOverwrite} << kStart
+            << QStringList{"Home.dat=Home", "Office.dat=backup", "Stray.dat=Stray"} << false;
+        QTest::newRow("default, cancelled")
+            << "Home.dat" << false << QStringList{kOverwrite} << kStart << kFiles << false;
+        QTest::newRow("unlisted file")
+            << "Stray.dat" << true << QStringList{kOverwrite} << (kStart + QStringList{"Stray"})
+            << QStringList{"Home.dat=Home", "Office.dat=Office", "Stray.dat=backup"} << false;
+        QTest::newRow("unlisted file, cancelled")
+            << "Stray.dat" << false << QStringList{kOverwrite} << kStart << kFiles << false;
+        QTest::newRow("colon") << "bad:name.dat" << true << invalid << kStart << kFiles << false;
+        QTest::newRow("extension only") << ".dat" << true << invalid << kStart << kFiles << false;
+        QTest::newRow("accented") << QStringLiteral("caf\u00e9.dat") << true << invalid << kStart
+                                  << kFiles << false;
+    }
+    void restore()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, overwrite);
+        writeBytes(outside(file), "backup\r\n)\r\n");
+        files->choose(outside(file));
+        f->messages.answerNext(overwrite ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel);
+        QStringList atRefill;
+        f->host.onRefill = [&] { atRefill = f->books(); };
         getBackup(f->host);
+
         const FileDialogRequest& request = files->last();
         QCOMPARE(request.kind, FileDialogRequest::Kind::Open);
         QCOMPARE(request.title, QStringLiteral("Select File To open "));
@@ -183,138 +215,40 @@ private slots:
         QCOMPARE(request.flags, quint32(0x2A5006));
         QCOMPARE(request.fileName, QString());
         QCOMPARE(request.owner, f->host.window());
-        QCOMPARE(f->messages.count(), 0);
-        QVERIFY(f->host.calls.isEmpty());
-        QCOMPARE(f->folders.readSettings(), QStringList({"3", "Home", "Office"}));
+        QTEST(f->shown(), "shown");
+        QTEST(f->folders.readSettings(), "settings");
+        QTEST(f->books(), "books");
+        QTEST(f->host.calls == QStringList{"refillLists"}, "refilled");
+        QVERIFY(atRefill.isEmpty() || atRefill == f->books());
+        QCOMPARE(readBytes(outside(file)), QByteArray("backup\r\n)\r\n"));
     }
 
-    void restoringANewBookAppendsIt_data()
+    void cancelledRestoreDoesNothing()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("book");
-        QTest::newRow("plain") << "Clients.dat"
-                               << "Clients";
-        QTest::newRow("named like the port line") << "3.dat"
-                                                  << "3";
-        QTest::newRow("dots in the name") << "my.book.dat"
-                                          << "my.book";
-        QTest::newRow("no extension") << "Clients"
-                                      << "Clients";
-    }
-    void restoringANewBookAppendsIt()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, book);
-        writeBytes(outside(file), "carl\r\n3555\r\n)\r\n");
-        files->choose(outside(file));
+        files->cancel();
         getBackup(f->host);
-        QCOMPARE(f->messages.count(), 0);
-        QCOMPARE(f->folders.readPhoneBook(book), QByteArray("carl\r\n3555\r\n)\r\n"));
-        QCOMPARE(f->folders.readSettings(), QStringList({"3", "Home", "Office", book}));
-        QVERIFY(f->host.calls.isEmpty());
-        QCOMPARE(readBytes(outside(file)), QByteArray("carl\r\n3555\r\n)\r\n"));
+        QVERIFY(f->shown().isEmpty() && f->host.calls.isEmpty());
+        QCOMPARE(f->folders.readSettings(), kStart);
+        QCOMPARE(f->books(), kFiles);
     }
 
-    void restoringOverAListedBookAsksFirst_data()
-    {
-        QTest::addColumn<QString>("book");
-        QTest::addColumn<bool>("isDefault");
-        QTest::newRow("default") << "Home" << true;
-        QTest::newRow("other") << "Office" << false;
-    }
-    void restoringOverAListedBookAsksFirst()
-    {
-        QFETCH(QString, book);
-        QFETCH(bool, isDefault);
-        writeBytes(outside(book + ".dat"), "restored\r\n)\r\n");
-        files->choose(outside(book + ".dat"));
-        f->host.onRefill = [&] {
-            QCOMPARE(f->folders.readPhoneBook(book), QByteArray("restored\r\n)\r\n"));
-        };
-        getBackup(f->host);
-        QCOMPARE(f->messages.texts(), QStringList{kOverwrite});
-        QCOMPARE(f->messages.last().title, QStringLiteral("Warning "));
-        QCOMPARE(f->messages.last().buttons, MessageBox::Buttons::OkCancel);
-        QCOMPARE(f->folders.readPhoneBook(book), QByteArray("restored\r\n)\r\n"));
-        QCOMPARE(f->folders.readSettings(), QStringList({"3", "Home", "Office"}));
-        QCOMPARE(f->host.callCount("refillLists"), isDefault ? 1 : 0);
-    }
-
-    void cancellingTheOverwriteQuestionChangesNothing()
-    {
-        writeBytes(outside("Home.dat"), "restored\r\n)\r\n");
-        files->choose(outside("Home.dat"));
-        f->messages.answerNext(MessageBox::Answer::Cancel);
-        getBackup(f->host);
-        QCOMPARE(f->messages.texts(), QStringList{kOverwrite});
-        QCOMPARE(f->folders.readPhoneBook("Home"), kHome);
-        QCOMPARE(f->folders.readSettings(), QStringList({"3", "Home", "Office"}));
-        QVERIFY(f->host.calls.isEmpty());
-    }
-
-    void restoringOverAnUnlistedFileAsksToo_data()
-    {
-        QTest::addColumn<bool>("overwrite");
-        QTest::newRow("ok") << true;
-        QTest::newRow("cancel") << false;
-    }
-    void restoringOverAnUnlistedFileAsksToo()
-    {
-        QFETCH(bool, overwrite);
-        f->folders.writePhoneBook("Stray", "kept\r\n)\r\n");
-        writeBytes(outside("Stray.dat"), "restored\r\n)\r\n");
-        files->choose(outside("Stray.dat"));
-        f->messages.answerNext(overwrite ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel);
-        getBackup(f->host);
-        QCOMPARE(f->messages.texts(), QStringList{kOverwrite});
-        QCOMPARE(f->folders.readPhoneBook("Stray"),
-                 overwrite ? QByteArray("restored\r\n)\r\n") : QByteArray("kept\r\n)\r\n"));
-        QCOMPARE(f->folders.readSettings(), overwrite
-                                                ? QStringList({"3", "Home", "Office", "Stray"})
-                                                : QStringList({"3", "Home", "Office"}));
-    }
-
-    void restoringIntoAnEmptyListMakesTheDefault()
+    void restoringIntoAnEmptyListMakesTheDefaultWithoutRefill()
     {
         f->folders.writeSettings({"3"});
-        writeBytes(outside("Clients.dat"), "carl\r\n)\r\n");
+        writeBytes(outside("Clients.dat"), "backup\r\n)\r\n");
         files->choose(outside("Clients.dat"));
         getBackup(f->host);
         QCOMPARE(f->folders.readSettings(), QStringList({"3", "Clients"}));
-        QVERIFY(f->host.calls.isEmpty());
-        QCOMPARE(f->messages.count(), 0);
-    }
-
-    void restoringAFileThatCannotNameABookCopiesNothing_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("colon") << "bad:name.dat";
-        QTest::newRow("question mark") << "why?.dat";
-        QTest::newRow("extension only") << ".dat";
-        QTest::newRow("dots only") << "...dat";
-        QTest::newRow("accented") << QStringLiteral("caf\u00e9.dat");
-    }
-    void restoringAFileThatCannotNameABookCopiesNothing()
-    {
-        QFETCH(QString, file);
-        writeBytes(outside(file), "x\r\n)\r\n");
-        files->choose(outside(file));
-        getBackup(f->host);
-        QCOMPARE(f->messages.texts(), QStringList{"Enter a valid name for the phone book"});
-        QCOMPARE(f->messages.last().title, QStringLiteral("Warning"));
-        QCOMPARE(f->bookFiles(), QStringList({"Home.dat", "Office.dat"}));
-        QCOMPARE(f->folders.readSettings(), QStringList({"3", "Home", "Office"}));
+        QVERIFY(f->shown().isEmpty() && f->host.calls.isEmpty());
     }
 
     void restoringThePhoneBookOntoItselfKeepsIt()
     {
         files->choose(f->folders.phoneBook("Home"));
         getBackup(f->host);
-        QCOMPARE(f->messages.texts(),
-                 QStringList(
-                     {kOverwrite, "The file chosen is the phone book itself; nothing was copied"}));
-        QCOMPARE(f->folders.readPhoneBook("Home"), kHome);
-        QCOMPARE(f->folders.readSettings(), QStringList({"3", "Home", "Office"}));
+        QCOMPARE(f->shown(), QStringList({kOverwrite, kItself}));
+        QCOMPARE(f->books(), kFiles);
+        QCOMPARE(f->folders.readSettings(), kStart);
         QVERIFY(f->host.calls.isEmpty());
     }
 
@@ -323,13 +257,12 @@ private slots:
         const QString folder = QDir::cleanPath(folders::phoneBookFolder());
         QVERIFY(QDir(folder).removeRecursively());
         writeBytes(folder, "not a folder");
-        writeBytes(outside("Clients.dat"), "carl\r\n)\r\n");
+        writeBytes(outside("Clients.dat"), "backup\r\n)\r\n");
         files->choose(outside("Clients.dat"));
         getBackup(f->host);
-        QCOMPARE(f->messages.texts(), QStringList{"The copy failed"});
-        QCOMPARE(f->messages.last().title, QStringLiteral("Warning"));
+        QCOMPARE(f->shown(), QStringList{"Warning: The copy failed"});
         QVERIFY(!f->messages.last().informative.isEmpty());
-        QCOMPARE(f->folders.readSettings(), QStringList({"3", "Home", "Office"}));
+        QCOMPARE(f->folders.readSettings(), kStart);
     }
 };
 

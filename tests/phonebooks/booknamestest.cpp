@@ -14,28 +14,16 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name");
-        QTest::newRow("windows") << "C:\\backups\\Home.dat"
-                                 << "Home";
-        QTest::newRow("posix") << "/tmp/backups/Home.dat"
-                               << "Home";
-        QTest::newRow("last dot") << "/tmp/my.book.dat"
-                                  << "my.book";
-        QTest::newRow("mixed separators") << "/tmp\\x/y\\Clients.dat"
-                                          << "Clients";
-        QTest::newRow("no dot") << "/tmp/backups/Clients"
-                                << "Clients";
-        QTest::newRow("dot in folder only") << "/tmp/v1.2/Clients"
-                                            << "Clients";
-        QTest::newRow("bare name") << "Work.dat"
-                                   << "Work";
-        QTest::newRow("ends in dot") << "/tmp/Work."
-                                     << "Work";
-        QTest::newRow("extension only") << "/tmp/.dat"
-                                        << "";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("blanks kept") << "/tmp/ Home .dat"
-                                     << " Home ";
+        const auto row = [](const char* path, const char* name) {
+            QTest::addRow("'%s'", path) << QString::fromLatin1(path) << QString::fromLatin1(name);
+        };
+        row("C:\\backups\\Home.dat", "Home");
+        row("/tmp\\x/y\\my.book.dat", "my.book");
+        row("/tmp/v1.2/Clients", "Clients");
+        row("Work.dat", "Work");
+        row("/tmp/Work.", "Work");
+        row("", "");
+        row("/tmp/ Home .dat", " Home ");
     }
     void baseNameOfAPath()
     {
@@ -50,20 +38,14 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("plain") << "Home" << true;
         QTest::newRow("blanks and dots") << " my.book. " << true;
         QTest::newRow("punctuation") << "A&B (old), #2 'x' ~!@$%^+=[]{};`" << true;
-        QTest::newRow("digits") << "3" << true;
         QTest::newRow("empty") << "" << false;
         QTest::newRow("one dot") << "." << false;
         QTest::newRow("dots") << "...." << false;
-        QTest::newRow("dots and blank") << ". ." << true;
-        for (const char c : QByteArray("\\/:*?\"<>|")) {
-            QTest::addRow("with %c", c) << QStringLiteral("a%1b").arg(QLatin1Char(c)) << false;
+        for (const char c : QByteArray("\\/:*?\"<>|\x01\x1f\x7f")) {
+            QTest::addRow("with %02x", c) << QStringLiteral("a%1b").arg(QLatin1Char(c)) << false;
         }
-        QTest::newRow("control") << "a\x01z" << false;
-        QTest::newRow("delete") << "a\x7fz" << false;
-        QTest::newRow("tilde, last printable") << "a~" << true;
         QTest::newRow("latin-1") << QStringLiteral("M\u00fcller") << false;
         QTest::newRow("emoji") << QStringLiteral("a\U0001F600") << false;
     }

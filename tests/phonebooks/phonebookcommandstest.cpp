@@ -100,21 +100,6 @@ private slots:
         QCOMPARE(f->messages.count(), 1);
         QCOMPARE(f->folders.readSettings(), QStringList{"3"});
     }
-
-    void createNeedsNoSettingsFile()
-    {
-        test::ModalDriver driver;
-        driver.whenShown<newphone_book>([](newphone_book* dialog) {
-            dialog->Text1->setText("Home");
-            dialog->Command1->click();
-        });
-        openPhoneBookDialog(f->state, f->host, 0);
-        QCOMPARE(driver.pending(), 0);
-        QCOMPARE(f->messages.count(), 0);
-        const QStringList lines = f->folders.readSettings();
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines.at(1), QStringLiteral("Home"));
-    }
 };
 
 VENNOR_TEST(PhoneBookCommandsTest)

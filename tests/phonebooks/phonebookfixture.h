@@ -32,18 +32,40 @@ struct PhoneBookFixture
         return dialog;
     }
 
-    // The usual start: port 3, Home the default, then Office; each book with its own bytes.
+    // The usual start: port 3, Home the default, then Office. Each book's first line is the
+    // name it was created with, so a renamed or copied file shows where it came from.
     void writeHomeAndOffice()
     {
         folders.writeSettings({"3", "Home", "Office"});
-        folders.writePhoneBook("Home", "ann\r\n1555 1234\r\n)\r\n");
-        folders.writePhoneBook("Office", "bob\r\n20555 9876\r\n)\r\n");
+        writeBook("Home");
+        writeBook("Office");
+    }
+    void writeBook(const QString& name, const QString& origin = {})
+    {
+        folders.writePhoneBook(name, (origin.isEmpty() ? name : origin).toUtf8() + "\r\n)\r\n");
     }
 
-    // The files in the phone book folder, by name.
-    QStringList bookFiles() const
+    // The phone book folder's files, each as "file=first line".
+    QStringList books() const
     {
-        return QDir(folders::phoneBookFolder()).entryList(QDir::Files, QDir::Name);
+        QStringList found;
+        const QDir dir(folders::phoneBookFolder());
+        for (const QString& file : dir.entryList(QDir::Files, QDir::Name)) {
+            QFile book(dir.filePath(file));
+            const QByteArray first = book.open(QIODevice::ReadOnly) ? book.readLine() : "?";
+            found << file + QLatin1Char('=') + QString::fromUtf8(first).trimmed();
+        }
+        return found;
+    }
+
+    // The boxes shown so far, each as "title: text".
+    QStringList shown() const
+    {
+        QStringList lines;
+        for (const MessageBox::Request& request : messages.shown()) {
+            lines << request.title + QStringLiteral(": ") + request.text;
+        }
+        return lines;
     }
 
     // Replaces the settings file by a folder of the same name: it can then be neither read
