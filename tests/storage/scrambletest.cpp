@@ -26,14 +26,10 @@ private slots:
     {
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("none") << "none"
-                              << "@jM8";
-        QTest::newRow("Home") << "Home"
-                              << "yjL8";
-        QTest::newRow("10") << "10"
-                            << "b+";
-        QTest::newRow("tab dropped") << "a\tb"
-                                     << "3]";
+        QTest::newRow("none") << "none" << "@jM8";
+        QTest::newRow("Home") << "Home" << "yjL8";
+        QTest::newRow("10") << "10" << "b+";
+        QTest::newRow("tab dropped") << "a\tb" << "3]";
     }
     void scrambleKnownAnswers()
     {
