@@ -211,6 +211,21 @@ bool newphone_book::settingsUnreadable()
     return true;
 }
 
+// The list's text can be typed into: a name that could not be a phone book's (a path, say)
+// must not reach the file operations.
+std::optional<QString> newphone_book::chosenBook()
+{
+    const QString name = Combo1->currentText();
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    if (!isValidBookName(name)) {
+        warn(QStringLiteral("Enter a valid name for the phone book"));
+        return std::nullopt;
+    }
+    return name;
+}
+
 void newphone_book::warn(const QString& text, const QString& reason)
 {
     MessageBox::show(this, {text, kWarning, MessageBox::Buttons::Ok, reason});
@@ -258,7 +273,7 @@ void newphone_book::renameBook()
                        QStringLiteral("Warninig"));
         return;
     }
-    if (oldName.isEmpty()) {
+    if (!chosenBook()) {
         return;
     }
     if (!isValidBookName(newName)) {
@@ -292,10 +307,11 @@ void newphone_book::renameBook()
 
 void newphone_book::makeDefault()
 {
-    const QString name = Combo1->currentText();
-    if (name.isEmpty() || settingsUnreadable()) {
+    const std::optional<QString> chosen = chosenBook();
+    if (!chosen || settingsUnreadable()) {
         return;
     }
+    const QString& name = *chosen;
     QStringList lines{comlines.first(), name};
     for (qsizetype i = 1; i < comlines.size(); ++i) {
         if (comlines.at(i) != name) {
@@ -313,10 +329,11 @@ void newphone_book::makeDefault()
 
 void newphone_book::deleteBook()
 {
-    const QString name = Combo1->currentText();
-    if (name.isEmpty()) {
+    const std::optional<QString> chosen = chosenBook();
+    if (!chosen) {
         return;
     }
+    const QString& name = *chosen;
     if (MessageBox::okCancel(this,
                              QStringLiteral(" Are you sure you want to delete this phone book"),
                              QStringLiteral("Delete phone book")) == MessageBox::Answer::Ok) {
@@ -355,10 +372,11 @@ void newphone_book::delfile(const QString& name)
 
 void newphone_book::backup()
 {
-    const QString name = Combo1->currentText();
-    if (name.isEmpty()) {
+    const std::optional<QString> chosen = chosenBook();
+    if (!chosen) {
         return;
     }
+    const QString& name = *chosen;
     makeBackup(this, name);
     accept();
 }

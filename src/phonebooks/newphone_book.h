@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -46,6 +47,7 @@ private:
     void delfile(const QString& name);
 
     bool listed(const QString& name) const;
+    std::optional<QString> chosenBook();
     bool settingsUnreadable();
     void warn(const QString& text, const QString& reason = {});
 

@@ -160,6 +160,26 @@ private slots:
         QCOMPARE(f->books(), kFiles);
     }
 
+    void typedPathsNeverReachTheFiles_data()
+    {
+        QTest::addColumn<int>("mode");
+        for (int mode = 1; mode <= 4; ++mode) {
+            QTest::addRow("%d", mode) << mode;
+        }
+    }
+    void typedPathsNeverReachTheFiles()
+    {
+        QFETCH(int, mode);
+        auto dialog = f->open(mode);
+        dialog->Combo1->setCurrentText("../vennor/Home"); // Home.dat by another path
+        dialog->Text2->setText("Clients");
+        dialog->Command1->click();
+        QCOMPARE(f->shown(), QStringList{kInvalid});
+        QCOMPARE(f->folders.readSettings(), kStart);
+        QCOMPARE(f->books(), kFiles);
+        QVERIFY(f->host.calls.isEmpty());
+    }
+
     void cancelChangesNothing_data()
     {
         QTest::addColumn<int>("mode");
