@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <iterator>
 
 namespace vennor {
 namespace {
@@ -67,6 +68,15 @@ void undoMove(const MoveOutcome& moved, const QString& from, const QString& to)
     } else {
         QFile::rename(to, from);
     }
+}
+
+// The settings lines without the phone book's; the port line is never compared.
+QStringList withoutBook(const QStringList& lines, const QString& name)
+{
+    QStringList kept{lines.first()};
+    std::copy_if(lines.begin() + 1, lines.end(), std::back_inserter(kept),
+                 [&name](const QString& line) { return line != name; });
+    return kept;
 }
 
 } // namespace
@@ -294,15 +304,29 @@ void newphone_book::renameBook()
         warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName), moved.reason);
         return;
     }
-    QStringList lines = comlines;
-    std::replace(lines.begin() + 1, lines.end(), oldName, newName);
-    if (Status written = SettingsFile().rewrite(lines); !written) {
+    if (Status written = fixrename(oldName, newName); !written) {
         undoMove(moved, from, to);
         warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName),
              written.error());
         return;
     }
     accept();
+}
+
+// The line holding the old name gets the new one, in the same place; the port line stays.
+Status newphone_book::fixrename(const QString& oldName, const QString& newName) const
+{
+    QStringList lines = comlines;
+    std::replace(lines.begin() + 1, lines.end(), oldName, newName);
+    return SettingsFile().rewrite(lines);
+}
+
+// The chosen book on line 2, the others after it in their order.
+Status newphone_book::mkdefault(const QString& name) const
+{
+    QStringList lines = withoutBook(comlines, name);
+    lines.insert(1, name);
+    return SettingsFile().rewrite(lines);
 }
 
 void newphone_book::makeDefault()
@@ -312,13 +336,7 @@ void newphone_book::makeDefault()
         return;
     }
     const QString& name = *chosen;
-    QStringList lines{comlines.first(), name};
-    for (qsizetype i = 1; i < comlines.size(); ++i) {
-        if (comlines.at(i) != name) {
-            lines << comlines.at(i);
-        }
-    }
-    if (Status written = SettingsFile().rewrite(lines); !written) {
+    if (Status written = mkdefault(name); !written) {
         warn(QStringLiteral("The phone book %1 could not be made the default").arg(name),
              written.error());
         return;
@@ -347,13 +365,7 @@ void newphone_book::delfile(const QString& name)
     if (settingsUnreadable()) {
         return;
     }
-    QStringList lines{comlines.first()};
-    for (qsizetype i = 1; i < comlines.size(); ++i) {
-        if (comlines.at(i) != name) {
-            lines << comlines.at(i);
-        }
-    }
-    if (Status written = SettingsFile().rewrite(lines); !written) {
+    if (Status written = SettingsFile().rewrite(withoutBook(comlines, name)); !written) {
         warn(QStringLiteral("The phone book %1 was not deleted").arg(name), written.error());
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/result.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <optional>
@@ -44,6 +46,8 @@ private:
     void makeDefault();
     void deleteBook();
     void backup();
+    Status fixrename(const QString& oldName, const QString& newName) const;
+    Status mkdefault(const QString& name) const;
     void delfile(const QString& name);
 
     bool listed(const QString& name) const;
