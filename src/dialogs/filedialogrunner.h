@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace vennor {
+
+// One request for the platform's open or save dialog, as clsOpenSave hands it over.
+struct FileDialogRequest
+{
+    enum class Kind { Open, Save };
+
+    Kind kind = Kind::Open;
+    QWidget* owner = nullptr;
+    QString title;
+    QString filter;      // description and pattern pairs, NUL separated, two NULs at the end
+    int filterIndex = 1; // 1-based
+    QString startFolder;
+    QString fileName; // the proposed name
+    QString defaultExt;
+    quint32 flags = 0;
+    int maxFileSize = 260;
+};
+
+// What the dialog returns when the user confirmed a file.
+struct FileDialogResult
+{
+    QString path;
+    int filterIndex = 1;
+    quint32 flags = 0;
+};
+
+// Shows the dialog and waits; nullopt when the user cancelled or the dialog failed.
+using FileDialogRunner = std::function<std::optional<FileDialogResult>(const FileDialogRequest&)>;
+
+// The runner every request goes through: QFileDialog, unless a test installed its own.
+std::optional<FileDialogResult> runFileDialog(const FileDialogRequest& request);
+
+// Test seam: while set, requests go to the given runner instead; an empty one restores
+// QFileDialog.
+void setFileDialogRunner(FileDialogRunner runner);
+
+// The option bits of the requests, with their Windows names.
+inline constexpr quint32 OFN_OVERWRITEPROMPT = 0x2;
+inline constexpr quint32 OFN_HIDEREADONLY = 0x4;
+inline constexpr quint32 OFN_FILEMUSTEXIST = 0x1000;
+inline constexpr quint32 OFN_SHAREAWARE = 0x4000;
+inline constexpr quint32 OFN_NONETWORKBUTTON = 0x20000;
+inline constexpr quint32 OFN_EXPLORER = 0x80000;
+inline constexpr quint32 OFN_LONGNAMES = 0x200000;
+
+// The filter pairs in QFileDialog's form: "Description (pattern)".
+QStringList qtNameFilters(const QString& storedFilter);
+
+} // namespace vennor

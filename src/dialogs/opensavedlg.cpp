@@ -1,0 +1,44 @@
+#include "dialogs/opensavedlg.h"
+
+#include "dialogs/clsOpenSave.h"
+
+#include <QDir>
+
+namespace vennor {
+namespace {
+
+constexpr qint16 kMaxFileSize = 5120;
+
+void prepare(clsOpenSave& dialog, const QString& title, const QString& filter, quint32 options,
+             const QString& fileName)
+{
+    dialog.setMaxFileSize(kMaxFileSize);
+    dialog.setDefaultExt(QStringLiteral("*.*"));
+    dialog.setDialogTitle(title);
+    dialog.setFileName(fileName);
+    dialog.setFilter(filter);
+    dialog.setFlags(options);
+    dialog.setInitDir(QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+} // namespace
+
+QString opendlg(QWidget* mainWindow, const QString& title, const QString& filter, quint32 options)
+{
+    clsOpenSave dialog;
+    prepare(dialog, title, filter, options, {});
+    dialog.ShowOpen(mainWindow);
+    return dialog.FileName();
+}
+
+QString savedlg(const QString& title, const QString& filter, quint32 options, const QString& name)
+{
+    clsOpenSave dialog;
+    prepare(dialog, title, filter, options, name + QStringLiteral(".dat"));
+    dialog.ShowSave();
+    // A cancelled dialog leaves the proposed name in FileName; only a confirmed one sets
+    // FileTitle.
+    return dialog.FileTitle().isEmpty() ? QString() : dialog.FileName();
+}
+
+} // namespace vennor

@@ -1,0 +1,105 @@
+#include "phonebooks/backup.h"
+
+#include "dialogs/opensavedlg.h"
+#include "mainwindow/recordhost.h"
+#include "phonebooks/booknames.h"
+#include "phonebooks/filecopy.h"
+#include "platform/folders.h"
+#include "platform/messagebox.h"
+#include "storage/settingsfile.h"
+
+#include <QFile>
+
+namespace vennor {
+namespace {
+
+const QString kFilter = QStringLiteral("Dat Files |*.dat");
+constexpr quint32 kSaveOptions = 0x2A4006;
+constexpr quint32 kOpenOptions = 0x2A5006;
+
+void warn(QWidget* parent, const QString& text, const QString& reason = {})
+{
+    MessageBox::show(parent, {text, QStringLiteral("Warning"), MessageBox::Buttons::Ok, reason});
+}
+
+// Reports a copy that did not happen; true when the file was copied.
+bool reportCopy(QWidget* parent, const CopyOutcome& outcome)
+{
+    switch (outcome.kind) {
+    case CopyOutcome::Kind::Copied:
+        return true;
+    case CopyOutcome::Kind::SameFile:
+        warn(parent,
+             QStringLiteral("The file chosen is the phone book itself; nothing was copied"));
+        return false;
+    case CopyOutcome::Kind::Failed:
+        warn(parent, QStringLiteral("The copy failed"), outcome.reason);
+        return false;
+    }
+    return false;
+}
+
+// The settings file's lines; none when it does not exist yet.
+Result<QStringList> settingsLines(const SettingsFile& settings)
+{
+    if (!QFile::exists(settings.path())) {
+        return QStringList();
+    }
+    return settings.readAll();
+}
+
+} // namespace
+
+void makeBackup(QWidget* parent, const QString& bookName)
+{
+    const QString target = savedlg(QStringLiteral("Save to "), kFilter, kSaveOptions, bookName);
+    if (target.isEmpty()) {
+        return;
+    }
+    reportCopy(parent, copyReplacing(folders::phoneBookPath(bookName), target));
+}
+
+void getBackup(RecordHost& host)
+{
+    QWidget* parent = host.window();
+    const QString source =
+        opendlg(parent, QStringLiteral("Select File To open "), kFilter, kOpenOptions);
+    if (source.isEmpty()) {
+        return;
+    }
+    const QString name = GetFileName(source);
+    if (!isValidBookName(name)) {
+        warn(parent, QStringLiteral("Enter a valid name for the phone book"));
+        return;
+    }
+    const SettingsFile settings;
+    const Result<QStringList> lines = settingsLines(settings);
+    if (!lines) {
+        warn(parent, QStringLiteral("The list of phone books could not be read"), lines.error());
+        return;
+    }
+    const bool listed = lines->indexOf(name, 1) >= 1;
+    const QString target = folders::phoneBookPath(name);
+    if ((listed || QFile::exists(target)) &&
+        MessageBox::okCancel(parent, QStringLiteral("   File exists.. Overwrite"),
+                             QStringLiteral("Warning ")) != MessageBox::Answer::Ok) {
+        return;
+    }
+    if (!reportCopy(parent, copyReplacing(source, target))) {
+        return;
+    }
+    if (!listed) {
+        if (Status added = settings.appendBook(name); !added) {
+            warn(parent,
+                 QStringLiteral("The phone book %1 was restored but could not be added to the list")
+                     .arg(name),
+                 added.error());
+            return;
+        }
+    }
+    if (lines->value(1) == name) {
+        host.refillLists();
+    }
+}
+
+} // namespace vennor

@@ -1,0 +1,76 @@
+#include "phonebooks/filecopy.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace vennor {
+namespace {
+
+bool sameFile(const QString& source, const QString& target)
+{
+    const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
+    return !canonicalTarget.isEmpty() && QFileInfo(source).canonicalFilePath() == canonicalTarget;
+}
+
+CopyOutcome failed(const QString& reason)
+{
+    return {CopyOutcome::Kind::Failed, reason};
+}
+
+} // namespace
+
+CopyOutcome copyReplacing(const QString& source, const QString& target)
+{
+    if (sameFile(source, target)) {
+        return {CopyOutcome::Kind::SameFile, {}};
+    }
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        return failed(QStringLiteral("%1: %2").arg(source, in.errorString()));
+    }
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly)) {
+        return failed(QStringLiteral("%1: %2").arg(target, out.errorString()));
+    }
+    constexpr qint64 chunk = 1 << 16;
+    while (!in.atEnd()) {
+        const QByteArray bytes = in.read(chunk);
+        if (bytes.isEmpty() && in.error() != QFileDevice::NoError) {
+            out.cancelWriting();
+            return failed(QStringLiteral("%1: %2").arg(source, in.errorString()));
+        }
+        if (out.write(bytes) != bytes.size()) {
+            out.cancelWriting();
+            return failed(QStringLiteral("%1: %2").arg(target, out.errorString()));
+        }
+    }
+    if (!out.commit()) {
+        return failed(QStringLiteral("%1: %2").arg(target, out.errorString()));
+    }
+    return {};
+}
+
+MoveOutcome renameOrCopy(const QString& from, const QString& to)
+{
+    QFile file(from);
+    if (file.rename(to)) {
+        return {true, false, {}};
+    }
+    const QString renameError = file.errorString();
+    if (QFile::copy(from, to)) {
+        return {true, true, {}};
+    }
+    return {false, false, renameError};
+}
+
+void undoMove(const MoveOutcome& moved, const QString& from, const QString& to)
+{
+    if (moved.copied) {
+        QFile::remove(to);
+    } else {
+        QFile::rename(to, from);
+    }
+}
+
+} // namespace vennor
