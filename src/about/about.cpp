@@ -61,8 +61,8 @@ void about::Form_Load()
 void about::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    const QScreen* screen = this->screen() != nullptr ? this->screen()
-                                                      : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
     if (screen != nullptr) {
         move(screen->availableGeometry().center() - rect().center());
     }

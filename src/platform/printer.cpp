@@ -169,7 +169,8 @@ double SystemPrinter::lineHeight() const
 
 Status SystemPrinter::output(const QList<Page>& pages)
 {
-    const Status failed = Status::failure(QStringLiteral("The printer failed, nothing was printed"));
+    const Status failed =
+        Status::failure(QStringLiteral("The printer failed, nothing was printed"));
     printer_->setPageSize(pageSizeFor(paperSize()));
     printer_->setFullPage(false);
     QPainter painter;

@@ -29,9 +29,9 @@ private:
     struct Token
     {
         Kind kind = Kind::Literal;
-        char16_t ch = 0;       // Literal
-        bool negated = false;  // Set
-        int firstRange = 0;    // Set: its ranges in ranges_
+        char16_t ch = 0;      // Literal
+        bool negated = false; // Set
+        int firstRange = 0;   // Set: its ranges in ranges_
         int rangeCount = 0;
     };
 
