@@ -172,19 +172,19 @@ void printpb::printnames(Printer& printer)
 {
     PageLayout layout(printer);
     layout.setup();
-    bool anyMarked = false;
+    // No input is handled while the layout runs, so the marks cannot change under it.
+    const int marked = markedCount();
     for (int i = 0; i < List->count(); ++i) {
         if (List->item(i)->checkState() != Qt::Checked) {
             continue;
         }
-        anyMarked = true;
         state_.selname = List->item(i)->text();
         host_.search();
         layout.printRecord(recordOnScreen());
-        setBarWidth(barWidth_ + float(kPictureWidth) / float(markedCount()));
+        setBarWidth(barWidth_ + float(kPictureWidth) / float(marked));
         showProgress();
     }
-    if (!anyMarked) {
+    if (marked == 0) {
         MessageBox::ok(this, QStringLiteral("Select names to print its information"),
                        QStringLiteral("Vennor"));
         Label1->setText(QStringLiteral("0%"));

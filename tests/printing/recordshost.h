@@ -20,9 +20,12 @@ class RecordsHost : public RecordHost
 public:
     explicit RecordsHost(SharedState& state) : state_(state) {}
 
-    void add(const Record& record)
+    void add(const Record& record) { addAll({record}); }
+    void addAll(const QList<Record>& records)
     {
-        records_[record.name] = record;
+        for (const Record& record : records) {
+            records_[record.name] = record;
+        }
         names_ = records_.keys();
         std::sort(names_.begin(), names_.end(), [](const QString& a, const QString& b) {
             return a.compare(b, Qt::CaseInsensitive) < 0;
