@@ -88,13 +88,6 @@ private slots:
         QCOMPARE(Pattern(pattern).matches(name), matches);
     }
 
-    void invalidPatternsAreFlagged()
-    {
-        QVERIFY(!Pattern(u"[abc").isValid());
-        QVERIFY(!Pattern(u"[c-a]").isValid());
-        QVERIFY(Pattern(u"[a-c]*#?").isValid());
-    }
-
     void searchTextFindsContainingNames_data()
     {
         const QStringList entries{"ANNA", "anna", "bob 2", "jordan", "x9", "zed", "", "", ""};
