@@ -1,1 +1,308 @@
-// implemented next
+#include "storage/phonebook.h"
+
+#include "platform/folders.h"
+#include "storage/fields.h"
+#include "storage/numeric.h"
+#include "storage/textfile.h"
+
+#include <QFile>
+#include <QVarLengthArray>
+
+namespace vennor {
+namespace {
+
+constexpr char16_t kEnd = u')';
+
+bool isEndLine(QStringView field)
+{
+    return field.size() == 1 && field.front() == kEnd;
+}
+
+// A number line by its own looks: a comment starts with a blank, an end line is not numeric.
+bool looksLikeNumberLine(QStringView field)
+{
+    return !field.startsWith(u' ') && isNumeric(field);
+}
+
+// Walks the fields of a phone book text and tells the name lines apart: the first field of
+// the text and the first field after every end line, unless it is an end line itself.
+class FieldWalker
+{
+public:
+    struct Step
+    {
+        QStringView field;
+        bool nameLine = false;
+        bool endLine = false;
+    };
+
+    explicit FieldWalker(QStringView text) : reader_(text) {}
+
+    std::optional<Step> next()
+    {
+        const std::optional<QStringView> field = reader_.nextView();
+        if (!field) {
+            return std::nullopt;
+        }
+        Step step{*field, false, isEndLine(*field)};
+        step.nameLine = recordStart_ && !step.endLine;
+        recordStart_ = step.endLine;
+        return step;
+    }
+
+    bool openQuote() const { return reader_.openQuote(); }
+
+private:
+    FieldReader reader_;
+    bool recordStart_ = true;
+};
+
+// Sorts the fields after a name line into the record, as the readers classify them.
+class RecordBuilder
+{
+public:
+    explicit RecordBuilder(QStringView name) { record_.name = fieldText(name); }
+
+    // A field after the name line, not the end line.
+    void add(QStringView field)
+    {
+        if (inNumbers_) {
+            record_.numbers.append(splitNumberLine(fieldText(field)));
+        } else if (field.startsWith(u' ')) {
+            record_.comment = fieldText(field.sliced(1));
+        } else if (isNumeric(field)) {
+            inNumbers_ = true; // every later field of the record is a number line
+            record_.numbers.append(splitNumberLine(fieldText(field)));
+        } else if (field.contains(u'@')) {
+            record_.email = fieldText(field);
+        } else {
+            record_.address = fieldText(field);
+        }
+    }
+
+    bool inNumbers() const { return inNumbers_; }
+    Record take() { return std::move(record_); }
+
+private:
+    Record record_;
+    bool inNumbers_ = false;
+};
+
+// The rest of a record whose name line was just read, up to its end line.
+Record readRest(FieldWalker& walker, RecordBuilder builder)
+{
+    while (const auto step = walker.next()) {
+        if (step->endLine) {
+            break;
+        }
+        builder.add(step->field);
+    }
+    return builder.take();
+}
+
+bool equalsName(QStringView field, const QString& name)
+{
+    return field == name || (field.contains(u'\r') && fieldText(field) == name);
+}
+
+// The text rewritten without the records named name (all kept without a name), fields in
+// the forms a removal writes: end lines and name lines bare, the rest quoted.
+struct Kept
+{
+    QString text;
+    bool found = false;        // a record of that name was left out
+    bool endsInEndLine = true; // false when the last kept record is not closed
+};
+
+Kept rewritten(QStringView text, const std::optional<QString>& name)
+{
+    Kept kept;
+    kept.text.reserve(text.size() + text.size() / 4);
+    bool dropping = false;
+    FieldWalker walker(text);
+    while (const auto step = walker.next()) {
+        if (dropping) {
+            dropping = !step->endLine;
+            continue;
+        }
+        if (name && step->nameLine && equalsName(step->field, *name)) {
+            dropping = true;
+            kept.found = true;
+            continue;
+        }
+        const bool bare = step->endLine || step->nameLine;
+        appendField(kept.text, step->field, bare ? FieldForm::bare : FieldForm::quoted);
+        kept.endsInEndLine = step->endLine;
+    }
+    return kept;
+}
+
+// How the text ends, for adding a record after it.
+struct Ending
+{
+    bool closed = true;     // no fields, or the last one is an end line
+    bool openQuote = false; // the last field is a quote that never closed
+};
+
+Ending endingOf(QStringView text)
+{
+    Ending ending;
+    FieldWalker walker(text);
+    while (const auto step = walker.next()) {
+        ending.closed = step->endLine;
+    }
+    ending.openQuote = walker.openQuote();
+    return ending;
+}
+
+QString closingLine()
+{
+    QString line;
+    appendBareField(line, endLine());
+    return line;
+}
+
+} // namespace
+
+PhoneBookFile::PhoneBookFile(QString path) : path_(std::move(path)) {}
+
+PhoneBookFile PhoneBookFile::named(const QString& name)
+{
+    return PhoneBookFile(folders::phoneBookPath(name));
+}
+
+bool PhoneBookFile::exists() const
+{
+    return QFile::exists(path_);
+}
+
+Result<Listing> PhoneBookFile::list() const
+{
+    const Result<QString> text = textfile::read(path_);
+    if (!text) {
+        return Status::failure(text.error());
+    }
+    Listing listing;
+    FieldWalker walker(*text);
+    while (const auto step = walker.next()) {
+        ++listing.fieldCount;
+        if (step->nameLine) {
+            listing.names.append(fieldText(step->field));
+        } else if (looksLikeNumberLine(step->field) && isNumeric(step->field.sliced(1))) {
+            listing.numbers.append(step->field.sliced(1).toString());
+        }
+    }
+    return listing;
+}
+
+Result<std::optional<Record>> PhoneBookFile::findByName(const QString& name) const
+{
+    const Result<QString> text = textfile::read(path_);
+    if (!text) {
+        return Status::failure(text.error());
+    }
+    FieldWalker walker(*text);
+    while (const auto step = walker.next()) {
+        if (step->nameLine && equalsName(step->field, name)) {
+            return std::optional(readRest(walker, RecordBuilder(step->field)));
+        }
+    }
+    return std::optional<Record>();
+}
+
+Result<std::optional<Record>> PhoneBookFile::findByNumber(const QString& number) const
+{
+    const Result<QString> text = textfile::read(path_);
+    if (!text) {
+        return Status::failure(text.error());
+    }
+    if (number.isEmpty()) {
+        return std::optional<Record>();
+    }
+    // The fields of the record read so far, kept as views until one of its numbers matches.
+    QVarLengthArray<QStringView, 16> fields;
+    bool inNumbers = false;
+    FieldWalker walker(*text);
+    while (const auto step = walker.next()) {
+        if (step->endLine) {
+            fields.clear();
+            inNumbers = false;
+            continue;
+        }
+        fields.append(step->field);
+        if (step->nameLine) {
+            continue;
+        }
+        inNumbers = inNumbers || looksLikeNumberLine(step->field);
+        if (inNumbers && !step->field.isEmpty() && step->field.sliced(1) == number) {
+            RecordBuilder builder(fields.front());
+            for (qsizetype i = 1; i < fields.size(); ++i) {
+                builder.add(fields[i]);
+            }
+            return std::optional(readRest(walker, std::move(builder)));
+        }
+    }
+    return std::optional<Record>();
+}
+
+Status PhoneBookFile::createEmpty() const
+{
+    if (exists()) {
+        return Status::failure(QStringLiteral("The phone book file %1 already exists.").arg(path_));
+    }
+    return textfile::rewrite(path_, closingLine().toUtf8());
+}
+
+Status PhoneBookFile::append(const Record& record) const
+{
+    QString existing;
+    if (exists()) {
+        Result<QString> text = textfile::read(path_);
+        if (!text) {
+            return Status::failure(text.error());
+        }
+        existing = std::move(text).value();
+    }
+    const Ending ending = endingOf(existing);
+    if (ending.openQuote) {
+        // Added text would vanish into the open quote: the file is rewritten with it closed.
+        Kept kept = rewritten(existing, std::nullopt);
+        kept.text += closingLine() + recordText(record);
+        return textfile::rewrite(path_, kept.text.toUtf8());
+    }
+    // A record left open would take the new one in as its own fields.
+    const QString added = (ending.closed ? QString() : closingLine()) + recordText(record);
+    return textfile::append(path_, added.toUtf8());
+}
+
+Status PhoneBookFile::removeAll(const QString& name) const
+{
+    const Result<QString> text = textfile::read(path_);
+    if (!text) {
+        return Status::failure(text.error());
+    }
+    const Kept kept = rewritten(*text, name);
+    if (!kept.found) {
+        return Status::success(); // nothing of that name: the file stays as it is
+    }
+    return textfile::rewrite(path_, kept.text.toUtf8());
+}
+
+Status PhoneBookFile::replace(const Record& record) const
+{
+    const Result<QString> text = textfile::read(path_);
+    if (!text) {
+        return Status::failure(text.error());
+    }
+    Kept kept = rewritten(*text, trimBlanks(record.name.toLower()));
+    if (!kept.found) {
+        return append(record);
+    }
+    if (!kept.endsInEndLine) {
+        kept.text += closingLine();
+    }
+    kept.text += recordText(record);
+    return textfile::rewrite(path_, kept.text.toUtf8());
+}
+
+} // namespace vennor
