@@ -21,6 +21,8 @@ install_missing() {
 
 build() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    # Moc misses source files added since the last build unless its stamps are cleared.
+    find build -path '*_autogen*' -name timestamp -delete
     cmake --build build
 }
 

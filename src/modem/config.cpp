@@ -25,6 +25,15 @@ QFont labelFont()
     return font;
 }
 
+// The nearest window still on screen, to own a message shown after this window closed.
+QWidget* visibleOwner(QWidget* window)
+{
+    while (window != nullptr && !window->isVisible()) {
+        window = window->parentWidget();
+    }
+    return window;
+}
+
 } // namespace
 
 config::config(SharedState& state, QWidget* parent)
@@ -37,10 +46,12 @@ config::config(SharedState& state, QWidget* parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Detecting the modem now..."));
     Label1->setFont(labelFont());
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(Label1, 570, 240, 3540, 360);
 
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(labelFont());
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(Label2, 1800, 840, 1335, 375);
 
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -147,7 +158,7 @@ void config::record(std::optional<int> port)
 {
     const Status written = SettingsFile().readwritecom(port);
     if (!written) {
-        MessageBox::ok(parentWidget(), written.error(), QStringLiteral("Warning"));
+        MessageBox::ok(visibleOwner(parentWidget()), written.error(), QStringLiteral("Warning"));
     }
 }
 

@@ -42,11 +42,13 @@ dialing::dialing(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(labelFont());
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setText(QStringLiteral("Dialing:"));
     twips::place(Label1, 1500, 330, 900, 240);
 
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(labelFont());
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setText(state_.dialnumber);
     twips::place(Label2, 2300, 330, 1455, 285);
 

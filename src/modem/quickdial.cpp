@@ -19,6 +19,7 @@ quickdial::quickdial(SharedState& state, QWidget* focusOnCancel, QWidget* parent
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Number to dial"));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(Label1, 240, 240, 1095, 255);
 
     Text1->setObjectName(QStringLiteral("Text1"));

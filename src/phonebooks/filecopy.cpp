@@ -51,4 +51,26 @@ CopyOutcome copyReplacing(const QString& source, const QString& target)
     return {};
 }
 
+MoveOutcome renameOrCopy(const QString& from, const QString& to)
+{
+    QFile file(from);
+    if (file.rename(to)) {
+        return {true, false, {}};
+    }
+    const QString renameError = file.errorString();
+    if (QFile::copy(from, to)) {
+        return {true, true, {}};
+    }
+    return {false, false, renameError};
+}
+
+void undoMove(const MoveOutcome& moved, const QString& from, const QString& to)
+{
+    if (moved.copied) {
+        QFile::remove(to);
+    } else {
+        QFile::rename(to, from);
+    }
+}
+
 } // namespace vennor

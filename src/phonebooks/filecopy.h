@@ -17,4 +17,16 @@ struct CopyOutcome
 // name the same file nothing is written, so the file cannot be lost by copying it onto itself.
 CopyOutcome copyReplacing(const QString& source, const QString& target);
 
+// Moves the file to its new name, or copies it there when it cannot be moved (the old file
+// then stays). Never replaces an existing file.
+struct MoveOutcome
+{
+    bool done = false;
+    bool copied = false; // the old file is still in place
+    QString reason;
+};
+MoveOutcome renameOrCopy(const QString& from, const QString& to);
+// Takes a successful renameOrCopy back.
+void undoMove(const MoveOutcome& moved, const QString& from, const QString& to);
+
 } // namespace vennor

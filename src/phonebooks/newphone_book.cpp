@@ -1,18 +1,13 @@
 #include "phonebooks/newphone_book.h"
 
-#include "mainwindow/recordhost.h"
-#include "phonebooks/backup.h"
 #include "phonebooks/booknames.h"
-#include "platform/folders.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
-#include "storage/phonebook.h"
 #include "storage/settingsfile.h"
 #include "storage/sharedstate.h"
 
 #include <QCollator>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,37 +31,6 @@ QStringList sortedNames(QStringList names)
     collator.setNumericMode(false);
     std::stable_sort(names.begin(), names.end(), collator);
     return names;
-}
-
-// Moves the file to its new name, or copies it there when it cannot be moved. The result
-// tells whether the old file is still in place (copied) so that the step can be undone.
-struct MoveOutcome
-{
-    bool done = false;
-    bool copied = false;
-    QString reason;
-};
-
-MoveOutcome renameOrCopy(const QString& from, const QString& to)
-{
-    QFile file(from);
-    if (file.rename(to)) {
-        return {true, false, {}};
-    }
-    const QString renameError = file.errorString();
-    if (QFile::copy(from, to)) {
-        return {true, true, {}};
-    }
-    return {false, false, renameError};
-}
-
-void undoMove(const MoveOutcome& moved, const QString& from, const QString& to)
-{
-    if (moved.copied) {
-        QFile::remove(to);
-    } else {
-        QFile::rename(to, from);
-    }
 }
 
 } // namespace
@@ -168,29 +132,6 @@ void newphone_book::readfiles()
     }
 }
 
-void newphone_book::Command1_Click()
-{
-    switch (state_.pbmode) {
-    case 0:
-        create();
-        break;
-    case 1:
-        renameBook();
-        break;
-    case 2:
-        makeDefault();
-        break;
-    case 3:
-        deleteBook();
-        break;
-    case 4:
-        backup();
-        break;
-    default:
-        break;
-    }
-}
-
 void newphone_book::Command2_Click()
 {
     reject();
@@ -211,156 +152,24 @@ bool newphone_book::settingsUnreadable()
     return true;
 }
 
-void newphone_book::warn(const QString& text, const QString& reason)
+// The list's text can be typed into: a name that could not be a phone book's (a path, say)
+// must not reach the file operations.
+std::optional<QString> newphone_book::chosenBook()
 {
-    MessageBox::show(this, {text, kWarning, MessageBox::Buttons::Ok, reason});
-}
-
-void newphone_book::create()
-{
-    const QString name = Text1->text();
+    const QString name = Combo1->currentText();
     if (name.isEmpty()) {
-        return;
+        return std::nullopt;
     }
     if (!isValidBookName(name)) {
         warn(QStringLiteral("Enter a valid name for the phone book"));
-        return;
+        return std::nullopt;
     }
-    readfiles();
-    if (comlines.isEmpty() && QFile::exists(SettingsFile().path())) {
-        settingsUnreadable();
-        return;
-    }
-    const PhoneBookFile book = PhoneBookFile::named(name);
-    if (listed(name) || book.exists()) {
-        warn(QStringLiteral("This phone book name already exists,use another name"));
-        return;
-    }
-    if (Status made = book.createEmpty(); !made) {
-        warn(QStringLiteral("The phone book %1 could not be created").arg(name), made.error());
-        return;
-    }
-    if (Status added = SettingsFile().appendBook(name); !added) {
-        QFile::remove(book.path());
-        warn(QStringLiteral("The phone book %1 could not be added to the list").arg(name),
-             added.error());
-        return;
-    }
-    accept();
+    return name;
 }
 
-void newphone_book::renameBook()
+void newphone_book::warn(const QString& text, const QString& reason)
 {
-    const QString oldName = Combo1->currentText();
-    const QString newName = Text2->text();
-    if (newName.isEmpty()) {
-        MessageBox::ok(this, QStringLiteral("Enter a name for the phone book"),
-                       QStringLiteral("Warninig"));
-        return;
-    }
-    if (oldName.isEmpty()) {
-        return;
-    }
-    if (!isValidBookName(newName)) {
-        warn(QStringLiteral("Enter a valid name for the phone book"));
-        return;
-    }
-    const QString from = folders::phoneBookPath(oldName);
-    const QString to = folders::phoneBookPath(newName);
-    if (listed(newName) || QFile::exists(to)) {
-        warn(QStringLiteral("This phone book name already exists,use another name"));
-        return;
-    }
-    if (settingsUnreadable()) {
-        return;
-    }
-    const MoveOutcome moved = renameOrCopy(from, to);
-    if (!moved.done) {
-        warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName), moved.reason);
-        return;
-    }
-    QStringList lines = comlines;
-    std::replace(lines.begin() + 1, lines.end(), oldName, newName);
-    if (Status written = SettingsFile().rewrite(lines); !written) {
-        undoMove(moved, from, to);
-        warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName),
-             written.error());
-        return;
-    }
-    accept();
-}
-
-void newphone_book::makeDefault()
-{
-    const QString name = Combo1->currentText();
-    if (name.isEmpty() || settingsUnreadable()) {
-        return;
-    }
-    QStringList lines{comlines.first(), name};
-    for (qsizetype i = 1; i < comlines.size(); ++i) {
-        if (comlines.at(i) != name) {
-            lines << comlines.at(i);
-        }
-    }
-    if (Status written = SettingsFile().rewrite(lines); !written) {
-        warn(QStringLiteral("The phone book %1 could not be made the default").arg(name),
-             written.error());
-        return;
-    }
-    accept();
-    host_.refillLists();
-}
-
-void newphone_book::deleteBook()
-{
-    const QString name = Combo1->currentText();
-    if (name.isEmpty()) {
-        return;
-    }
-    if (MessageBox::okCancel(this,
-                             QStringLiteral(" Are you sure you want to delete this phone book"),
-                             QStringLiteral("Delete phone book")) == MessageBox::Answer::Ok) {
-        delfile(name);
-    }
-    accept();
-}
-
-void newphone_book::delfile(const QString& name)
-{
-    if (settingsUnreadable()) {
-        return;
-    }
-    QStringList lines{comlines.first()};
-    for (qsizetype i = 1; i < comlines.size(); ++i) {
-        if (comlines.at(i) != name) {
-            lines << comlines.at(i);
-        }
-    }
-    if (Status written = SettingsFile().rewrite(lines); !written) {
-        warn(QStringLiteral("The phone book %1 was not deleted").arg(name), written.error());
-        return;
-    }
-    QFile file(folders::phoneBookPath(name));
-    if (file.exists() && !file.remove()) {
-        warn(QStringLiteral("The phone book %1 was taken off the list, but its file could not be "
-                            "deleted")
-                 .arg(name),
-             file.errorString());
-    }
-    if (name == comlines.value(1)) {
-        accept();
-        host_.refillLists();
-    }
-}
-
-void newphone_book::backup()
-{
-    const QString name = Combo1->currentText();
-    if (name.isEmpty()) {
-        return;
-    }
-    makeBackup(this, name);
-    accept();
+    MessageBox::show(this, {text, kWarning, MessageBox::Buttons::Ok, reason});
 }
 
 } // namespace vennor

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "storage/result.h"
+
 #include <QDialog>
 #include <QStringList>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -43,9 +46,12 @@ private:
     void makeDefault();
     void deleteBook();
     void backup();
+    Status fixrename(const QString& oldName, const QString& newName) const;
+    Status mkdefault(const QString& name) const;
     void delfile(const QString& name);
 
     bool listed(const QString& name) const;
+    std::optional<QString> chosenBook();
     bool settingsUnreadable();
     void warn(const QString& text, const QString& reason = {});
 

@@ -25,6 +25,7 @@ public:
     bool openQuote() const { return openQuote_; }
 
 private:
+    qsizetype fieldEnd(qsizetype from) const;
     void finishField(qsizetype end);
 
     QStringView text_;

@@ -1,109 +1,38 @@
 #include "storage/phonebook.h"
 
 #include "platform/folders.h"
+#include "storage/bookscan.h"
 #include "storage/fields.h"
 #include "storage/numeric.h"
 #include "storage/textfile.h"
 
 #include <QFile>
 #include <QVarLengthArray>
+#include <optional>
 
 namespace vennor {
 namespace {
 
-constexpr char16_t kEnd = u')';
-
-bool isEndLine(QStringView field)
-{
-    return field.size() == 1 && field.front() == kEnd;
-}
-
-// A number line by its own looks: a comment starts with a blank, an end line is not numeric.
-bool looksLikeNumberLine(QStringView field)
-{
-    return !field.startsWith(u' ') && isNumeric(field);
-}
-
-// Walks the fields of a phone book text and tells the name lines apart: the first field of
-// the text and the first field after every end line, unless it is an end line itself.
-class FieldWalker
+// Compares a field as read with a name; without a name nothing matches. Only a name holding
+// a line break can equal a field whose raw text differs from it (CR LF read as LF), so the
+// others compare the views alone.
+class NameMatch
 {
 public:
-    struct Step
+    explicit NameMatch(std::optional<QString> name)
+        : name_(std::move(name)), lineBreak_(name_ && name_->contains(u'\n'))
     {
-        QStringView field;
-        bool nameLine = false;
-        bool endLine = false;
-    };
-
-    explicit FieldWalker(QStringView text) : reader_(text) {}
-
-    std::optional<Step> next()
-    {
-        const std::optional<QStringView> field = reader_.nextView();
-        if (!field) {
-            return std::nullopt;
-        }
-        Step step{*field, false, isEndLine(*field)};
-        step.nameLine = recordStart_ && !step.endLine;
-        recordStart_ = step.endLine;
-        return step;
     }
 
-    bool openQuote() const { return reader_.openQuote(); }
+    bool operator()(QStringView field) const
+    {
+        return name_ && (field == *name_ || (lineBreak_ && fieldText(field) == *name_));
+    }
 
 private:
-    FieldReader reader_;
-    bool recordStart_ = true;
+    std::optional<QString> name_;
+    bool lineBreak_;
 };
-
-// Sorts the fields after a name line into the record, as the readers classify them.
-class RecordBuilder
-{
-public:
-    explicit RecordBuilder(QStringView name) { record_.name = fieldText(name); }
-
-    // A field after the name line, not the end line.
-    void add(QStringView field)
-    {
-        if (inNumbers_) {
-            record_.numbers.append(splitNumberLine(fieldText(field)));
-        } else if (field.startsWith(u' ')) {
-            record_.comment = fieldText(field.sliced(1));
-        } else if (isNumeric(field)) {
-            inNumbers_ = true; // every later field of the record is a number line
-            record_.numbers.append(splitNumberLine(fieldText(field)));
-        } else if (field.contains(u'@')) {
-            record_.email = fieldText(field);
-        } else {
-            record_.address = fieldText(field);
-        }
-    }
-
-    bool inNumbers() const { return inNumbers_; }
-    Record take() { return std::move(record_); }
-
-private:
-    Record record_;
-    bool inNumbers_ = false;
-};
-
-// The rest of a record whose name line was just read, up to its end line.
-Record readRest(FieldWalker& walker, RecordBuilder builder)
-{
-    while (const auto step = walker.next()) {
-        if (step->endLine) {
-            break;
-        }
-        builder.add(step->field);
-    }
-    return builder.take();
-}
-
-bool equalsName(QStringView field, const QString& name)
-{
-    return field == name || (field.contains(u'\r') && fieldText(field) == name);
-}
 
 // The text rewritten without the records named name (all kept without a name), fields in
 // the forms a removal writes: end lines and name lines bare, the rest quoted.
@@ -119,13 +48,14 @@ Kept rewritten(QStringView text, const std::optional<QString>& name)
     Kept kept;
     kept.text.reserve(text.size() + text.size() / 4);
     bool dropping = false;
+    const NameMatch matches(name);
     FieldWalker walker(text);
     while (const auto step = walker.next()) {
         if (dropping) {
             dropping = !step->endLine;
             continue;
         }
-        if (name && step->nameLine && equalsName(step->field, *name)) {
+        if (step->nameLine && matches(step->field)) {
             dropping = true;
             kept.found = true;
             continue;
@@ -201,9 +131,10 @@ Result<std::optional<Record>> PhoneBookFile::findByName(const QString& name) con
     if (!text) {
         return Status::failure(text.error());
     }
+    const NameMatch matches(name);
     FieldWalker walker(*text);
     while (const auto step = walker.next()) {
-        if (step->nameLine && equalsName(step->field, name)) {
+        if (step->nameLine && matches(step->field)) {
             return std::optional(readRest(walker, RecordBuilder(step->field)));
         }
     }

@@ -37,13 +37,17 @@ public:
 
     // Creates the empty phone book: the end line alone. Fails when the file exists.
     Status createEmpty() const;
-    // Appends the record at the end of the file.
+    // Appends the record at the end of the file, creating the file when missing. A last
+    // record without its end line (or a quote never closed) is closed first, so that the new
+    // record does not become part of it. A failed append leaves the file as it was.
     Status append(const Record& record) const;
     // Removes every record whose name line equals name exactly, in one rewrite; the other
-    // records keep their order, names bare and their other fields quoted.
+    // records keep their order, names bare and their other fields quoted. Without such a
+    // record the file is left untouched.
     Status removeAll(const QString& name) const;
     // Removes every record of the record's (lowered, trimmed) name and appends the record at
-    // the end, in one rewrite: a failure leaves the old file whole.
+    // the end, in one rewrite: a failure leaves the old file whole. Without such a record it
+    // is a plain append. Fails when the file is missing.
     Status replace(const Record& record) const;
 
 private:

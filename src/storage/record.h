@@ -40,7 +40,9 @@ PhoneNumber splitNumberLine(const QString& line);
 // The record's lines as they are appended to a phone book: name bare; e-mail quoted when it
 // contains "@"; address quoted when not empty; comment quoted after a blank when it holds
 // more than blanks and line breaks; number lines bare for each leading numeric number; ")".
-// Every field is lowered and trimmed first. Lines end in CR LF.
+// Every field is lowered and trimmed first. Lines end in CR LF. A field that its form would
+// not keep is written in the other form (a name with a comma quoted, an address with a
+// double quote bare).
 QString recordText(const Record& record);
 
 // How many fields recordText writes for the record.

@@ -44,7 +44,8 @@ public:
     Status appendBook(const QString& name) const;
 
     // Records the result of a modem detection as line 1, keeping lines 2 to n; creates the
-    // file holding line 1 alone when missing. No port means none was found.
+    // file holding line 1 alone when missing. No port means none was found. A file that
+    // exists but cannot be read is left alone (it holds the phone book list).
     Status readwritecom(std::optional<int> foundPort) const;
 
 private:

@@ -29,6 +29,9 @@ void ModalDriver::poll()
         timer_.stop();
         return;
     }
+    if (acting_) {
+        return;
+    }
     QWidget* window = QApplication::activeModalWidget();
     if (window == nullptr || !window->isVisible() || !window->inherits(queue_.front().className)) {
         return;
@@ -38,7 +41,15 @@ void ModalDriver::poll()
     if (queue_.empty()) {
         timer_.stop();
     }
-    action(window);
+    // Run outside this timer's slot: an action that opens another modal window must not keep
+    // the timer from finding that one too.
+    acting_ = true;
+    QTimer::singleShot(0, this, [this, action = std::move(action), target = QPointer(window)] {
+        acting_ = false;
+        if (target) {
+            action(target);
+        }
+    });
 }
 
 void clickButton(QWidget* window, const char* objectName)

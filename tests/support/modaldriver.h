@@ -40,6 +40,7 @@ private:
         std::function<void(QWidget*)> action;
     };
     std::deque<Expectation> queue_;
+    bool acting_ = false; // an action is queued to run: the window it is for is still shown
     QTimer timer_;
 };
 

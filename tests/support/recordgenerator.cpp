@@ -96,38 +96,28 @@ Record RecordGenerator::awkward()
 {
     Record record;
     do {
-        record.name = word(1, 12, kWide) + QLatin1Char(' ') + word(0, 8, kWide);
-        record.name = record.name.trimmed();
+        record.name = (word(1, 12, kWide) + QLatin1Char(' ') + word(0, 8, kWide)).trimmed();
     } while (isNumeric(record.name));
-    switch (random_.bounded(4)) {
-    case 0:
-        break;
-    case 1:
-        record.email = word(1, 8, kWide) + QLatin1Char('@') + word(1, 8, kWide);
-        break;
-    default:
-        record.email = word(0, 6, kAwkward) + QLatin1Char('@') + word(0, 6, kAwkward);
-        record.email = record.email.trimmed();
-        break;
+    if (random_.bounded(4) != 0) {
+        record.email = (word(0, 8, kAwkward) + QLatin1Char('@') + word(0, 8, kAwkward)).trimmed();
     }
     if (random_.bounded(2) == 0) {
         do {
             record.address = word(1, 30, kAwkward).remove(QLatin1Char('@')).trimmed();
         } while (record.address == QLatin1String(")") || isNumeric(record.address));
     }
-    switch (random_.bounded(6)) {
+    switch (random_.bounded(4)) {
     case 0:
         break;
     case 1:
         record.comment = digits(1, 8); // would be a number line without its leading blank
         break;
     case 2:
-        record.comment = word(1, 10, kAwkward).trimmed() + QLatin1Char('\n') +
-                         word(0, 10, kAwkward) + QStringLiteral("\n\n") +
-                         word(1, 10, kAwkward).trimmed();
+        record.comment = word(1, 10, kAwkward) + QLatin1Char('\n') + word(0, 10, kAwkward) +
+                         QStringLiteral("\n\n") + word(1, 10, kAwkward);
         break;
     default:
-        record.comment = word(1, 40, kAwkward).trimmed();
+        record.comment = word(1, 40, kAwkward);
         break;
     }
     // The file keeps a comment without blanks or line breaks at its ends.
@@ -139,8 +129,7 @@ Record RecordGenerator::awkward()
            record.comment.startsWith(QLatin1Char('\n'))) {
         record.comment.remove(0, 1);
     }
-    const int numbers = random_.bounded(5);
-    for (int i = 0; i < numbers; ++i) {
+    for (int i = random_.bounded(5); i > 0; --i) {
         PhoneNumber phone = number();
         if (random_.bounded(5) == 0) {
             phone.number.insert(random_.bounded(int(phone.number.size()) + 1), QLatin1Char('.'));

@@ -1,0 +1,150 @@
+// Times the phone book operations on generated books of growing size and prints the median
+// of several runs of each, in milliseconds.
+
+#include "storage/phonebook.h"
+#include "storage/record.h"
+#include "support/recordgenerator.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+using namespace vennor;
+
+namespace {
+
+struct Book
+{
+    QByteArray bytes;
+    QList<Record> records;
+};
+
+Book generate(int count)
+{
+    test::RecordGenerator generator(20261206u + quint32(count));
+    Book book;
+    book.records = generator.realisticBook(count);
+    QString text = QStringLiteral(")\r\n");
+    for (const Record& record : std::as_const(book.records)) {
+        text += recordText(record);
+    }
+    book.bytes = text.toUtf8();
+    return book;
+}
+
+bool put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+struct Timing
+{
+    double wallMs = 0;
+    double cpuMs = 0; // the process's processor time: what other programs on the machine cost
+                      // this one is left out
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The median times of runs calls of operation, each after an untimed prepare.
+Timing measure(int runs, const std::function<void()>& prepare,
+               const std::function<bool()>& operation)
+{
+    std::vector<double> wall;
+    std::vector<double> cpu;
+    for (int run = 0; run < runs; ++run) {
+        prepare();
+        QElapsedTimer timer;
+        const std::clock_t cpuStart = std::clock();
+        timer.start();
+        const bool ok = operation();
+        wall.push_back(double(timer.nsecsElapsed()) / 1e6);
+        cpu.push_back(double(std::clock() - cpuStart) * 1000.0 / CLOCKS_PER_SEC);
+        if (!ok) {
+            std::fprintf(stderr, "an operation failed\n");
+            std::exit(1);
+        }
+    }
+    return {median(wall), median(cpu)};
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.dat"));
+    const PhoneBookFile file(path);
+    constexpr int kRuns = 9;
+
+    const char* const columns[] = {"read", "list", "find name", "find number", "remove", "replace"};
+    QList<QList<Timing>> rows;
+    QList<qsizetype> sizes;
+    const QList<int> counts = {1000, 10000, 100000};
+    for (const int count : counts) {
+        const Book book = generate(count);
+        if (!put(path, book.bytes)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        const auto keep = [] {};
+        const auto restore = [&] { put(path, book.bytes); };
+        const Record& last = book.records.last();
+        const Record& middle = book.records.at(count / 2);
+        Record changed = middle;
+        changed.address = QStringLiteral("42 new street, elsewhere");
+
+        QList<Timing> row;
+        // The baseline: the file's bytes, read once, in the same run.
+        row << measure(kRuns, keep, [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) && f.readAll().size() == book.bytes.size();
+        });
+        row << measure(kRuns, keep, [&] {
+            const Result<Listing> listing = file.list();
+            return listing.ok() && listing->names.size() == count;
+        });
+        row << measure(kRuns, keep, [&] {
+            const auto found = file.findByName(last.name);
+            return found.ok() && found->has_value();
+        });
+        row << measure(kRuns, keep, [&] {
+            const auto found = file.findByNumber(last.numbers.last().number);
+            return found.ok() && found->has_value();
+        });
+        row << measure(kRuns, restore, [&] { return file.removeAll(middle.name).ok(); });
+        row << measure(kRuns, restore, [&] { return file.replace(changed).ok(); });
+        rows << row;
+        sizes << book.bytes.size();
+    }
+
+    for (const bool cpu : {false, true}) {
+        std::printf("\n%s, median of %d runs, milliseconds\n",
+                    cpu ? "processor time" : "elapsed time", kRuns);
+        std::printf("%-8s %8s", "records", "KB");
+        for (const char* column : columns) {
+            std::printf(" %11s", column);
+        }
+        std::printf("\n");
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            std::printf("%-8d %8lld", counts.at(i), static_cast<long long>(sizes.at(i) / 1024));
+            for (const Timing& timing : rows.at(i)) {
+                std::printf(" %11.1f", cpu ? timing.cpuMs : timing.wallMs);
+            }
+            std::printf("\n");
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,208 @@
+#include "mainwindow/recordhost.h"
+#include "phonebooks/backup.h"
+#include "phonebooks/booknames.h"
+#include "phonebooks/filecopy.h"
+#include "phonebooks/newphone_book.h"
+#include "platform/folders.h"
+#include "platform/messagebox.h"
+#include "storage/phonebook.h"
+#include "storage/settingsfile.h"
+#include "storage/sharedstate.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <algorithm>
+#include <iterator>
+
+// What OK does in each mode of the phone book dialog.
+namespace vennor {
+namespace {
+
+// The settings lines without the phone book's; the port line is never compared.
+QStringList withoutBook(const QStringList& lines, const QString& name)
+{
+    QStringList kept{lines.first()};
+    std::copy_if(lines.begin() + 1, lines.end(), std::back_inserter(kept),
+                 [&name](const QString& line) { return line != name; });
+    return kept;
+}
+
+} // namespace
+
+void newphone_book::Command1_Click()
+{
+    switch (state_.pbmode) {
+    case 0:
+        create();
+        break;
+    case 1:
+        renameBook();
+        break;
+    case 2:
+        makeDefault();
+        break;
+    case 3:
+        deleteBook();
+        break;
+    case 4:
+        backup();
+        break;
+    default:
+        break;
+    }
+}
+
+void newphone_book::create()
+{
+    const QString name = Text1->text();
+    if (name.isEmpty()) {
+        return;
+    }
+    if (!isValidBookName(name)) {
+        warn(QStringLiteral("Enter a valid name for the phone book"));
+        return;
+    }
+    readfiles();
+    if (comlines.isEmpty() && QFile::exists(SettingsFile().path())) {
+        settingsUnreadable();
+        return;
+    }
+    const PhoneBookFile book = PhoneBookFile::named(name);
+    if (listed(name) || book.exists()) {
+        warn(QStringLiteral("This phone book name already exists,use another name"));
+        return;
+    }
+    if (Status made = book.createEmpty(); !made) {
+        warn(QStringLiteral("The phone book %1 could not be created").arg(name), made.error());
+        return;
+    }
+    if (Status added = SettingsFile().appendBook(name); !added) {
+        QFile::remove(book.path());
+        warn(QStringLiteral("The phone book %1 could not be added to the list").arg(name),
+             added.error());
+        return;
+    }
+    accept();
+}
+
+void newphone_book::renameBook()
+{
+    const QString oldName = Combo1->currentText();
+    const QString newName = Text2->text();
+    if (newName.isEmpty()) {
+        MessageBox::ok(this, QStringLiteral("Enter a name for the phone book"),
+                       QStringLiteral("Warninig"));
+        return;
+    }
+    if (!chosenBook()) {
+        return;
+    }
+    if (!isValidBookName(newName)) {
+        warn(QStringLiteral("Enter a valid name for the phone book"));
+        return;
+    }
+    const QString from = folders::phoneBookPath(oldName);
+    const QString to = folders::phoneBookPath(newName);
+    if (listed(newName) || QFile::exists(to)) {
+        warn(QStringLiteral("This phone book name already exists,use another name"));
+        return;
+    }
+    if (settingsUnreadable()) {
+        return;
+    }
+    const MoveOutcome moved = renameOrCopy(from, to);
+    if (!moved.done) {
+        warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName), moved.reason);
+        return;
+    }
+    if (Status written = fixrename(oldName, newName); !written) {
+        undoMove(moved, from, to);
+        warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName),
+             written.error());
+        return;
+    }
+    accept();
+}
+
+// The line holding the old name gets the new one, in the same place; the port line stays.
+Status newphone_book::fixrename(const QString& oldName, const QString& newName) const
+{
+    QStringList lines = comlines;
+    std::replace(lines.begin() + 1, lines.end(), oldName, newName);
+    return SettingsFile().rewrite(lines);
+}
+
+// The chosen book on line 2, the others after it in their order.
+Status newphone_book::mkdefault(const QString& name) const
+{
+    QStringList lines = withoutBook(comlines, name);
+    lines.insert(1, name);
+    return SettingsFile().rewrite(lines);
+}
+
+void newphone_book::makeDefault()
+{
+    const std::optional<QString> chosen = chosenBook();
+    if (!chosen || settingsUnreadable()) {
+        return;
+    }
+    const QString& name = *chosen;
+    if (Status written = mkdefault(name); !written) {
+        warn(QStringLiteral("The phone book %1 could not be made the default").arg(name),
+             written.error());
+        return;
+    }
+    accept();
+    host_.refillLists();
+}
+
+void newphone_book::deleteBook()
+{
+    const std::optional<QString> chosen = chosenBook();
+    if (!chosen) {
+        return;
+    }
+    const QString& name = *chosen;
+    if (MessageBox::okCancel(this,
+                             QStringLiteral(" Are you sure you want to delete this phone book"),
+                             QStringLiteral("Delete phone book")) == MessageBox::Answer::Ok) {
+        delfile(name);
+    }
+    accept();
+}
+
+void newphone_book::delfile(const QString& name)
+{
+    if (settingsUnreadable()) {
+        return;
+    }
+    if (Status written = SettingsFile().rewrite(withoutBook(comlines, name)); !written) {
+        warn(QStringLiteral("The phone book %1 was not deleted").arg(name), written.error());
+        return;
+    }
+    QFile file(folders::phoneBookPath(name));
+    if (file.exists() && !file.remove()) {
+        warn(QStringLiteral("The phone book %1 was taken off the list, but its file could not be "
+                            "deleted")
+                 .arg(name),
+             file.errorString());
+    }
+    if (name == comlines.value(1)) {
+        accept();
+        host_.refillLists();
+    }
+}
+
+void newphone_book::backup()
+{
+    const std::optional<QString> chosen = chosenBook();
+    if (!chosen) {
+        return;
+    }
+    const QString& name = *chosen;
+    makeBackup(this, name);
+    accept();
+}
+
+} // namespace vennor

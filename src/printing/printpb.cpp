@@ -1,0 +1,240 @@
+#include "printing/printpb.h"
+
+#include "mainwindow/recordhost.h"
+#include "platform/messagebox.h"
+#include "platform/printer.h"
+#include "platform/twips.h"
+#include "printing/pagelayout.h"
+#include "storage/record.h"
+#include "storage/sharedstate.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace vennor {
+
+namespace {
+
+constexpr int kPictureWidth = 3735;
+
+QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    // Enter must never start a print by surprise.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+printpb::printpb(SharedState& state, RecordHost& host, QWidget* parent)
+    : QDialog(parent), state_(state), host_(host),
+      printerFactory_([] { return std::make_unique<SystemPrinter>(); })
+{
+    setObjectName(QStringLiteral("printpb"));
+    setWindowTitle(QStringLiteral("Print Phone Book"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    twips::setClientSize(this, 4230, 4440);
+    buildControls();
+    Form_Load();
+}
+
+printpb::~printpb() = default;
+
+void printpb::buildControls()
+{
+    Label3 = new QLabel(QStringLiteral("Select names you will print its information :"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    twips::place(Label3, 240, 120, 3135, 255);
+
+    List = new QListWidget(this);
+    List->setObjectName(QStringLiteral("List"));
+    twips::place(List, 240, 480, 3735, 2310);
+
+    Picture1 = new QFrame(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameShape(QFrame::Box);
+    twips::place(Picture1, 240, 3120, kPictureWidth, 375);
+
+    Shape2 = new QFrame(Picture1);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2->setAutoFillBackground(true);
+    Shape2->setBackgroundRole(QPalette::Highlight);
+    setBarWidth(barWidth_);
+
+    Label1 = new QLabel(QStringLiteral("0%"), Picture1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    twips::place(Label1, 1680, 30, 495, 255);
+
+    printbutt = makeButton(QStringLiteral("Print "), "printbutt", this);
+    twips::place(printbutt, 240, 3840, 855, 375);
+    Selectall = makeButton(QStringLiteral("Select all"), "Selectall", this);
+    twips::place(Selectall, 1200, 3840, 855, 375);
+    deselect = makeButton(QStringLiteral("None"), "deselect", this);
+    twips::place(deselect, 2160, 3840, 855, 375);
+    Command1 = makeButton(QStringLiteral("Cancel"), "Command1", this);
+    twips::place(Command1, 3120, 3840, 855, 375);
+
+    setTabOrder(List, printbutt);
+    setTabOrder(printbutt, Selectall);
+    setTabOrder(Selectall, deselect);
+    setTabOrder(deselect, Command1);
+    List->setFocus();
+
+    connect(printbutt, &QPushButton::clicked, this, &printpb::printbutt_Click);
+    connect(Selectall, &QPushButton::clicked, this, &printpb::Selectall_Click);
+    connect(deselect, &QPushButton::clicked, this, &printpb::deselect_Click);
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// Every name of the main window's list, marked; the empty entries that end it are not names.
+void printpb::Form_Load()
+{
+    if (QWidget* main = host_.window(); main != nullptr) {
+        move(main->pos());
+    }
+    QStringList names = host_.nameEntries();
+    while (!names.isEmpty() && names.last().isEmpty()) {
+        names.removeLast();
+    }
+    for (const QString& name : std::as_const(names)) {
+        if (name.isEmpty()) {
+            continue;
+        }
+        auto* item = new QListWidgetItem(name, List);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+    }
+}
+
+printpb* printpb::showFor(QPointer<printpb>& slot, SharedState& state, RecordHost& host,
+                          QWidget* parent)
+{
+    if (slot.isNull()) {
+        slot = new printpb(state, host, parent);
+    }
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
+    return slot;
+}
+
+void printpb::Selectall_Click()
+{
+    for (int i = 0; i < List->count(); ++i) {
+        List->item(i)->setCheckState(Qt::Checked);
+    }
+    List->viewport()->update();
+}
+
+void printpb::deselect_Click()
+{
+    for (int i = 0; i < List->count(); ++i) {
+        List->item(i)->setCheckState(Qt::Unchecked);
+    }
+}
+
+int printpb::markedCount() const
+{
+    int marked = 0;
+    for (int i = 0; i < List->count(); ++i) {
+        marked += List->item(i)->checkState() == Qt::Checked ? 1 : 0;
+    }
+    return marked;
+}
+
+// Printing loads every marked record into the main window, so a record being edited there
+// is offered for saving first, and a job that could never print is refused before that.
+void printpb::printbutt_Click()
+{
+    const std::unique_ptr<Printer> printer = printerFactory_();
+    if (markedCount() > 0) {
+        if (const Status ready = printer->ready(); !ready) {
+            MessageBox::ok(this, ready.error(), QStringLiteral("Warning"));
+            return;
+        }
+        if (host_.hasUnsavedChanges() &&
+            MessageBox::okCancel(this, QStringLiteral("save the record before printing"),
+                                 QStringLiteral("Warning")) == MessageBox::Answer::Ok &&
+            !host_.save()) {
+            return;
+        }
+    }
+    printnames(*printer);
+}
+
+void printpb::printnames(Printer& printer)
+{
+    PageLayout layout(printer);
+    layout.setup();
+    // No input is handled while the layout runs, so the marks cannot change under it.
+    const int marked = markedCount();
+    for (int i = 0; i < List->count(); ++i) {
+        if (List->item(i)->checkState() != Qt::Checked) {
+            continue;
+        }
+        state_.selname = List->item(i)->text();
+        host_.search();
+        layout.printRecord(recordOnScreen());
+        setBarWidth(barWidth_ + float(kPictureWidth) / float(marked));
+        showProgress();
+    }
+    if (marked == 0) {
+        MessageBox::ok(this, QStringLiteral("Select names to print its information"),
+                       QStringLiteral("Vennor"));
+        Label1->setText(QStringLiteral("0%"));
+        return;
+    }
+    Label1->setText(QStringLiteral("100%"));
+    state_.selname.clear();
+    const int pages = printer.page();
+    const MessageBox::Answer answer = MessageBox::okCancel(
+        this, QString::number(pages) + QStringLiteral(" pages will be printed"),
+        QStringLiteral("Confirming"));
+    setBarWidth(0);
+    Label1->setText(QStringLiteral("0%"));
+    if (answer == MessageBox::Answer::Cancel) {
+        printer.killDoc();
+    } else if (const Status sent = printer.endDoc(); !sent) {
+        MessageBox::ok(this, sent.error(), QStringLiteral("Warning"));
+    }
+}
+
+PrintedRecord printpb::recordOnScreen() const
+{
+    PrintedRecord record{host_.fieldText(0), host_.fieldText(1), host_.fieldText(2), {}};
+    const QStringList types = numberTypes();
+    const QStringList numbers = host_.numberEntries();
+    for (qsizetype k = 0; k < numbers.size(); ++k) {
+        const int code = k < state_.typecodes.size() ? state_.typecodes.at(k) : -1;
+        record.numberLines.append(types.value(code) + QStringLiteral(": ") + numbers.at(k));
+    }
+    return record;
+}
+
+void printpb::setBarWidth(float width)
+{
+    barWidth_ = width;
+    const int pixels = twips::toPixels(int(std::min(width, float(kPictureWidth))));
+    Shape2->setGeometry(twips::rect(0, 10, 0, 280).adjusted(0, 0, pixels, 0));
+}
+
+// The layout keeps the event loop waiting, so the bar and the figure are painted at once,
+// and only when the figure changes.
+void printpb::showProgress()
+{
+    const QString percent =
+        QString::number(int(barWidth_ / float(kPictureWidth) * 100.0F)) + QStringLiteral("%");
+    if (percent == Label1->text()) {
+        return;
+    }
+    Label1->setText(percent);
+    Picture1->repaint();
+}
+
+} // namespace vennor

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace vennor {
+
+class RecordHost;
+struct SharedState;
+
+// Tools > Advanced search: lists the names of the phone book that contain a wildcard text;
+// a click on one loads it into the main window. Modeless; closing it discards it.
+class advanced : public QDialog
+{
+    Q_OBJECT
+
+public:
+    advanced(SharedState& state, RecordHost& host, QWidget* parent);
+
+    // Brings back the window kept in slot, or opens a new one there, centred on the parent.
+    static advanced* showFor(QPointer<advanced>& slot, SharedState& state, RecordHost& host,
+                             QWidget* parent);
+
+    QLineEdit* Text1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QListWidget* List1 = nullptr;
+
+private:
+    void Command1_Click();
+    void List1_Click(QListWidgetItem* item);
+
+    SharedState& state_;
+    RecordHost& host_;
+};
+
+} // namespace vennor
