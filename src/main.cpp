@@ -1,7 +1,8 @@
+#include "mainwindow/form1.h"
 #include "platform/display.h"
+#include "storage/sharedstate.h"
 
 #include <QApplication>
-#include <QWidget>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -12,8 +13,15 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vennor"));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("VENNOR"));
+    vennor::SharedState state;
+    vennor::form1 window(state);
+    QObject::connect(
+        &window, &vennor::form1::programEnded, &app,
+        [] {
+            QApplication::closeAllWindows();
+            QApplication::quit();
+        },
+        Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

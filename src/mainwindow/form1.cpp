@@ -1,0 +1,74 @@
+#include "mainwindow/form1.h"
+
+#include "platform/simplecombo.h"
+#include "platform/textbox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLayout>
+
+// The icons live in the library, whose resources the linker would otherwise leave out.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace vennor {
+
+form1::form1(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(state)
+{
+    initResources();
+    setObjectName(QStringLiteral("form1"));
+    setWindowTitle(QStringLiteral("VENNOR"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vennor.svg")));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    buildControls(client);
+    buildMenus();
+    connectControls();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    centreOnScreen();
+    Combo1->setFocus();
+    loadlists();
+}
+
+form1::~form1() = default;
+
+QStringList form1::nameEntries() const
+{
+    return Combo1->entries();
+}
+
+QString form1::fieldText(int index) const
+{
+    return Text.text(index);
+}
+
+QStringList form1::numberEntries() const
+{
+    QStringList numbers;
+    for (int i = 0; i < phones->count(); ++i) {
+        numbers << phones->itemText(i);
+    }
+    return numbers;
+}
+
+bool form1::save()
+{
+    return sav_Click();
+}
+
+void form1::focusNameBox()
+{
+    Text[0]->setFocus();
+}
+
+void form1::focusNameSearch()
+{
+    Combo1->setFocus();
+}
+
+} // namespace vennor

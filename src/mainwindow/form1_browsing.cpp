@@ -1,0 +1,240 @@
+#include "mainwindow/form1.h"
+
+#include "platform/folders.h"
+#include "platform/keyfilter.h"
+#include "platform/messagebox.h"
+#include "platform/simplecombo.h"
+#include "platform/textbox.h"
+#include "storage/fields.h"
+#include "storage/numeric.h"
+#include "storage/phonebook.h"
+#include "storage/record.h"
+#include "storage/settingsfile.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vennor {
+namespace {
+
+QString lookupText(const QString& typed)
+{
+    return trimBlanks(typed.toLower());
+}
+
+// What a typed number is stored as: blanks, dashes and parentheses dropped.
+QString cleanedNumber(QString typed)
+{
+    static const QString dropped = QStringLiteral(" -()");
+    typed.removeIf([](QChar c) { return dropped.contains(c); });
+    return typed;
+}
+
+} // namespace
+
+void form1::connectControls()
+{
+    connect(Combo1, &SimpleCombo::changed, this, &form1::Combo1_Change);
+    connect(Combo1, &SimpleCombo::clicked, this, &form1::Combo1_Click);
+    connect(Combo2, &SimpleCombo::changed, this, &form1::Combo2_Change);
+    connect(Combo2, &SimpleCombo::clicked, this, &form1::Combo2_Click);
+    connect(phones, &QComboBox::activated, this, &form1::phones_Click);
+    KeyPressFilter::install(phones->lineEdit(), [this](int& key) { phones_KeyPress(key); });
+    KeyPressFilter::install(Combo3->lineEdit(), [this](int& key) { Combo3_KeyPress(key); });
+    for (int i = 0; i < 4; ++i) {
+        KeyPressFilter::install(Text[i], [this, i](int& key) { Text_KeyPress(i, key); });
+    }
+    connect(sav, &QPushButton::clicked, this, [this] { sav_Click(); });
+    connect(del, &QPushButton::clicked, this, &form1::del_Click);
+    connect(dial, &QPushButton::clicked, this, &form1::dial_Click);
+    connect(clr, &QPushButton::clicked, this, &form1::clr_Click);
+    connect(Command2, &QPushButton::clicked, this, &form1::printCommand);
+}
+
+void form1::Combo1_Change()
+{
+    loaded_ = 0;
+    state_.selname = lookupText(Combo1->text());
+    if (state_.selname.isEmpty()) {
+        clearrec();
+        Combo1->setFocus();
+        return;
+    }
+    search();
+    loaded_ = 0;
+}
+
+void form1::Combo1_Click()
+{
+    state_.selname = Combo1->text();
+    if (state_.selname.isEmpty()) {
+        clearrec();
+        Combo1->setFocus();
+        return;
+    }
+    search();
+}
+
+void form1::Combo2_Change()
+{
+    state_.selname = lookupText(Combo2->text());
+    if (state_.selname.isEmpty()) {
+        clearrec();
+        Combo2->setFocus();
+        return;
+    }
+    searchnum();
+}
+
+void form1::Combo2_Click()
+{
+    state_.selname = Combo2->text();
+    if (state_.selname.isEmpty()) {
+        clearrec();
+        Combo2->setFocus();
+        return;
+    }
+    searchnum();
+}
+
+void form1::emptyEditor()
+{
+    state_.typecodes.clear();
+    for (int i = 0; i < 4; ++i) {
+        Text.setText(i, QString());
+    }
+    phones->clear();
+    numbersTakenOut_.clear();
+    shownName_.clear();
+    shownNumbers_.clear();
+    // What is on screen now is no loaded record: Delete must not act on it.
+    loaded_ = 0;
+}
+
+void form1::clearChangedMarks()
+{
+    for (int i = 0; i < 4; ++i) {
+        Text.setDataChanged(i, false);
+    }
+}
+
+void form1::search()
+{
+    emptyEditor();
+    if (Combo1->indexOf(state_.selname) >= 0) {
+        if (const auto book = SettingsFile().readDefaultBook()) {
+            const auto found = PhoneBookFile::named(*book).findByName(state_.selname);
+            if (found && found->has_value()) {
+                loaded_ = 1;
+                showRecord(**found);
+            }
+        }
+    }
+    clearChangedMarks();
+}
+
+void form1::searchnum()
+{
+    emptyEditor();
+    if (Combo2->indexOf(state_.selname) >= 0) {
+        if (const auto book = SettingsFile().readDefaultBook()) {
+            const auto found = PhoneBookFile::named(*book).findByNumber(state_.selname);
+            if (found && found->has_value()) {
+                loaded_ = 1;
+                showRecord(**found);
+            }
+        }
+    }
+    clearChangedMarks();
+}
+
+void form1::showRecord(const Record& record)
+{
+    state_.typecodes.clear();
+    shownName_ = record.name;
+    shownNumbers_.clear();
+    for (const PhoneNumber& number : record.numbers) {
+        shownNumbers_ << number.number;
+    }
+    Text.setText(0, record.name);
+    Text.setText(1, record.email);
+    Text.setText(2, record.address);
+    Text.setText(3, QString(record.comment).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (record.numbers.isEmpty()) {
+        return;
+    }
+    for (const PhoneNumber& number : record.numbers) {
+        state_.typecodes.append(number.type);
+        phones->addItem(number.number);
+    }
+    if (record.numbers.first().type < Combo3->count()) {
+        Combo3->setCurrentIndex(record.numbers.first().type);
+    }
+    phones->setCurrentIndex(0);
+}
+
+void form1::Combo3_KeyPress(int& keyAscii)
+{
+    if (keyAscii == 13) {
+        keyAscii = 0;
+        phones->setFocus();
+    }
+}
+
+void form1::phones_Click(int position)
+{
+    numindex_ = position;
+    if (position >= 0 && position < state_.typecodes.size()) {
+        const int code = state_.typecodes.at(position);
+        if (code < Combo3->count()) {
+            Combo3->setCurrentIndex(code);
+        }
+    }
+}
+
+void form1::phones_KeyPress(int& keyAscii)
+{
+    if (keyAscii == 13) {
+        keyAscii = 0;
+        addNumber();
+    }
+}
+
+// The type chosen in the type box; a text that names no type counts as the first type.
+int form1::chosenTypeCode()
+{
+    const int typed = Combo3->findText(Combo3->currentText().trimmed(), Qt::MatchFixedString);
+    if (typed < 0) {
+        Combo3->setCurrentIndex(0);
+        return 0;
+    }
+    if (typed != Combo3->currentIndex()) {
+        Combo3->setCurrentIndex(typed);
+    }
+    return typed;
+}
+
+void form1::addNumber()
+{
+    const int code = chosenTypeCode();
+    const QString typed = phones->currentText();
+    if (typed.isEmpty()) {
+        sav_Click();
+        return;
+    }
+    const QString number = cleanedNumber(typed);
+    if (!isNumeric(number)) {
+        MessageBox::ok(this, QStringLiteral("Enter a valid number"), QStringLiteral("Warning"));
+        return;
+    }
+    recchanged_ = 1;
+    if (phones->findText(number, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
+        return;
+    }
+    state_.typecodes.append(code);
+    phones->addItem(number);
+    phones->setEditText(QString());
+}
+
+} // namespace vennor

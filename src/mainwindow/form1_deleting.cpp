@@ -1,0 +1,78 @@
+#include "mainwindow/form1.h"
+
+#include "platform/messagebox.h"
+#include "platform/simplecombo.h"
+#include "platform/textbox.h"
+#include "storage/fields.h"
+#include "storage/phonebook.h"
+#include "storage/settingsfile.h"
+
+#include <QComboBox>
+
+namespace vennor {
+
+void form1::del_Click()
+{
+    if (loaded_ != 1) {
+        MessageBox::ok(this, QStringLiteral("Select a record to delete"),
+                       QStringLiteral("Warning"));
+        return;
+    }
+    const auto answer =
+        MessageBox::okCancel(this, QStringLiteral("Are you sure you want to delete this record?"),
+                             QStringLiteral("Warning"));
+    if (answer != MessageBox::Answer::Ok) {
+        Combo1->setFocus();
+        return;
+    }
+    if (removerec()) {
+        clearrec();
+    }
+}
+
+// Takes every record of the name on screen out of the default phone book, then its entries
+// out of the lists; a failed write changes neither and is reported.
+bool form1::removerec()
+{
+    const QString key = trimBlanks(Text.text(0).toLower());
+    state_.selname = key;
+    const auto book = SettingsFile().readDefaultBook();
+    const Status removed =
+        book ? PhoneBookFile::named(*book).removeAll(key) : Status::failure(book.error());
+    if (!removed) {
+        MessageBox::show(this,
+                         {QStringLiteral("The record could not be deleted"),
+                          QStringLiteral("Warning"), MessageBox::Buttons::Ok, removed.error()});
+        return false;
+    }
+    takeOutOfLists(key, numberEntries());
+    return true;
+}
+
+// Removes the number shown in the number box, with its type, from the record on screen.
+void form1::deleteNumber()
+{
+    const QString shown = phones->currentText();
+    if (shown.isEmpty()) {
+        return;
+    }
+    int index = numindex_;
+    if (index < 0 || index >= phones->count() || phones->itemText(index) != shown) {
+        index = phones->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    }
+    if (index < 0) {
+        return;
+    }
+    if (index < state_.typecodes.size()) {
+        state_.typecodes.removeAt(index);
+    }
+    const QString number = phones->itemText(index);
+    Combo2->removeItem(Combo2->indexOf(number));
+    numbersTakenOut_ << number;
+    state_.numdeleted = 1;
+    phones->removeItem(index);
+    phones->setEditText(QString());
+    phones->setFocus();
+}
+
+} // namespace vennor

@@ -1,0 +1,63 @@
+#include "mainwindow/form1.h"
+
+#include "platform/messagebox.h"
+#include "platform/textbox.h"
+
+#include <QCloseEvent>
+
+namespace vennor {
+
+bool form1::hasUnsavedChanges() const
+{
+    bool changed = recchanged_ == 1;
+    for (int i = 0; i < 4; ++i) {
+        changed = changed || state_.numdeleted == 1 || (loaded_ == 0 && Text.dataChanged(i));
+    }
+    return changed && !Text.text(0).isEmpty();
+}
+
+// Offers to save a changed record. Ending is refused only when the user asked to save and
+// the record could not be saved: what the user wanted kept stays on screen.
+bool form1::readyToEnd()
+{
+    closeAboutBox();
+    for (int i = 0; i < 4; ++i) {
+        if (state_.numdeleted == 1 || (loaded_ == 0 && Text.dataChanged(i))) {
+            recchanged_ = 1;
+        }
+    }
+    if (recchanged_ != 1 || Text.text(0).isEmpty()) {
+        return true;
+    }
+    const auto answer = MessageBox::okCancel(this, QStringLiteral("save the record before exit"),
+                                             QStringLiteral("Warning"));
+    return answer != MessageBox::Answer::Ok || sav_Click();
+}
+
+bool form1::extprogram()
+{
+    if (!readyToEnd()) {
+        return false;
+    }
+    ending_ = true;
+    close();
+    emit programEnded();
+    return true;
+}
+
+void form1::closeEvent(QCloseEvent* event)
+{
+    if (ending_) {
+        event->accept();
+        return;
+    }
+    if (!readyToEnd()) {
+        event->ignore();
+        return;
+    }
+    ending_ = true;
+    event->accept();
+    emit programEnded();
+}
+
+} // namespace vennor

@@ -1,0 +1,220 @@
+#include "mainwindow/form1.h"
+
+#include "platform/messagebox.h"
+#include "platform/simplecombo.h"
+#include "platform/textbox.h"
+#include "storage/fields.h"
+#include "storage/numeric.h"
+#include "storage/phonebook.h"
+#include "storage/record.h"
+#include "storage/settingsfile.h"
+
+#include <QComboBox>
+
+namespace vennor {
+namespace {
+
+const QString kWarning = QStringLiteral("Warning");
+
+QString quoteRefusal()
+{
+    return QStringLiteral("Don't enter (\") please enter another symbole");
+}
+
+bool holdsQuote(const QString& text)
+{
+    return text.contains(QLatin1Char('"'));
+}
+
+// A comment as stored: without blanks and line breaks at either end, its lines ending CR LF.
+QString storedComment(const QString& typed)
+{
+    static const QString outer = QStringLiteral(" \r\n");
+    qsizetype begin = 0;
+    qsizetype end = typed.size();
+    while (begin < end && outer.contains(typed.at(begin))) {
+        ++begin;
+    }
+    while (end > begin && outer.contains(typed.at(end - 1))) {
+        --end;
+    }
+    QString comment = typed.mid(begin, end - begin);
+    comment.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    comment.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return comment;
+}
+
+} // namespace
+
+// Why the record on screen cannot be stored as it is, or nullopt. A double quote or a comma
+// in the name, a double quote or "@" in the address, would read back as other fields.
+std::optional<QString> form1::refusalOf() const
+{
+    const QString name = trimBlanks(Text.text(0));
+    if (name.isEmpty() || isNumeric(name) || name.contains(QLatin1Char(',')) || holdsQuote(name) ||
+        name == endLine()) {
+        return QStringLiteral("Enter a name");
+    }
+    const QString address = Text.text(2);
+    if (isNumeric(address) || holdsQuote(address) || address.contains(QLatin1Char('@')) ||
+        trimBlanks(address) == endLine()) {
+        return QStringLiteral("Enter a valid address");
+    }
+    const QString email = Text.text(1);
+    if (!email.isEmpty() && !email.contains(QLatin1Char('@'))) {
+        return QStringLiteral("Write a valid E-mail address");
+    }
+    if (holdsQuote(email) || holdsQuote(Text.text(3))) {
+        return quoteRefusal();
+    }
+    return std::nullopt;
+}
+
+Record form1::recordOnScreen() const
+{
+    Record record;
+    record.name = Text.text(0);
+    record.email = Text.text(1);
+    record.address = Text.text(2);
+    record.comment = storedComment(Text.text(3));
+    for (int i = 0; i < phones->count() && i < state_.typecodes.size(); ++i) {
+        record.numbers.append({state_.typecodes.at(i), phones->itemText(i)});
+    }
+    return record;
+}
+
+bool form1::sav_Click()
+{
+    if (const auto refusal = refusalOf()) {
+        MessageBox::ok(this, *refusal, kWarning);
+        return false;
+    }
+    Text[0]->setFocus();
+    const auto book = SettingsFile().readDefaultBook();
+    if (!book || !PhoneBookFile::named(*book).exists()) {
+        phoneBookFallback();
+        return false;
+    }
+    return writeRecord(*book, recordOnScreen());
+}
+
+// The numbers of the stored record of that name, nullopt when there is none. The record shown
+// from the file is known already; a name the list does not hold is not in the file.
+Result<std::optional<QStringList>> form1::storedNumbersOf(const QString& book, const QString& name)
+{
+    if (!shownName_.isEmpty() && shownName_ == name) {
+        return std::optional<QStringList>(shownNumbers_);
+    }
+    if (Combo1->indexOf(name) < 0) {
+        return std::optional<QStringList>();
+    }
+    const auto found = PhoneBookFile::named(book).findByName(name);
+    if (!found) {
+        return Status::failure(found.error());
+    }
+    if (!found->has_value()) {
+        return std::optional<QStringList>();
+    }
+    QStringList numbers;
+    for (const PhoneNumber& number : (*found)->numbers) {
+        numbers << number.number;
+    }
+    return std::optional<QStringList>(numbers);
+}
+
+// One write replaces any record of the same name; the lists follow only once it succeeded.
+bool form1::writeRecord(const QString& book, const Record& record)
+{
+    const QString key = trimBlanks(record.name.toLower());
+    const PhoneBookFile file = PhoneBookFile::named(book);
+    const auto stored = storedNumbersOf(book, key);
+    const Status written = !stored               ? Status::failure(stored.error())
+                           : stored->has_value() ? file.replace(record)
+                                                 : file.append(record);
+    if (!written) {
+        MessageBox::show(this, {QStringLiteral("The phone book could not be saved"), kWarning,
+                                MessageBox::Buttons::Ok, written.error()});
+        return false;
+    }
+    state_.linecount += recordFieldCount(record);
+    state_.typecodes.clear();
+    if (stored->has_value()) {
+        QStringList oldNumbers;
+        for (const QString& number : **stored) {
+            if (!numbersTakenOut_.removeOne(number)) {
+                oldNumbers << number;
+            }
+        }
+        takeOutOfLists(key, oldNumbers);
+    }
+    QStringList numbers;
+    for (const PhoneNumber& number : record.numbers) {
+        if (!isNumeric(number.number)) {
+            break;
+        }
+        numbers << number.number;
+    }
+    putIntoLists(key, numbers);
+    clearrec();
+    return true;
+}
+
+void form1::takeOutOfLists(const QString& name, const QStringList& numbers)
+{
+    Combo1->removeItem(Combo1->indexOf(name));
+    for (const QString& number : numbers) {
+        Combo2->removeItem(Combo2->indexOf(number));
+    }
+}
+
+void form1::removeTrailingEmpties(SimpleCombo* list)
+{
+    for (int i = 0; i < 3 && list->count() > 0 && list->at(list->count() - 1).isEmpty(); ++i) {
+        list->removeItem(list->count() - 1);
+    }
+}
+
+void form1::putIntoLists(const QString& name, const QStringList& numbers)
+{
+    removeTrailingEmpties(Combo1);
+    removeTrailingEmpties(Combo2);
+    for (const QString& number : numbers) {
+        Combo2->addItem(number);
+    }
+    Combo1->addItem(name);
+    for (int i = 0; i < 3; ++i) {
+        Combo1->insertItem(Combo1->count(), QString());
+        if (Combo2->count() > 0) {
+            Combo2->insertItem(Combo2->count(), QString());
+        }
+    }
+}
+
+void form1::Text_KeyPress(int index, int& keyAscii)
+{
+    loaded_ = 0;
+    if (index == 3 && keyAscii == 13) {
+        Combo3->setFocus(); // the comment box still takes the line break
+        return;
+    }
+    if (keyAscii == 13) {
+        keyAscii = 0;
+        Text[index + 1]->setFocus();
+        return;
+    }
+    if (keyAscii == ',' && index == 0) {
+        keyAscii = 0;
+        MessageBox::ok(this, QStringLiteral("Don't enter (,) please enter another symbole"),
+                       kWarning);
+    } else if (keyAscii == '"') {
+        keyAscii = 0;
+        MessageBox::ok(this, quoteRefusal(), kWarning);
+    }
+}
+
+void form1::clr_Click()
+{
+    clearrec();
+}
+
+} // namespace vennor

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <functional>
+
+class QWidget;
+
+namespace vennor {
+
+// The key-press event of a control: the handler gets the character code typed (13 for
+// Enter) and swallows the key by setting it to 0. Keys that type no character pass by.
+class KeyPressFilter : public QObject
+{
+public:
+    using Handler = std::function<void(int& keyAscii)>;
+
+    // Filters the keys typed into widget for as long as it lives.
+    static void install(QWidget* widget, Handler handler);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    KeyPressFilter(QWidget* widget, Handler handler);
+
+    Handler handler_;
+};
+
+// Keeps the window's menu accelerators working while a text box has the focus, even for keys
+// the text box would use itself (Ctrl+A selects all in a line edit).
+class AcceleratorGuard : public QObject
+{
+public:
+    // Guards widget and every text-editing descendant of it.
+    static void install(QWidget* widget, const QList<QKeySequence>& accelerators);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    AcceleratorGuard(QWidget* owner, QList<QKeySequence> accelerators);
+
+    QList<QKeySequence> accelerators_;
+};
+
+} // namespace vennor

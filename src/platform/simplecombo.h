@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QColor>
+#include <QStringList>
+#include <QWidget>
+
+class QLineEdit;
+class QListView;
+class QStringListModel;
+
+namespace vennor {
+
+// A "simple" combo box: an edit line over a list that is always open. Entries have positions
+// from 0. A sorted box puts an entry added without a position at its alphabetical place,
+// without regard to case; an entry added at a position stays there.
+class SimpleCombo : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SimpleCombo(QWidget* parent = nullptr);
+
+    void setSorted(bool sorted) { sorted_ = sorted; }
+    void setTextColor(const QColor& color);
+
+    QString text() const;
+    // Setting a different text raises changed(), as typing does.
+    void setText(const QString& text);
+
+    int count() const;
+    QString at(int position) const;
+    QStringList entries() const;
+    // The first entry equal to text exactly, or -1.
+    int indexOf(const QString& text) const;
+
+    // Adds at the sorted place (at the end when unsorted); returns the position.
+    int addItem(const QString& text);
+    // Adds many at once, sorting them once: much faster than one by one.
+    void addItems(const QStringList& texts);
+    void insertItem(int position, const QString& text);
+    void removeItem(int position);
+    // Removes every entry; the edit text stays.
+    void clear();
+
+    int currentIndex() const;
+    void setCurrentIndex(int position);
+
+    QLineEdit* lineEdit() const { return edit_; }
+    QListView* listView() const { return view_; }
+
+signals:
+    // The edit text changed, by typing or by code.
+    void changed();
+    // The user chose an entry; the edit text is already the entry's.
+    void clicked();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void choose(int position);
+    // Entries before the trailing run of empty ones: the part that is kept sorted.
+    qsizetype sortedEnd(const QStringList& list) const;
+
+    QLineEdit* edit_;
+    QListView* view_;
+    QStringListModel* model_;
+    bool sorted_ = false;
+    bool choosing_ = false;
+};
+
+} // namespace vennor

@@ -1,0 +1,25 @@
+#include "platform/textbox.h"
+
+namespace vennor {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, [this] { dataChanged_ = true; });
+}
+
+TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { dataChanged_ = true; });
+}
+
+void TextArea::setText(const QString& text)
+{
+    if (text != toPlainText()) {
+        setPlainText(text);
+    }
+}
+
+} // namespace vennor
