@@ -5,6 +5,7 @@
 #include "storage/sharedstate.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <optional>
@@ -18,6 +19,9 @@ namespace vennor {
 
 class SimpleCombo;
 class TextArea;
+class about;
+class advanced;
+class printpb;
 class TextBox;
 struct Record;
 
@@ -175,6 +179,11 @@ private:
     QString shownName_;
     QStringList shownNumbers_;
     bool ending_ = false;
+
+    // The modeless windows and the About box live on after they were shown.
+    QPointer<advanced> advancedWindow_;
+    QPointer<printpb> printWindow_;
+    QPointer<about> aboutBox_;
 };
 
 } // namespace vennor
