@@ -1,32 +1,25 @@
 #include "storage/settingsfile.h"
 #include "storage/scramble.h"
+#include "storage/textfile.h"
 #include "support/tempfolders.h"
 #include "support/testregistry.h"
-#include "writefault.h"
 
-#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace vennor;
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
+// The file's bytes for these plain lines.
+QByteArray stored(const QStringList& lines)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray stored(const QString& plain)
-{
-    return scramble(scrambleKey(), plain).toLatin1();
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += scramble(scrambleKey(), line).toLatin1() + "\r\n";
+    }
+    return bytes;
 }
 
 } // namespace
@@ -35,129 +28,99 @@ class SettingsFileTest : public QObject
 {
     Q_OBJECT
 
+    std::optional<test::TempFolders> folders_;
+    QString path() const { return folders_->settingsFile(); }
+
 private slots:
-    void missingOrShortFile()
+    void init() { folders_.emplace(); }
+    void cleanup() { folders_.reset(); }
+
+    void knownAnswers()
     {
-        test::TempFolders folders;
-        const SettingsFile settings;
-        QCOMPARE(settings.path(), folders.settingsFile());
-        QVERIFY(!settings.canOpen());
-        QVERIFY(!settings.readAll().ok());
-        QVERIFY(!settings.readPortLine().ok());
-        QVERIFY(!settings.readDefaultBook().error().isEmpty());
-
-        put(folders.settingsFile(), {});
-        QVERIFY(settings.canOpen());
-        QVERIFY(!settings.readPortLine().ok());
-
-        put(folders.settingsFile(), noModemLine().toLatin1() + "\r\n");
-        QCOMPARE(*settings.readPortLine(), QStringLiteral("none"));
-        QVERIFY(!settings.readDefaultBook().ok()); // line 1 only: no phone book yet
-
-        folders.writeSettings({"7", "Home", "Work"});
-        QCOMPARE(*settings.readPortLine(), QStringLiteral("7"));
-        QCOMPARE(*settings.readDefaultBook(), QStringLiteral("Home"));
+        RunTimeRandom random;
+        for (const int expected : {7055475, 5334240, 5795186}) {
+            QCOMPARE(qRound(random.rnd() * 1e7), expected);
+        }
+        QCOMPARE(qRound(random.rnd(0) * 1e7), 5795186);
+        QCOMPARE(qRound(random.rnd(-1) * 1e7), 2240070);
+        QCOMPARE(keyseed(QStringLiteral("quillmop")), 528368520);
+        const QList<std::pair<QString, QString>> lines = {
+            {"none", "@jM8"}, {"Home", "yjL8"}, {"10", "b+"}, {"a\tb", "3]"}};
+        for (const auto& [plain, stored] : lines) {
+            QCOMPARE(scramble(scrambleKey(), plain), stored);
+            QCOMPARE(unscramble(scrambleKey(), stored), QString(plain).remove(u'\t'));
+        }
     }
 
-    // Stored lines may hold commas, quotes and blanks at either end: each is one whole line.
-    void linesAreReadWhole()
+    // Any line, however long, is stored as printable ASCII and read back without the rest.
+    void linesRoundTrip()
     {
-        test::TempFolders folders;
-        const QByteArrayList lines = {"b+", " ,\"x", "\"a,b\" ", "  lead", ",", "\"", "", "lf"};
-        put(folders.settingsFile(), lines.mid(0, 7).join("\r\n") + "\r\nlf\n");
+        const QRegularExpression unprintable(QStringLiteral("[^ -~]"));
+        QRandomGenerator random(17);
+        for (int i = 0; i < 500; ++i) {
+            QString plain;
+            for (int j = i == 0 ? 70000 : i % 200; j > 0; --j) {
+                plain += QChar(char16_t(random.bounded(1, 260)));
+            }
+            const QString stored = scramble(scrambleKey(), plain);
+            QVERIFY(!stored.contains(unprintable));
+            QCOMPARE(unscramble(scrambleKey(), stored), plain.remove(unprintable));
+        }
+    }
+
+    // Also: stored lines with commas, quotes, blanks at either end or a bare LF read whole.
+    void readsMissingShortAndOddFiles()
+    {
+        const SettingsFile settings;
+        QCOMPARE(settings.path(), folders_->root() + "/config/vennor/com.exe");
+        QVERIFY(!settings.canOpen() && !settings.readAll().ok() && !settings.readPortLine().ok());
+        QVERIFY(!settings.readDefaultBook().error().isEmpty());
+        textfile::rewrite(path(), {});
+        QVERIFY(settings.canOpen() && !settings.readPortLine().ok());
+        textfile::rewrite(path(), "@jM8\r\n");
+        QCOMPARE(*settings.readPortLine(), "none");
+        QVERIFY(!settings.readDefaultBook().ok()); // line 1 only: no phone book yet
+        const QByteArrayList lines = {"b+", " ,\"x", "\"a,b\" ", "  lead", ",", "\"", ""};
+        textfile::rewrite(path(), lines.join("\r\n") + "\nyjL8");
         QStringList expected;
         for (const QByteArray& line : lines) {
             expected << unscramble(scrambleKey(), QString::fromLatin1(line));
         }
-        QCOMPARE(*SettingsFile().readAll(), expected);
-        put(folders.settingsFile(), "b+\r\nyjL8"); // no line end after the last line
-        QCOMPARE(*SettingsFile().readAll(), (QStringList{"10", "Home"}));
+        QCOMPARE(*settings.readAll(), expected << "Home");
+        QCOMPARE(*settings.readDefaultBook(), expected.at(1));
     }
 
-    void rewritesEveryLineScrambled()
+    void edits_data()
     {
-        test::TempFolders folders;
-        const QStringList lines = {"10", "Home", "My, \"odd\" book "};
-        QVERIFY(SettingsFile().rewrite(lines).ok());
-        QCOMPARE(bytesOf(folders.settingsFile()), "b+\r\nyjL8\r\n" + stored(lines.last()) + "\r\n");
-        // Writing back what was read changes nothing.
-        QVERIFY(SettingsFile().rewrite(*SettingsFile().readAll()).ok());
-        QCOMPARE(*SettingsFile().readAll(), lines);
-        QVERIFY(SettingsFile().rewrite({"1", QString::fromUtf8("Bü\tro")}).ok());
-        QCOMPARE(*SettingsFile().readDefaultBook(), QStringLiteral("Bro"));
-    }
-
-    void appendsBookAfterPortLine_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("port line") << QByteArray("b+\r\n") << QByteArray("b+\r\nyjL8\r\n");
-        QTest::newRow("no line end") << QByteArray("b+") << QByteArray("b+\r\nyjL8\r\n");
+        QTest::addColumn<QByteArray>("before"); // null: no file
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("rewrite") << stored({"7"}) << "rewrite"
+                                 << QStringList{"10", "Home", "My, \"odd\" book "};
+        QTest::newRow("com: new file") << QByteArray() << "com 10" << QStringList{"10"};
+        QTest::newRow("com: no modem, list kept")
+            << stored({"7", "Home", " ,x"}) << "com none" << QStringList{"none", "Home", " ,x"};
         // Without a port line the name would become line 1 and be taken for a port.
-        QTest::newRow("missing file") << QByteArray() << QByteArray("@jM8\r\nyjL8\r\n");
+        QTest::newRow("book to missing file")
+            << QByteArray() << "book Home" << QStringList{"none", "Home"};
+        QTest::newRow("book after no line end")
+            << QByteArray("b+\r\nyjL8") << "book Wo\"rk," << QStringList{"10", "Home", "Wo\"rk,"};
     }
-    void appendsBookAfterPortLine()
+    void edits()
     {
         QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
-        test::TempFolders folders;
-        if (!before.isEmpty()) {
-            put(folders.settingsFile(), before);
+        QFETCH(QString, edit);
+        QFETCH(QStringList, after);
+        if (!before.isNull()) {
+            textfile::rewrite(path(), before);
         }
-        QVERIFY(SettingsFile().appendBook(QStringLiteral("Home")).ok());
-        QCOMPARE(bytesOf(folders.settingsFile()), after);
-        QCOMPARE(*SettingsFile().readDefaultBook(), QStringLiteral("Home"));
-        QVERIFY(SettingsFile().appendBook(QStringLiteral("Work")).ok());
-        QCOMPARE(bytesOf(folders.settingsFile()), after + stored("Work") + "\r\n");
-    }
-
-    void readwritecomCreatesMissingFile_data()
-    {
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("port 10") << 10 << QByteArray("b+\r\n");
-        QTest::newRow("none found") << 0 << QByteArray("@jM8\r\n");
-    }
-    void readwritecomCreatesMissingFile()
-    {
-        QFETCH(int, port);
-        QFETCH(QByteArray, bytes);
-        test::TempFolders folders;
-        QVERIFY(SettingsFile().readwritecom(port ? std::optional(port) : std::nullopt).ok());
-        QCOMPARE(bytesOf(folders.settingsFile()), bytes);
-    }
-
-    void readwritecomReplacesOnlyLine1()
-    {
-        test::TempFolders folders;
-        put(folders.settingsFile(),
-            "@jM8\r\n" + stored("10") + "\r\nyjL8\r\n" + stored(" ,x") + "\r\n");
-        QVERIFY(SettingsFile().readwritecom(10).ok());
-        QCOMPARE(folders.readSettings(), (QStringList{"10", "10", "Home", " ,x"}));
-        QVERIFY(SettingsFile().readwritecom(std::nullopt).ok());
-        QVERIFY(bytesOf(folders.settingsFile()).startsWith("@jM8\r\n"));
-        QCOMPARE(folders.readSettings(), (QStringList{"none", "10", "Home", " ,x"}));
-    }
-
-    void failedWritesKeepTheFile()
-    {
-        test::TempFolders folders;
-        folders.writeSettings({"3", "Home", "Work"});
-        const QByteArray old = bytesOf(folders.settingsFile());
-        QList<Status> results;
-        {
-            test::FileSizeLimit limit(old.size());
-            if (!limit.active()) {
-                QSKIP("no file size limit on this platform");
-            }
-            results << SettingsFile().rewrite({"3", "Home", "Work", "A much longer list"})
-                    << SettingsFile().appendBook(QStringLiteral("Office"))
-                    << SettingsFile().readwritecom(10);
-        }
-        for (const Status& status : std::as_const(results)) {
-            QVERIFY(status.error().contains(QLatin1String("com.exe")));
-        }
-        QCOMPARE(bytesOf(folders.settingsFile()), old);
+        const QString value = edit.section(u' ', 1);
+        const auto port = value == "none" ? std::nullopt : std::optional(value.toInt());
+        const Status status = edit == "rewrite"        ? SettingsFile().rewrite(after)
+                              : edit.startsWith("com") ? SettingsFile().readwritecom(port)
+                                                       : SettingsFile().appendBook(value);
+        QVERIFY(status.ok());
+        QCOMPARE(*textfile::read(path()), QString::fromLatin1(stored(after)));
     }
 };
 

@@ -13,25 +13,18 @@ class RecordGenerator
 public:
     explicit RecordGenerator(quint32 seed) : random_(seed) {}
 
-    // A record like the ones people keep: a unique name (from index), one to four numbers,
+    // count records like the ones people keep, each with a unique name: one to four numbers,
     // an e-mail for half of them, an address for a third, a comment for a tenth.
-    Record realistic(int index);
+    QList<Record> realisticBook(int count);
 
     // A record in the form the file keeps (lowered, trimmed, numbers all numeric) that is
     // hard on the format: commas, "@" and digits in the comment, comments of several lines,
     // addresses with commas, letters beyond ASCII, empty parts.
     Record awkward();
 
-    // count realistic records, in index order.
-    QList<Record> realisticBook(int count);
-
-    QRandomGenerator& random() { return random_; }
-
 private:
-    QString pick(const QStringList& choices);
     QString word(int minLength, int maxLength, const QString& letters);
-    QString digits(int minLength, int maxLength);
-    PhoneNumber number();
+    PhoneNumber number() { return {random_.bounded(7), word(6, 12, QStringLiteral("0123456789"))}; }
 
     QRandomGenerator random_;
 };
