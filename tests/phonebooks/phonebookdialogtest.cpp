@@ -62,7 +62,6 @@ void checkLayout(newphone_book* d, const QString& caption, const QString& label)
     QCOMPARE(entries.join('|'), create ? "" : "100|20|alpha|Home|Zed");
     QCOMPARE(d->Combo1->currentText(), create ? "" : "100");
     QCOMPARE(d->Combo1->geometry(), twips::rect(240, 480, 2310, 315));
-    QCOMPARE(d->Text2->geometry(), twips::rect(240, 1320, 2310, 285));
     QCOMPARE(d->Command2->geometry(), twips::rect(1560, rename ? 1800 : 960, 975, 315));
     // Rename's height of 2625 is the window's, title bar and borders included.
     QCOMPARE(d->size(), twips::size(2805, rename ? 2625 - 405 : 1395));
@@ -102,13 +101,17 @@ private slots:
                                 << "Delete a phone book " << select;
         QTest::newRow("backup") << 4 << books << ""
                                 << "Make a backup from phone book" << select;
-        const char* what[] = {"rename", "make default", "delete", "make to make a backup"};
-        for (int mode = 1; mode <= 5; ++mode) {
+        // Without a phone book: the port line alone (odd modes) or no settings file at all.
+        const QStringList what{"rename", "make default", "delete", "make to make a backup"};
+        for (int mode = 1; mode <= 4; ++mode) {
+            const QString offer =
+                "Warning: No phone book to " + what[mode - 1] + ",Create a phone book first";
             QTest::addRow("%d, no book", mode)
-                << std::min(mode, 4) << (mode % 2 ? "3" : "")
-                << QString("Warning: No phone book to %1,Create a phone book first")
-                       .arg(what[std::min(mode, 4) - 1])
-                << (mode < 5 ? kCreate : "") << "Name of the phone book";
+                << mode << (mode % 2 ? "3" : "") << offer << kCreate << "Name of the phone book";
+            if (mode == 3) {
+                QTest::newRow("offer declined") << mode << "3" << offer << ""
+                                                << "";
+            }
         }
     }
     void commandOpensItsLayout()

@@ -71,9 +71,11 @@ struct PhoneBookFixture
     {
         QMap<QString, QString> files{{"Home", "Home"}, {"Office", "Office"}, {"Stray", "Stray"}};
         for (const QString& change : bars(changes)) {
-            change.startsWith('-')
-                ? void(files.remove(change.mid(1)))
-                : void(files[change.section('=', 0, 0)] = change.section('=', 1));
+            if (change.startsWith('-')) {
+                files.remove(change.mid(1));
+            } else {
+                files[change.section('=', 0, 0)] = change.section('=', 1);
+            }
         }
         QStringList expected;
         for (auto it = files.cbegin(); it != files.cend(); ++it) {
