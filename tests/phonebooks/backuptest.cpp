@@ -1,268 +1,187 @@
 #include "phonebooks/backup.h"
 #include "phonebookfixture.h"
-#include "support/nextfiledialog.h"
+#include "phonebooks/booknames.h"
 #include "support/testregistry.h"
 
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace vennor;
-using test::PhoneBookFixture;
+using test::bars;
 
 namespace {
 
-const QString kOverwrite = QStringLiteral("Warning :    File exists.. Overwrite");
-const QString kItself =
-    QStringLiteral("Warning: The file chosen is the phone book itself; nothing was copied");
-const QStringList kStart{"3", "Home", "Office"};
-const QStringList kFiles{"Home.dat=Home", "Office.dat=Office", "Stray.dat=Stray"};
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+const QString kOverwrite = "Warning :    File exists.. Overwrite";
+const QString kItself = "Warning: The file chosen is the phone book itself; nothing was copied";
+const QString kFailed = "Warning: The copy failed";
 
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// Get backup of a file holding "backup" (empty: cancelled; "itself": Home.dat). Settings "a|b|c",
+// empty: unchanged; files as changes to the fixture's (PhoneBookFixture::booksAfter).
+struct Restore
+{
+    QString file;
+    QString shown;
+    QString settings;
+    QString files;
+    bool refilled = false;
+    bool confirm = true; // the overwrite question
+    QString before;      // the settings file, when not the fixture's
+    QString broken;      // PhoneBookFixture::breakFiles
+};
+
+void row(const char* name, const QString& file = {}, const QString& shown = {},
+         const QString& settings = {}, const QString& files = {}, bool refilled = false,
+         bool confirm = true, const QString& before = {}, const QString& broken = {})
+{
+    QTest::newRow(name) << Restore{file, shown, settings, files, refilled, confirm, before, broken};
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Restore)
 
 class BackupTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<PhoneBookFixture> f;
-    std::unique_ptr<test::NextFileDialog> files;
+    std::unique_ptr<test::PhoneBookFixture> f;
     std::unique_ptr<QTemporaryDir> elsewhere;
+    QString cwd;
 
     QString outside(const QString& name) const { return elsewhere->filePath(name); }
 
 private slots:
-    // Stray.dat lies in the phone book folder without being listed.
+    // The current folder is elsewhere too, so a copy made under a relative name shows there.
     void init()
     {
-        f = std::make_unique<PhoneBookFixture>();
-        files = std::make_unique<test::NextFileDialog>();
+        f = std::make_unique<test::PhoneBookFixture>();
         elsewhere = std::make_unique<QTemporaryDir>();
-        f->writeHomeAndOffice();
-        f->writeBook("Stray");
+        cwd = QDir::currentPath();
+        QDir::setCurrent(elsewhere->path());
     }
     void cleanup()
     {
-        QCOMPARE(files->unexpected(), 0);
-        QCOMPARE(files->pending(), 0);
-        elsewhere.reset();
-        files.reset();
-        f.reset();
-    }
-
-    // Make backup
-
-    void backupIsAByteCopyUnderTheNameChosen()
-    {
-        const QByteArray odd = "caf\xe9\r\n\"quoted, text\"\r\n 2555\n)\r\n";
-        f->folders.writePhoneBook("Home", odd);
-        writeBytes(outside("copy.dat"), "an older and much longer backup of something else\r\n");
-        files->choose(outside("copy.dat"));
-        makeBackup(f->host.window(), "Home");
-
-        const FileDialogRequest& request = files->last();
-        QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
-        QCOMPARE(request.title, QStringLiteral("Save to "));
-        QCOMPARE(request.filter, QStringLiteral("Dat Files \0*.dat\0\0"));
-        QCOMPARE(request.flags, quint32(0x2A4006));
-        QCOMPARE(request.fileName, QStringLiteral("Home.dat"));
-        QCOMPARE(request.owner, nullptr);
-        QCOMPARE(readBytes(outside("copy.dat")), odd);
-        QCOMPARE(f->folders.readPhoneBook("Home"), odd);
-        QVERIFY(f->shown().isEmpty());
-        QCOMPARE(f->folders.readSettings(), kStart);
-    }
-
-    void cancelledBackupCreatesNothing()
-    {
-        const QString cwd = QDir::currentPath();
-        QDir::setCurrent(elsewhere->path());
-        files->cancel();
-        makeBackup(f->host.window(), "Home");
         QDir::setCurrent(cwd);
-        QVERIFY(QDir(elsewhere->path()).isEmpty());
-        QCOMPARE(f->books(), kFiles);
-        QVERIFY(f->shown().isEmpty());
+        const int leftOver = f->files.pending() + f->files.unexpected();
+        f.reset();
+        QCOMPARE(leftOver, 0);
     }
 
-    void backupOntoThePhoneBookItselfKeepsIt_data()
+    void bookNames()
     {
-        QTest::addColumn<bool>("throughLink");
-        QTest::newRow("same path") << false;
-        QTest::newRow("through a link") << true;
-    }
-    void backupOntoThePhoneBookItselfKeepsIt()
-    {
-        QFETCH(bool, throughLink);
-        QString target = f->folders.phoneBook("Home");
-        if (throughLink) {
-            QVERIFY(QFile::link(target, outside("link.dat")));
-            target = outside("link.dat");
+        QCOMPARE(GetFileName("C:\\backups\\Home.dat"), "Home");
+        QCOMPARE(GetFileName("/tmp\\v1.2/Clients"), "Clients");
+        QCOMPARE(GetFileName("/tmp/my.book.dat"), "my.book");
+        QCOMPARE(GetFileName("/tmp/Work."), "Work");
+        QVERIFY(isValidBookName(" A&B (1), #2 'x' ~!@$%^+=[]{};`. "));
+        for (const char* name : {"", "...", "a\u00fcb", "a\U0001F600"}) {
+            QVERIFY2(!isValidBookName(QString::fromUtf8(name)), name);
         }
-        files->choose(target);
-        makeBackup(f->host.window(), "Home");
-        QCOMPARE(f->shown(), QStringList{kItself});
-        QCOMPARE(f->books(), kFiles);
+        for (const char c : QByteArray("\\/:*?\"<>|\x01\x1f\x7f")) {
+            QVERIFY2(!isValidBookName(QString("a%1b").arg(QLatin1Char(c))),
+                     QByteArray(1, c).toHex());
+        }
     }
 
-    void failedBackupIsReported_data()
+    // OK in the phone book dialog's Backup mode.
+    void backup_data()
     {
         QTest::addColumn<QString>("book");
-        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("target"); // in elsewhere; empty: cancelled
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("copy") << "Home"
+                              << "copy.dat"
+                              << "";
+        QTest::newRow("cancelled") << "Home"
+                                   << ""
+                                   << "";
+        QTest::newRow("the book itself") << "Home"
+                                         << "itself" << kItself;
+        QTest::newRow("through a link") << "Home"
+                                        << "link.dat" << kItself;
         QTest::newRow("no such folder") << "Home"
-                                        << "missing/folder/copy.dat";
+                                        << "no/copy.dat" << kFailed;
         QTest::newRow("no such book") << "Ghost"
-                                      << "copy.dat";
+                                      << "new.dat" << kFailed;
     }
-    void failedBackupIsReported()
+    void backup()
     {
         QFETCH(QString, book);
         QFETCH(QString, target);
-        files->choose(outside(target));
-        makeBackup(f->host.window(), book);
-        QCOMPARE(f->shown(), QStringList{"Warning: The copy failed"});
-        QVERIFY(!f->messages.last().informative.isEmpty());
-        QVERIFY(!QFile::exists(outside(target)));
-    }
-
-    void backupModeCopiesTheChosenBookAndCloses_data()
-    {
-        QTest::addColumn<bool>("confirmed");
-        QTest::newRow("confirmed") << true;
-        QTest::newRow("cancelled") << false;
-    }
-    void backupModeCopiesTheChosenBookAndCloses()
-    {
-        QFETCH(bool, confirmed);
-        confirmed ? files->choose(outside("copy.dat")) : files->cancel();
+        const QByteArray odd = "caf\xe9\r\n\"quoted, text\"\r\n 2555\n)\r\n";
+        const QByteArray older = "an older and much longer backup of something else\r\n";
+        f->folders.writePhoneBook("Home", odd);
+        writeBytes(outside("copy.dat"), older);
+        const QString home = f->folders.phoneBook("Home");
+        QVERIFY(QFile::link(home, outside("link.dat")));
+        target.isEmpty() ? f->files.cancel()
+                         : f->files.choose(target == "itself" ? home : outside(target));
         auto dialog = f->open(4);
-        dialog->Combo1->setCurrentText("Office");
+        dialog->Combo1->setCurrentText(book);
         dialog->Command1->click();
-        QCOMPARE(files->last().fileName, QStringLiteral("Office.dat"));
-        QCOMPARE(readBytes(outside("copy.dat")), confirmed ? "Office\r\n)\r\n" : QByteArray());
-        QVERIFY(!dialog->isVisible());
-        QVERIFY(f->host.calls.isEmpty());
+
+        f->checkRequest(true, nullptr, book + ".dat");
+        QTEST(f->shown(), "shown");
+        QVERIFY(f->reasonGiven(f->shown() == kFailed));
+        QFile copy(outside("copy.dat"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), target == "copy.dat" ? odd : older);
+        QCOMPARE(QDir().entryList(QDir::Files), QStringList({"copy.dat", "link.dat"}));
+        QCOMPARE(f->folders.readPhoneBook("Home"), odd);
+        QCOMPARE(f->books().mid(1), f->booksAfter("").mid(1));
+        QCOMPARE(f->folders.readSettings(), test::kStart);
+        QVERIFY(!dialog->isVisible() && f->host.calls.isEmpty());
     }
 
-    // Get backup
-
+    // Tools > Get backup.
     void restore_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QStringList>("settings");
-        QTest::addColumn<QStringList>("books");
-        QTest::addColumn<bool>("refilled");
-
-        const QStringList none;
-        const QStringList invalid{"Warning: Enter a valid name for the phone book"};
-        QTest::newRow("new") << "Clients.dat" << true << none << (kStart + QStringList{"Clients"})
-                             << (QStringList{"Clients.dat=backup"} + kFiles) << false;
-        QTest::newRow("port line's text") << "3.dat" << true << none << (kStart + QStringList{"3"})
-                                          << (QStringList{"3.dat=backup"} + kFiles) << false;
-        QTest::newRow("dots in the name")
-            << "my.book.dat" << true << none << (kStart + QStringList{"my.book"})
-            << (kFiles + QStringList{"my.book.dat=backup"}) << false;
-        QTest::newRow("no extension")
-            << "Clients" << true << none << (kStart + QStringList{"Clients"})
-            << (QStringList{"Clients.dat=backup"} + kFiles) << false;
-        QTest::newRow("default") << "Home.dat" << true << QStringList{kOverwrite} << kStart
-                                 << QStringList{"Home.dat=backup", "Office.dat=Office",
-                                                "Stray.dat=Stray"}
-                                 << true;
-        QTest::newRow("other listed")
-            << "Office.dat" << true << QStringList{kOverwrite} << kStart
-            << QStringList{"Home.dat=Home", "Office.dat=backup", "Stray.dat=Stray"} << false;
-        QTest::newRow("default, cancelled")
-            << "Home.dat" << false << QStringList{kOverwrite} << kStart << kFiles << false;
-        QTest::newRow("unlisted file")
-            << "Stray.dat" << true << QStringList{kOverwrite} << (kStart + QStringList{"Stray"})
-            << QStringList{"Home.dat=Home", "Office.dat=Office", "Stray.dat=backup"} << false;
-        QTest::newRow("unlisted file, cancelled")
-            << "Stray.dat" << false << QStringList{kOverwrite} << kStart << kFiles << false;
-        QTest::newRow("colon") << "bad:name.dat" << true << invalid << kStart << kFiles << false;
-        QTest::newRow("extension only") << ".dat" << true << invalid << kStart << kFiles << false;
-        QTest::newRow("accented") << QStringLiteral("caf\u00e9.dat") << true << invalid << kStart
-                                  << kFiles << false;
+        QTest::addColumn<Restore>("c");
+        row("new", "Clients.dat", "", "3|Home|Office|Clients", "Clients=backup");
+        row("port line's text", "3.dat", "", "3|Home|Office|3", "3=backup");
+        row("dots in the name", "my.book.dat", "", "3|Home|Office|my.book", "my.book=backup");
+        row("into the port line only", "Clients.dat", "", "3|Clients", "Clients=backup", false,
+            true, "3");
+        row("default", "Home.dat", kOverwrite, "", "Home=backup", true);
+        row("default, cancelled", "Home.dat", kOverwrite, "", "", false, false);
+        row("other listed", "Office.dat", kOverwrite, "", "Office=backup");
+        row("unlisted file", "Stray.dat", kOverwrite, "3|Home|Office|Stray", "Stray=backup");
+        row("unlisted file, cancelled", "Stray.dat", kOverwrite, "", "", false, false);
+        row("invalid name", "bad:name.dat", "Warning: Enter a valid name for the phone book");
+        row("the book itself", "itself", kOverwrite + '|' + kItself);
+        row("cancelled");
+        row("copy failed", "Clients.dat", kFailed, "", "-Home|-Office|-Stray", false, true, "",
+            "folder");
     }
     void restore()
     {
-        QFETCH(QString, file);
-        QFETCH(bool, overwrite);
-        writeBytes(outside(file), "backup\r\n)\r\n");
-        files->choose(outside(file));
-        f->messages.answerNext(overwrite ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel);
+        QFETCH(Restore, c);
+        const QStringList start = c.before.isEmpty() ? test::kStart : bars(c.before);
+        f->folders.writeSettings(start);
+        if (c.file.isEmpty()) {
+            f->files.cancel();
+        } else {
+            writeBytes(outside(c.file), "backup\r\n)\r\n");
+            f->files.choose(c.file == "itself" ? f->folders.phoneBook("Home") : outside(c.file));
+        }
+        f->breakFiles(c.broken);
+        f->messages.answerNext(c.confirm ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel);
         QStringList atRefill;
         f->host.onRefill = [&] { atRefill = f->books(); };
         getBackup(f->host);
 
-        const FileDialogRequest& request = files->last();
-        QCOMPARE(request.kind, FileDialogRequest::Kind::Open);
-        QCOMPARE(request.title, QStringLiteral("Select File To open "));
-        QCOMPARE(request.filter, QStringLiteral("Dat Files \0*.dat\0\0"));
-        QCOMPARE(request.flags, quint32(0x2A5006));
-        QCOMPARE(request.fileName, QString());
-        QCOMPARE(request.owner, f->host.window());
-        QTEST(f->shown(), "shown");
-        QTEST(f->folders.readSettings(), "settings");
-        QTEST(f->books(), "books");
-        QTEST(f->host.calls == QStringList{"refillLists"}, "refilled");
-        QVERIFY(atRefill.isEmpty() || atRefill == f->books());
-        QCOMPARE(readBytes(outside(file)), QByteArray("backup\r\n)\r\n"));
-    }
-
-    void cancelledRestoreDoesNothing()
-    {
-        files->cancel();
-        getBackup(f->host);
-        QVERIFY(f->shown().isEmpty() && f->host.calls.isEmpty());
-        QCOMPARE(f->folders.readSettings(), kStart);
-        QCOMPARE(f->books(), kFiles);
-    }
-
-    void restoringIntoAnEmptyListMakesTheDefaultWithoutRefill()
-    {
-        f->folders.writeSettings({"3"});
-        writeBytes(outside("Clients.dat"), "backup\r\n)\r\n");
-        files->choose(outside("Clients.dat"));
-        getBackup(f->host);
-        QCOMPARE(f->folders.readSettings(), QStringList({"3", "Clients"}));
-        QVERIFY(f->shown().isEmpty() && f->host.calls.isEmpty());
-    }
-
-    void restoringThePhoneBookOntoItselfKeepsIt()
-    {
-        files->choose(f->folders.phoneBook("Home"));
-        getBackup(f->host);
-        QCOMPARE(f->shown(), QStringList({kOverwrite, kItself}));
-        QCOMPARE(f->books(), kFiles);
-        QCOMPARE(f->folders.readSettings(), kStart);
-        QVERIFY(f->host.calls.isEmpty());
-    }
-
-    void failedRestoreChangesNoList()
-    {
-        const QString folder = QDir::cleanPath(folders::phoneBookFolder());
-        QVERIFY(QDir(folder).removeRecursively());
-        writeBytes(folder, "not a folder");
-        writeBytes(outside("Clients.dat"), "backup\r\n)\r\n");
-        files->choose(outside("Clients.dat"));
-        getBackup(f->host);
-        QCOMPARE(f->shown(), QStringList{"Warning: The copy failed"});
-        QVERIFY(!f->messages.last().informative.isEmpty());
-        QCOMPARE(f->folders.readSettings(), kStart);
+        f->checkRequest(false, f->host.window(), "");
+        QCOMPARE(f->shown(), c.shown);
+        QVERIFY(f->reasonGiven(!c.broken.isEmpty()));
+        QCOMPARE(f->folders.readSettings(), c.settings.isEmpty() ? start : bars(c.settings));
+        QCOMPARE(f->books(), f->booksAfter(c.files));
+        QCOMPARE(f->host.calls, c.refilled ? QStringList{"refillLists"} : QStringList());
+        QCOMPARE(atRefill, c.refilled ? f->books() : QStringList());
     }
 };
 

@@ -5,24 +5,44 @@
 #include "storage/sharedstate.h"
 #include "support/fakerecordhost.h"
 #include "support/messagelog.h"
+#include "support/nextfiledialog.h"
 #include "support/tempfolders.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
+#include <QTest>
 #include <memory>
 
 namespace vennor::test {
 
-// Temporary folders, answered message boxes and a stand-in main window for one test.
+inline const QStringList kStart{"3", "Home", "Office"};
+
+// Lists in test tables are written "a|b|c".
+inline QStringList bars(const QString& text)
+{
+    return text.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+}
+
+// Home (the default) and Office listed, Stray.dat in the folder unlisted; each file's first line
+// names the book it was made as, so a renamed or copied file shows where it came from.
 struct PhoneBookFixture
 {
     TempFolders folders;
     MessageLog messages;
+    NextFileDialog files;
     SharedState state;
     FakeRecordHost host;
+
+    PhoneBookFixture()
+    {
+        folders.writeSettings(kStart);
+        for (const char* name : {"Home", "Office", "Stray"}) {
+            folders.writePhoneBook(name, QByteArray(name) + "\r\n)\r\n");
+        }
+    }
 
     std::unique_ptr<newphone_book> open(int mode)
     {
@@ -32,48 +52,84 @@ struct PhoneBookFixture
         return dialog;
     }
 
-    // The usual start: port 3, Home the default, then Office. Each book's first line is the
-    // name it was created with, so a renamed or copied file shows where it came from.
-    void writeHomeAndOffice()
-    {
-        folders.writeSettings({"3", "Home", "Office"});
-        writeBook("Home");
-        writeBook("Office");
-    }
-    void writeBook(const QString& name, const QString& origin = {})
-    {
-        folders.writePhoneBook(name, (origin.isEmpty() ? name : origin).toUtf8() + "\r\n)\r\n");
-    }
-
-    // The phone book folder's files, each as "file=first line".
+    // The phone book folder's files, each as "name without .dat=first line".
     QStringList books() const
     {
         QStringList found;
         const QDir dir(folders::phoneBookFolder());
-        for (const QString& file : dir.entryList(QDir::Files, QDir::Name)) {
+        for (const QString& file : dir.entryList(QDir::Files)) {
             QFile book(dir.filePath(file));
             const QByteArray first = book.open(QIODevice::ReadOnly) ? book.readLine() : "?";
-            found << file + QLatin1Char('=') + QString::fromUtf8(first).trimmed();
+            found << file.chopped(file.endsWith(".dat") ? 4 : 0) + '=' + first.trimmed();
         }
+        found.sort();
         return found;
     }
 
-    // The boxes shown so far, each as "title: text".
-    QStringList shown() const
+    // books() expected after the changes "name=first line" (a new or replaced file) and "-name".
+    static QStringList booksAfter(const QString& changes)
+    {
+        QMap<QString, QString> files{{"Home", "Home"}, {"Office", "Office"}, {"Stray", "Stray"}};
+        for (const QString& change : bars(changes)) {
+            if (change.startsWith('-')) {
+                files.remove(change.mid(1));
+            } else {
+                files[change.section('=', 0, 0)] = change.section('=', 1);
+            }
+        }
+        QStringList expected;
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            expected << it.key() + '=' + it.value();
+        }
+        expected.sort();
+        return expected;
+    }
+
+    // The boxes shown so far, each as "title: text", joined by "|".
+    QString shown() const
     {
         QStringList lines;
         for (const MessageBox::Request& request : messages.shown()) {
-            lines << request.title + QStringLiteral(": ") + request.text;
+            lines << request.title + ": " + request.text;
         }
-        return lines;
+        return lines.join('|');
+    }
+    // Whether the last box, if any, gives a reason exactly when one is expected.
+    bool reasonGiven(bool expected) const
+    {
+        return messages.count() == 0 || messages.last().informative.isEmpty() != expected;
     }
 
-    // Replaces the settings file by a folder of the same name: it can then be neither read
-    // nor rewritten, whoever runs the test.
-    void blockSettingsFile()
+    // A folder where the settings file should be, a file where the book folder should be, or
+    // the named book's file gone.
+    void breakFiles(const QString& what) const
     {
-        QFile::remove(folders.settingsFile());
-        QDir().mkpath(folders.settingsFile());
+        const QString folder = QDir::cleanPath(folders::phoneBookFolder());
+        if (what == "settings") {
+            QFile::remove(folders.settingsFile());
+            QDir().mkpath(folders.settingsFile());
+        } else if (what == "folder") {
+            QDir(folder).removeRecursively();
+            QFile(folder).open(QIODevice::WriteOnly);
+        } else if (!what.isEmpty()) {
+            QFile::remove(folders.phoneBook(what));
+        }
+    }
+
+    // The last file dialog request, as backup and restore make it.
+    void checkRequest(bool save, QWidget* owner, const QString& fileName) const
+    {
+        const FileDialogRequest& request = files.last();
+        QCOMPARE(request.kind,
+                 save ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open);
+        QCOMPARE(request.owner, owner);
+        QCOMPARE(request.title, save ? "Save to " : "Select File To open ");
+        QCOMPARE(request.filter, u"Dat Files \0*.dat\0\0"_qs);
+        QCOMPARE(request.flags, save ? 0x2A4006u : 0x2A5006u);
+        QCOMPARE(request.fileName, fileName);
+        QCOMPARE(request.defaultExt, "*.*");
+        QCOMPARE(request.maxFileSize, 5120);
+        QCOMPARE(request.startFolder, QDir::toNativeSeparators(QDir::currentPath()));
     }
 };
 

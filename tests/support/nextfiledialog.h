@@ -23,9 +23,7 @@ public:
     void choose(const QString& path, int filterIndex = 0, std::optional<quint32> flags = {});
     void cancel();
 
-    const QList<FileDialogRequest>& requests() const { return requests_; }
     const FileDialogRequest& last() const { return requests_.last(); }
-    int count() const { return int(requests_.size()); }
     int pending() const { return int(answers_.size()); }
     int unexpected() const { return unexpected_; }
 
