@@ -15,28 +15,4 @@ QList<PrintedText> PrintLog::texts(qsizetype job) const
     return result;
 }
 
-Status RecordingPrinter::ready() const
-{
-    return log_.notReady.isEmpty() ? Status::success() : Status::failure(log_.notReady);
-}
-
-double RecordingPrinter::measure(const QString& text) const
-{
-    return log_.cellsWide(text) * 120.0;
-}
-
-double RecordingPrinter::lineHeight() const
-{
-    return log_.lineHeightInRows * 240.0;
-}
-
-Status RecordingPrinter::output(const QList<Page>& pages)
-{
-    if (!log_.outputFails.isEmpty()) {
-        return Status::failure(log_.outputFails);
-    }
-    log_.jobs.append(pages);
-    return Status::success();
-}
-
 } // namespace vennor::test
