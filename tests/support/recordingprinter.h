@@ -3,18 +3,10 @@
 #include "platform/printer.h"
 
 #include <QList>
+#include <QStringList>
 #include <functional>
 
 namespace vennor::test {
-
-// One drawn text of an ended job, in character cells (the unit the layout works in).
-struct PrintedText
-{
-    QString text;
-    int page = 1;
-    float x = 0;
-    float y = 0;
-};
 
 // What recording printers printed, and how they measure; it outlives the printers a window
 // creates for each job.
@@ -28,8 +20,8 @@ struct PrintLog
 
     QList<QList<Printer::Page>> jobs; // pages of every ended job
 
-    // The texts of ended job i, page by page, in drawing order.
-    QList<PrintedText> texts(qsizetype job = 0) const;
+    // The texts of ended job i in drawing order, each as "text p<page> x,y" in character cells.
+    QStringList drawn(qsizetype job = 0) const;
     int pages(qsizetype job = 0) const { return int(jobs.value(job).size()); }
 };
 
