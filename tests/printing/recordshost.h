@@ -10,9 +10,8 @@
 
 namespace vennor::test {
 
-// A main window reduced to what the search, print and help commands use of it: its names in
-// order, then the three empty entries that end the list; search() puts the record named by
-// selname on screen.
+// The main window as other windows see it: its names, then the three empty entries that end
+// the list; search() puts the record named by selname on screen.
 class RecordsHost : public RecordHost
 {
 public:
@@ -35,10 +34,9 @@ public:
             onSearch();
         }
     }
-    QString fieldText(int index) const override
+    QString fieldText(int i) const override
     {
-        return QStringList{onScreen.name, onScreen.email, onScreen.address, onScreen.comment}.value(
-            index);
+        return QStringList{onScreen.name, onScreen.email, onScreen.address}.value(i);
     }
     QStringList numberEntries() const override { return numbers; }
     bool hasUnsavedChanges() const override { return unsaved; }
