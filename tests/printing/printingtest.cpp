@@ -148,8 +148,9 @@ private slots:
         auto probe = SystemPrinter::toPdf(path);
         probe->setScaleMode(Printer::ScaleMode::Characters);
         probe->printLine(QStringLiteral("x"));
-        // 12 points in cells of 1/12 by 1/6 inch: 20 letters fit a column, a line is one row.
-        QVERIFY(probe->textWidth(QString(20, u'W')) < 40 && qAbs(probe->currentY() - 1.2F) < 0.4F);
+        // 12 points in cells of 1/12 by 1/6 inch: ten digits 10 to 13.5 cells, a line 1.15 rows.
+        QVERIFY(qAbs(probe->textWidth(QStringLiteral("0123456789")) - 11.75F) < 1.75F);
+        QVERIFY(qAbs(probe->currentY() - 1.15F) < 0.1F);
 
         test::MessageLog messages;
         printpb window(state, *host, nullptr);

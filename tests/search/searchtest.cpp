@@ -23,12 +23,12 @@ private slots:
         const std::tuple<const char*, const char*, bool> rules[] = {
             {"a*z", "abcz", true},        {"a*z", "az", true},         {"a*z", "azb", false},
             {"*a*b*c", "xaxbxbxc", true}, {"*a*b*c", "xcxbxa", false}, {"a?c", "abc", true},
-            {"r#", "r2", true},           {"r#", "rx", false},         {"r#", "r²", false},
+            {"r#", "r2", true},           {"r#", "rx", false},         {"r#", "r٣", false},
             {"[abc]x", "bx", true},       {"[abc]x", "dx", false},     {"[a-f]", "f", true},
             {"[a-f]", "g", false},        {"[0-9x-z_]", "_", true},    {"[!a-c]", "d", true},
             {"[!a-c]", "b", false},       {"[-a]", "-", true},         {"a[*]", "a*", true},
             {"a[*]", "ab", false},        {"anna", "ANNA", false},     {"[a-z]", "Q", false},
-            {"ann", "anna", false},       {"*[ab*", "[ab", false},     {"[z-a]", "m", false}};
+            {"ann", "anna", false},       {"*[ab*", "[ab", false},     {"[!z-a]", "m", false}};
         for (const auto& [pattern, name, matches] : rules) {
             QTest::addRow("%s ~ %s", pattern, name)
                 << QString::fromUtf8(pattern) << QString::fromUtf8(name) << matches;
@@ -78,6 +78,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), window->Text1);
         QTest::keyClicks(window->Text1, QStringLiteral("o"));
         QTest::keyClick(window->Text1, Qt::Key_Return);
+        QTest::keyClick(window->Text1, Qt::Key_Return); // a second search replaces the first
         QCOMPARE(window->List1->count(), 2);
 
         const QRect second = window->List1->visualItemRect(window->List1->item(1));
