@@ -59,7 +59,9 @@ void benchPrintWindow(int count)
 {
     SharedState state;
     test::RecordsHost host(state);
-    host.addAll(generatedRecords(count));
+    for (const Record& record : generatedRecords(count)) {
+        host.add(record);
+    }
     test::PrintLog log;
     test::MessageLog messages; // answers the page-count question with OK
     printpb window(state, host, nullptr);

@@ -2,41 +2,22 @@
 
 namespace vennor::test {
 
-QList<PrintedText> PrintLog::texts(qsizetype job) const
+QStringList PrintLog::drawn(qsizetype job) const
 {
-    QList<PrintedText> result;
+    QStringList result;
     const QList<Printer::Page> pages = jobs.value(job);
     for (qsizetype p = 0; p < pages.size(); ++p) {
-        for (const Printer::DrawnText& drawn : pages[p]) {
-            result.append(
-                {drawn.text, int(p + 1), float(drawn.left / 120.0), float(drawn.top / 240.0)});
+        for (const Printer::DrawnText& text : pages[p]) {
+            // Rounded as the layout's single-precision positions are.
+            const float x = float(text.left / 120.0);
+            const float y = float(text.top / 240.0);
+            result.append(QStringLiteral("%1 p%2 %3,%4")
+                              .arg(text.text)
+                              .arg(p + 1)
+                              .arg(QString::number(x, 'g', 5), QString::number(y, 'g', 5)));
         }
     }
     return result;
-}
-
-Status RecordingPrinter::ready() const
-{
-    return log_.notReady.isEmpty() ? Status::success() : Status::failure(log_.notReady);
-}
-
-double RecordingPrinter::measure(const QString& text) const
-{
-    return log_.cellsWide(text) * 120.0;
-}
-
-double RecordingPrinter::lineHeight() const
-{
-    return log_.lineHeightInRows * 240.0;
-}
-
-Status RecordingPrinter::output(const QList<Page>& pages)
-{
-    if (!log_.outputFails.isEmpty()) {
-        return Status::failure(log_.outputFails);
-    }
-    log_.jobs.append(pages);
-    return Status::success();
 }
 
 } // namespace vennor::test

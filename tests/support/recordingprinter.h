@@ -3,20 +3,12 @@
 #include "platform/printer.h"
 
 #include <QList>
+#include <QStringList>
 #include <functional>
 
 namespace vennor::test {
 
-// One drawn text of an ended job, in character cells (the unit the layout works in).
-struct PrintedText
-{
-    QString text;
-    int page = 1;
-    float x = 0;
-    float y = 0;
-};
-
-// What recording printers did, and how they behave; it outlives the printers a window
+// What recording printers printed, and how they measure; it outlives the printers a window
 // creates for each job.
 struct PrintLog
 {
@@ -25,29 +17,30 @@ struct PrintLog
         return double(text.size());
     };
     double lineHeightInRows = 1.25; // h, in rows of 240 twips
-    QString notReady;               // when set, ready() fails with it
-    QString outputFails;            // when set, endDoc() fails with it
 
     QList<QList<Printer::Page>> jobs; // pages of every ended job
-    int killed = 0;
-    int created = 0;
 
-    // The texts of ended job i, page by page, in drawing order.
-    QList<PrintedText> texts(qsizetype job = 0) const;
+    // The texts of ended job i in drawing order, each as "text p<page> x,y" in character cells.
+    QStringList drawn(qsizetype job = 0) const;
     int pages(qsizetype job = 0) const { return int(jobs.value(job).size()); }
 };
 
+// A printer that is always ready and keeps every ended job in its log.
 class RecordingPrinter : public Printer
 {
 public:
-    explicit RecordingPrinter(PrintLog& log) : log_(log) { ++log_.created; }
+    explicit RecordingPrinter(PrintLog& log) : log_(log) {}
 
-    Status ready() const override;
+    Status ready() const override { return Status::success(); }
 
 protected:
-    double measure(const QString& text) const override;
-    double lineHeight() const override;
-    Status output(const QList<Page>& pages) override;
+    double measure(const QString& text) const override { return log_.cellsWide(text) * 120.0; }
+    double lineHeight() const override { return log_.lineHeightInRows * 240.0; }
+    Status output(const QList<Page>& pages) override
+    {
+        log_.jobs.append(pages);
+        return Status::success();
+    }
 
 private:
     PrintLog& log_;
