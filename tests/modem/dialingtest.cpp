@@ -1,57 +1,39 @@
 #include "modem/dialing.h"
 #include "modem/config.h"
-#include "modemtesting.h"
+#include "modem/quickdial.h"
+#include "modembench.h"
 #include "platform/serialport.h"
 #include "platform/twips.h"
-#include "support/fakemodem.h"
-#include "support/messagelog.h"
-#include "support/tempfolders.h"
 #include "support/testregistry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 using namespace vennor;
 using namespace vennor::test;
 
 namespace {
 
-const QString kWarning = QStringLiteral("Warning");
-const QString kNotFound = QStringLiteral("Can't find a Modem or line is not connected !!");
-
 // Stands in for the main window: its name search box gets the focus back after a call.
 struct MainWindow
 {
     MainWindow()
     {
-        Combo1->setObjectName(QStringLiteral("Combo1"));
-        other->move(0, 40);
-        window.resize(400, 300);
         window.show();
         window.activateWindow();
-        other->setFocus();
+        (new QLineEdit(&window))->setFocus(); // elsewhere before the call
     }
     QWidget window;
     QLineEdit* Combo1 = new QLineEdit(&window);
-    QLineEdit* other = new QLineEdit(&window);
 };
 
-void clickCancel(QWidget* window)
+bool quickdialShown()
 {
-    window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-}
-
-// Nothing more happens within a while: no byte sent and the window still open.
-bool staysQuiet(const FakeModem& modem, const QWidget& window)
-{
-    const QByteArray before = modem.received();
-    return !QTest::qWaitFor([&] { return !window.isVisible() || modem.received() != before; },
-                            int(modemWaits().dial.count()) * 5 + 100);
+    const auto windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+        return qobject_cast<quickdial*>(window) != nullptr && window->isVisible();
+    });
 }
 
 } // namespace
@@ -61,271 +43,223 @@ class DialingTest : public QObject
     Q_OBJECT
 
 private slots:
-    void layout()
+    void captionsAndSizes_data()
     {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("texts"); // the title, then the controls' texts
+        QTest::newRow("config") << twips::size(4680, 1935)
+                                << "Configuration|Label1=Detecting the modem now...|Label2=|"
+                                   "Command1=Cancel";
+        QTest::newRow("dialing") << twips::size(4335, 1380)
+                                 << "Dialing|Label1=Dialing:|Label2=555-1234|Command1=Cancel";
+        QTest::newRow("quickdial") << twips::size(3930, 1320)
+                                   << "Manual dial|Label1=Number to dial|Text1=|Command1=Dial|"
+                                      "Command2=Cancel";
+    }
+    void captionsAndSizes()
+    {
+        QFETCH(QString, texts);
         SharedState state;
         state.dialnumber = QStringLiteral("555-1234");
-        dialing window(state, nullptr, nullptr);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Dialing"));
-        QCOMPARE(window.size(), twips::size(4335, 1380));
-        auto* label1 = window.findChild<QLabel*>(QStringLiteral("Label1"));
-        auto* label2 = window.findChild<QLabel*>(QStringLiteral("Label2"));
-        auto* cancel = window.findChild<QPushButton*>(QStringLiteral("Command1"));
-        QCOMPARE(label1->text(), QStringLiteral("Dialing:"));
-        QCOMPARE(label2->text(), QStringLiteral("555-1234"));
-        QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
-        QCOMPARE(label1->geometry(), twips::rect(1500, 330, 900, 240));
-        QCOMPARE(label2->font().pointSizeF(), 9.75);
-        QVERIFY(qAbs(cancel->geometry().center().x() - window.width() / 2) <= 1);
-        QCOMPARE(cancel->y(), twips::toPixels(870));
+        const QString row = QTest::currentDataTag();
+        std::unique_ptr<QDialog> window;
+        if (row == "config") {
+            window = std::make_unique<config>(state, nullptr);
+        } else if (row == "dialing") {
+            window = std::make_unique<dialing>(state, nullptr, nullptr);
+        } else {
+            window = std::make_unique<quickdial>(state, nullptr, nullptr);
+        }
+        QTEST(window->size(), "size");
+        QStringList controls = texts.split('|');
+        QCOMPARE(window->windowTitle(), controls.takeFirst());
+        for (const QString& control : controls) {
+            const QString name = control.section('=', 0, 0);
+            QWidget* widget = window->findChild<QWidget*>(name);
+            QCOMPARE(widget ? name + '=' + widget->property("text").toString() : name, control);
+        }
     }
 
-    void dialSendsTheNumberAsGivenAndCancelHangsUp_data()
+    // A failed step (no usable port line) runs the detection, which finds port 1, then calls again.
+    void callStaysOffTheHookUntilCancel_data()
     {
+        QTest::addColumn<QStringList>("before");
         QTest::addColumn<QString>("number");
-        QTest::newRow("dash") << "555-1234";
-        QTest::newRow("blanks and dashes") << " 0 12-34  56 ";
-        QTest::newRow("comma pause") << "9,,0123";
+        QTest::addColumn<QString>("close");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QStringList>("after");
+        const QStringList port2 = {"2", "Family"};
+        const QByteArray redial = "ATDT123;\rATDT;\rATH\rATDT123;\r";
+        QTest::newRow("dash") << port2 << "555-1234"
+                              << "Cancel" << QByteArray("ATDT555-1234;\r") << port2;
+        QTest::newRow("blanks, close box")
+            << port2 << " 0 12-34  56 "
+            << "close box" << QByteArray("ATDT 0 12-34  56 ;\r") << port2;
+        QTest::newRow("pause, Esc") << port2 << "9,,0123"
+                                    << "Esc" << QByteArray("ATDT9,,0123;\r") << port2;
+        QTest::newRow("no settings file") << QStringList() << "123"
+                                          << "Cancel" << redial << QStringList{"1"};
+        QTest::newRow("port line not a number") << QStringList{"x", "Family"} << "123"
+                                                << "Cancel" << redial << QStringList{"1", "Family"};
     }
-    void dialSendsTheNumberAsGivenAndCancelHangsUp()
+    void callStaysOffTheHookUntilCancel()
     {
-        QFETCH(QString, number);
-        ModemBench bench;
-        bench.folders.writeSettings({"2", "Family"});
-        FakeModem modem;
-        bench.ports.set(2, modem.path());
+        QFETCH(QStringList, before);
+        QFETCH(QString, close);
+        QFETCH(QByteArray, sent);
+        ModemBench bench(before);
+        const auto modems = bench.plug(before.value(0) == "2" ? "-o" : "o");
+        FakeModem& modem = *modems.rbegin()->second;
         MainWindow main;
+        QFETCH(QString, number);
         bench.state.dialnumber = number;
         dialing window(bench.state, main.Combo1, &main.window);
-        window.setModal(true);
-        window.show();
+        window.open();
 
-        const QByteArray dial = "ATDT" + number.toLatin1() + ";\r";
-        QTRY_COMPARE(modem.received(), dial);
-        QVERIFY(staysQuiet(modem, window));
-        QVERIFY(modem.isHeldOpen());
+        QTRY_COMPARE(modem.received(), sent);
+        QTEST(bench.folders.readSettings(), "after");
+        QVERIFY(!QTest::qWaitFor([&] { return modem.received() != sent; }, 300));
+        QVERIFY(window.isVisible() && modem.isHeldOpen());
 
-        clickCancel(&window);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(bench.state.dialnumber, QString());
-        QTRY_COMPARE(modem.received(), dial + "ATH\r");
-        QTRY_VERIFY(!modem.isHeldOpen());
-        QCOMPARE(modem.openCount(), 1);
-        QCOMPARE(main.window.focusWidget(), main.Combo1);
-        QCOMPARE(bench.log.count(), 0);
-        QCOMPARE(bench.folders.readSettings(), (QStringList{"2", "Family"}));
-    }
-
-    void closeBoxAndEscDoWhatCancelDoes_data()
-    {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("close box") << false;
-        QTest::newRow("Esc") << true;
-    }
-    void closeBoxAndEscDoWhatCancelDoes()
-    {
-        QFETCH(bool, escape);
-        ModemBench bench;
-        bench.folders.writeSettings({"2"});
-        FakeModem modem;
-        bench.ports.set(2, modem.path());
-        MainWindow main;
-        bench.state.dialnumber = QStringLiteral("777");
-        dialing window(bench.state, main.Combo1, &main.window);
-        window.setModal(true);
-        window.show();
-        QTRY_COMPARE(modem.received(), QByteArray("ATDT777;\r"));
-
-        if (escape) {
+        if (close == "Cancel") {
+            clickButton(&window, "Command1");
+        } else if (close == "Esc") {
             QTest::keyClick(&window, Qt::Key_Escape);
         } else {
             QVERIFY(window.close());
         }
         QVERIFY(!window.isVisible());
         QCOMPARE(bench.state.dialnumber, QString());
-        QTRY_COMPARE(modem.received(), QByteArray("ATDT777;\rATH\r"));
+        QTRY_COMPARE(modem.received(), sent + "ATH\r");
         QTRY_VERIFY(!modem.isHeldOpen());
+        QCOMPARE(main.window.focusWidget(), main.Combo1);
+        QCOMPARE(bench.log.count(), 0);
     }
 
-    void noneLineGivesTheMessageWithoutTouchingAPort()
+    // Port 1 holds a silent modem: without a settings file the detection finds nothing.
+    void callEndsWithAMessage_data()
     {
-        ModemBench bench;
-        bench.folders.writeSettings({"none", "Family"});
-        FakeModem modem;
-        bench.ports.set(1, modem.path());
-        bench.state.dialnumber = QStringLiteral("123");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("none") << QStringList{"none", "A"} << "The modem is not connected"
+                              << QByteArray() << QStringList{"none", "A"};
+        QTest::newRow("held by another open")
+            << QStringList{"1", "A"} << "The line is busy" << QByteArray() << QStringList{"1", "A"};
+        QTest::newRow("missing") << QStringList{"4", "A"} << "The line is busy" << QByteArray()
+                                 << QStringList{"4", "A"};
+        QTest::newRow("no modem found")
+            << QStringList() << "Can't find a Modem or line is not connected !!"
+            << QByteArray("ATDT5;\rATDT;\r") << QStringList{"none"};
+    }
+    void callEndsWithAMessage()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QByteArray, sent);
+        ModemBench bench(before);
+        const auto modems = bench.plug("s");
+        const bool held = before.value(0) == "1";
+        SerialPort other;
+        QVERIFY(!held || other.setPortOpen(true).ok());
+        bench.state.dialnumber = QStringLiteral("5");
         dialing window(bench.state, nullptr, nullptr);
         bool openAtMessage = false;
         bench.log.onNext([&](const MessageBox::Request&) { openAtMessage = window.isVisible(); });
 
         window.exec();
+        other.setPortOpen(false);
 
-        QCOMPARE(bench.log.texts(), QStringList{"The modem is not connected"});
-        QCOMPARE(bench.log.last().title, kWarning);
-        QVERIFY(openAtMessage);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(modem.openCount(), 0);
-        QCOMPARE(modem.received(), QByteArray());
+        QCOMPARE(bench.log.count(), 1);
+        QTEST(bench.log.last().text, "message");
+        QCOMPARE(bench.log.last().title, "Warning");
+        QCOMPARE(openAtMessage, sent.isEmpty()); // the detection closes the window first
+        QTEST(bench.folders.readSettings(), "after");
+        QTRY_VERIFY(!modems.at(1)->isHeldOpen());
+        QCOMPARE(modems.at(1)->received(), sent);
+        QCOMPARE(modems.at(1)->openCount(), int(held) + (sent.isEmpty() ? 0 : 2));
+        QCOMPARE(bench.state.dialnumber, sent.isEmpty() ? "5" : QString());
     }
 
-    void portThatDoesNotOpenGivesLineBusy_data()
-    {
-        QTest::addColumn<bool>("held");
-        QTest::newRow("held by another open") << true;
-        QTest::newRow("missing") << false;
-    }
-    void portThatDoesNotOpenGivesLineBusy()
-    {
-        QFETCH(bool, held);
-        ModemBench bench;
-        bench.folders.writeSettings({"4"});
-        FakeModem modem;
-        SerialPort other;
-        if (held) {
-            bench.ports.set(4, modem.path());
-            other.setCommPort(4);
-            QVERIFY(other.setPortOpen(true).ok());
-        }
-        bench.state.dialnumber = QStringLiteral("123");
-        dialing window(bench.state, nullptr, nullptr);
-
-        window.exec();
-
-        QCOMPARE(bench.log.texts(), QStringList{"The line is busy"});
-        QCOMPARE(bench.log.last().title, kWarning);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(modem.received(), QByteArray());
-        QCOMPARE(other.portOpen(), held);
-        QCOMPARE(bench.folders.readSettings(), QStringList{"4"});
-    }
-
-    void failedStepRunsDetectionThenCallsAgain_data()
-    {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QStringList>("after");
-        QTest::newRow("no settings file") << QStringList() << QStringList{"1"};
-        QTest::newRow("port line not a number")
-            << QStringList{"x", "Family"} << QStringList{"1", "Family"};
-    }
-    void failedStepRunsDetectionThenCallsAgain()
-    {
-        QFETCH(QStringList, before);
-        QFETCH(QStringList, after);
-        ModemBench bench;
-        if (!before.isEmpty()) {
-            bench.folders.writeSettings(before);
-        }
-        FakeModem modem; // reached through the port the control starts with
-        bench.ports.set(1, modem.path());
-        MainWindow main;
-        bench.state.dialnumber = QStringLiteral("123");
-        dialing window(bench.state, main.Combo1, &main.window);
-        window.setModal(true);
-        window.show();
-
-        QTRY_COMPARE(modem.received(), QByteArray("ATDT123;\rATDT;\rATH\rATDT123;\r"));
-        QCOMPARE(bench.folders.readSettings(), after);
-        QCOMPARE(bench.state.modemfound, 1);
-        QVERIFY(staysQuiet(modem, window));
-        QVERIFY(modem.isHeldOpen());
-        QCOMPARE(bench.log.count(), 0);
-
-        clickCancel(&window);
-        QTRY_COMPARE(modem.received(), QByteArray("ATDT123;\rATDT;\rATH\rATDT123;\rATH\r"));
-        QTRY_VERIFY(!modem.isHeldOpen());
-    }
-
-    void detectionFindingNothingClosesTheDialingWindow()
-    {
-        ModemBench bench;
-        FakeModem silent(FakeModem::Reply::Silent);
-        bench.ports.set(1, silent.path());
-        bench.state.dialnumber = QStringLiteral("5");
-        dialing window(bench.state, nullptr, nullptr);
-        bool dialingOpenAtMessage = true;
-        bench.log.onNext(
-            [&](const MessageBox::Request&) { dialingOpenAtMessage = window.isVisible(); });
-
-        window.exec();
-
-        QCOMPARE(bench.log.texts(), QStringList{kNotFound});
-        QCOMPARE(bench.log.last().title, kWarning);
-        QVERIFY(!dialingOpenAtMessage);
-        QCOMPARE(bench.folders.readSettings(), QStringList{"none"});
-        QCOMPARE(silent.received(), QByteArray("ATDT5;\rATDT;\r"));
-        QTRY_VERIFY(!silent.isHeldOpen());
-        QCOMPARE(bench.state.dialnumber, QString());
-    }
-
+    // The line goes dead and Cancel comes during the wait: no detection, no second call.
     void cancelDuringTheWaitEndsTheCallForGood()
     {
         ModemBench bench; // no settings file: the call would go on to a detection
         modemWaits().dial = std::chrono::seconds(30);
-        FakeModem modem;
-        bench.ports.set(1, modem.path());
+        const auto modems = bench.plug("o");
         bench.state.dialnumber = QStringLiteral("42");
         dialing window(bench.state, nullptr, nullptr);
-        connect(&modem, &FakeModem::bytesReceived, &window, [&window] { clickCancel(&window); });
+        connect(modems.at(1).get(), &FakeModem::bytesReceived, &window, [&] {
+            modems.at(1)->closeLine();
+            clickButton(&window, "Command1");
+        });
 
         QElapsedTimer clock;
         clock.start();
         window.exec();
 
         QVERIFY(clock.elapsed() < 10000);
-        QTRY_COMPARE(modem.received(), QByteArray("ATDT42;\rATH\r"));
-        QTRY_VERIFY(!modem.isHeldOpen());
+        QCOMPARE(modems.at(1)->received(), QByteArray("ATDT42;\r"));
         QVERIFY(!QFile::exists(bench.folders.settingsFile()));
-        QCOMPARE(bench.log.count(), 0);
         QCOMPARE(bench.state.dialnumber, QString());
+        QCOMPARE(bench.log.count(), 0);
     }
 
-    void cancelWithThePortClosedSendsNothing()
+    void manualDial_data()
     {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QStringList>("messages");
+        const QByteArray call = "ATDT0 12 34;\rATH\r";
+        QTest::newRow("Enter") << "0 12 34"
+                               << "Enter" << call << QStringList();
+        QTest::newRow("Dial") << "0 12 34"
+                              << "Command1" << call << QStringList();
+        QTest::newRow("empty box")
+            << ""
+            << "Command1" << QByteArray() << QStringList{"A telephone number is required"};
+        QTest::newRow("Cancel") << "123"
+                                << "Command2" << QByteArray() << QStringList();
+    }
+    void manualDial()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, button);
+        QFETCH(QByteArray, sent);
         ModemBench bench;
-        modemWaits().probe = std::chrono::seconds(30);
-        FakeModem silent(FakeModem::Reply::Silent);
-        bench.ports.set(1, silent.path());
+        bench.folders.writeSettings({"2"});
+        const auto modems = bench.plug("-o");
+        FakeModem& modem = *modems.at(2);
         MainWindow main;
-        bench.state.dialnumber = QStringLiteral("5");
-        dialing window(bench.state, main.Combo1, &main.window);
-        // The detection that follows the failed call is cancelled while it probes port 1.
-        connect(&silent, &FakeModem::bytesReceived, &window, [&silent] {
-            if (silent.received().endsWith("ATDT;\r")) {
-                clickCancel(QApplication::activeModalWidget());
+        bench.state.dialnumber = QStringLiteral("earlier");
+        ModalDriver driver;
+        driver.whenShown<quickdial>([&](quickdial* window) {
+            QTest::keyClicks(window->findChild<QLineEdit*>("Text1"), typed);
+            button == "Enter" ? QTest::keyClick(window, Qt::Key_Return)
+                              : clickButton(window, button.toLatin1().constData());
+        });
+        bool quickdialShownLater = false; // while the call or the message is on screen
+        bench.log.onNext([&](const auto&) { quickdialShownLater = quickdialShown(); });
+        QWidget* callParent = nullptr;
+        connect(&modem, &FakeModem::bytesReceived, this, [&] {
+            auto* call = qobject_cast<dialing*>(QApplication::activeModalWidget());
+            if (call != nullptr && modem.received().endsWith(";\r")) {
+                quickdialShownLater = quickdialShown();
+                callParent = call->parentWidget();
+                clickButton(call, "Command1");
             }
         });
-        window.setModal(true);
-        window.show();
 
-        QTRY_COMPARE(silent.received(), QByteArray("ATDT5;\rATDT;\r"));
-        QTRY_VERIFY(!silent.isHeldOpen());
-        QVERIFY(window.isVisible());
-        QVERIFY(!QFile::exists(bench.folders.settingsFile()));
+        runManualDial(bench.state, main.Combo1, &main.window);
 
-        clickCancel(&window);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(bench.state.dialnumber, QString());
-        QVERIFY(!QTest::qWaitFor([&] { return silent.received().size() > 13; }, 200));
-        QCOMPARE(silent.openCount(), 2);
-    }
-
-    void modemSwitchedOffMidCallStillCancels()
-    {
-        ModemBench bench;
-        bench.folders.writeSettings({"3"});
-        FakeModem modem;
-        bench.ports.set(3, modem.path());
-        bench.state.dialnumber = QStringLiteral("99");
-        dialing window(bench.state, nullptr, nullptr);
-        window.setModal(true);
-        window.show();
-        QTRY_COMPARE(modem.received(), QByteArray("ATDT99;\r"));
-
-        modem.closeLine();
-        clickCancel(&window);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(bench.state.dialnumber, QString());
-        QCOMPARE(bench.log.count(), 0);
+        QCOMPARE(driver.pending(), 0);
+        QTRY_COMPARE(modem.received(), sent);
+        QVERIFY(!quickdialShownLater);
+        QCOMPARE(callParent, sent.isEmpty() ? nullptr : &main.window);
+        QTEST(bench.log.texts(), "messages");
+        QVERIFY(bench.log.count() == 0 || bench.log.last().title == "Warning");
+        QCOMPARE(bench.state.dialnumber, button == "Command2" ? "earlier" : QString());
     }
 };
 
