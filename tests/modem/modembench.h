@@ -69,12 +69,7 @@ struct ModemBench
 struct NoFileAccessOverride
 {
     NoFileAccessOverride() { ok = syscall(SYS_capget, &head, caps) == 0 && set(0); }
-    ~NoFileAccessOverride()
-    {
-        if (ok) {
-            set(caps[0].permitted & kOverrides);
-        }
-    }
+    ~NoFileAccessOverride() { ok = ok && set(caps[0].permitted & kOverrides); }
     bool set(unsigned overrides)
     {
         caps[0].effective = (caps[0].effective & ~kOverrides) | overrides;
