@@ -8,10 +8,9 @@ class QSocketNotifier;
 
 namespace vennor::test {
 
-// A Hayes modem on a pseudo-terminal, served from the event loop. Point VENNOR_COM<n> at
-// path() and the program's serial port reaches it with real terminal traffic. It records every
-// byte it receives and answers each command (ended by CR) with "OK" CR LF, or stays silent.
-// It also counts how often the program opened and closed its device.
+// A Hayes modem on a pseudo-terminal: point VENNOR_COM<n> at path(). It records every byte it
+// receives and answers each command (ended by CR) with "OK" CR LF, or stays silent. It counts
+// how often the program opened and closed its device.
 class FakeModem : public QObject
 {
     Q_OBJECT
@@ -21,20 +20,12 @@ public:
 
     explicit FakeModem(Reply reply = Reply::Ok);
     ~FakeModem() override;
-    FakeModem(const FakeModem&) = delete;
-    FakeModem& operator=(const FakeModem&) = delete;
 
-    bool isValid() const { return master_ >= 0; }
     QString path() const { return path_; }
-    void setReply(Reply reply) { reply_ = reply; }
-
     QByteArray received() const { return received_; }
-    void clearReceived() { received_.clear(); }
     int openCount() const { return opens_; }
-    // Whether the program has the device open now.
     bool isHeldOpen() const { return opens_ > closes_; }
-
-    // Pulls the plug: its side of the line goes away, as if the modem were switched off.
+    // Pulls the plug, as if the modem were switched off mid-call.
     void closeLine();
 
 signals:
@@ -42,7 +33,7 @@ signals:
 
 private:
     void readCommands();
-    void readOpensAndCloses();
+    void countOpens();
 
     int master_ = -1;
     int slave_ = -1; // kept open so the line stays up between the program's opens
@@ -52,8 +43,8 @@ private:
     QByteArray received_;
     int opens_ = 0;
     int closes_ = 0;
-    QSocketNotifier* dataNotifier_ = nullptr;
-    QSocketNotifier* openNotifier_ = nullptr;
+    QSocketNotifier* data_ = nullptr;
+    QSocketNotifier* openings_ = nullptr;
 };
 
 } // namespace vennor::test

@@ -1,0 +1,324 @@
+#include "modem/config.h"
+#include "modem/dialing.h"
+#include "modem/quickdial.h"
+#include "modembench.h"
+#include "platform/serialport.h"
+#include "support/testregistry.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace vennor;
+using namespace vennor::test;
+
+// The serial port layer, then the detection, dialing and manual dial windows, offscreen,
+// against fake modems.
+class ModemTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lineSettingsAreParsedAndPortsMapped()
+    {
+        const auto line = parseLineSettings(QStringLiteral("1200,e,7,1.5"));
+        QVERIFY(line);
+        QCOMPARE((QList<int>{line->baud, line->parity, line->dataBits, line->stopBits}),
+                 (QList<int>{1200, QSerialPort::EvenParity, 7, QSerialPort::OneAndHalfStop}));
+        for (const char* bad : {"9600,X,8,1", "9600,N,9,1", "9600,N,8,3", "fast,N,8,1", "9,N,8"}) {
+            QVERIFY2(!parseLineSettings(bad), bad);
+        }
+        SerialPort port;
+        QVERIFY(!port.setSettings(QStringLiteral("9600,X,8,1")).ok());
+        QCOMPARE(port.settings(), "9600,N,8,1");
+
+        ModemBench bench; // puts every port back afterwards
+        pointPort(4, QStringLiteral("/tmp/my-modem"));
+        qunsetenv("VENNOR_COM1");
+        qunsetenv("VENNOR_COM10");
+        QCOMPARE((QStringList{portDevice(4), portDevice(1), portDevice(10)}),
+                 (QStringList{"/tmp/my-modem", "/dev/ttyS0", "/dev/ttyUSB2"}));
+    }
+
+    void captions()
+    {
+        SharedState state;
+        state.dialnumber = QStringLiteral("555-1234");
+        config detection(state, nullptr);
+        dialing call(state, nullptr, nullptr);
+        quickdial manual(state, nullptr, nullptr);
+        QStringList shown;
+        for (QDialog* window : std::initializer_list<QDialog*>{&detection, &call, &manual}) {
+            shown << window->windowTitle();
+            for (auto* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                shown.last() +=
+                    '|' + control->objectName() + '=' + control->property("text").toString();
+            }
+        }
+        QCOMPARE(shown,
+                 (QStringList{
+                     "Configuration|Label1=Detecting the modem now...|Label2=|Command1=Cancel",
+                     "Dialing|Label1=Dialing:|Label2=555-1234|Command1=Cancel",
+                     "Manual dial|Label1=Number to dial|Text1=|Command1=Dial|Command2=Cancel"}));
+    }
+
+    // A failed step (no usable port line) runs the detection, which finds port 1, then calls again.
+    void callStaysOffTheHookUntilCancel_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("close");
+        const auto row = [](const char* name, QStringList before, QString number, QString close) {
+            QTest::newRow(name) << before << number << close;
+        };
+        row("dash", {"2"}, "555-1234", "Cancel");
+        row("blanks and dashes, close box", {"2"}, " 0 12-34  56 ", "close box");
+        row("pause, Esc", {"2"}, "9,,0123", "Esc");
+        row("modem switched off, Cancel", {"2"}, "99", "unplug");
+        row("no settings file", {}, "123", "Cancel");
+        row("port line not a number", {"x"}, "123", "Cancel");
+    }
+    void callStaysOffTheHookUntilCancel()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, number);
+        QFETCH(QString, close);
+        ModemBench bench(before);
+        const bool recorded = before.value(0) == "2";
+        const auto modems = bench.plug(recorded ? "-o" : "o");
+        FakeModem& modem = *modems.rbegin()->second;
+        const QByteArray dial = "ATDT" + number.toLatin1() + ";\r";
+        const QByteArray sent = recorded ? dial : dial + "ATDT;\rATH\r" + dial;
+        bench.state.dialnumber = number;
+        dialing window(bench.state, nullptr, nullptr);
+        window.open();
+
+        QTRY_COMPARE(modem.received(), sent);
+        QVERIFY(!QTest::qWaitFor([&] { return modem.received() != sent; }, 300));
+        QVERIFY(window.isVisible() && modem.isHeldOpen());
+
+        if (close == "unplug") {
+            modem.closeLine();
+        }
+        if (close == "Esc") {
+            QTest::keyClick(&window, Qt::Key_Escape);
+        } else if (close == "close box") {
+            QVERIFY(window.close());
+        } else {
+            clickButton(&window, "Command1");
+        }
+        QVERIFY(!window.isVisible());
+        QCOMPARE(bench.state.dialnumber, QString());
+        QTRY_COMPARE(modem.received(), close == "unplug" ? sent : sent + "ATH\r");
+        QTRY_VERIFY(!modem.isHeldOpen());
+        QCOMPARE(bench.log.count(), 0);
+    }
+
+    // Port 1 holds a silent modem: without a settings file the detection finds nothing.
+    void callEndsWithAMessage_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("sent");
+        const auto row = [](const char* name, QStringList before, QString message,
+                            QByteArray sent) { QTest::newRow(name) << before << message << sent; };
+        row("none", {"none", "A"}, "The modem is not connected", "");
+        row("held by another open", {"1"}, "The line is busy", "");
+        row("missing", {"4"}, "The line is busy", "");
+        row("no modem found", {}, "Can't find a Modem or line is not connected !!",
+            "ATDT5;\rATDT;\r");
+    }
+    void callEndsWithAMessage()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QByteArray, sent);
+        ModemBench bench(before);
+        const auto modems = bench.plug("s");
+        const bool held = before.value(0) == "1";
+        SerialPort other;
+        QVERIFY(!held || other.setPortOpen(true).ok());
+        bench.state.dialnumber = QStringLiteral("5");
+        dialing window(bench.state, nullptr, nullptr);
+        bool openAtMessage = false;
+        bench.log.onNext([&](const MessageBox::Request&) { openAtMessage = window.isVisible(); });
+
+        window.exec();
+        other.setPortOpen(false);
+
+        QCOMPARE(bench.log.count(), 1);
+        QTEST(bench.log.last().text, "message");
+        QCOMPARE(bench.log.last().title, "Warning");
+        QCOMPARE(openAtMessage, sent.isEmpty()); // the detection closes the window first
+        QCOMPARE(bench.folders.readSettings(), sent.isEmpty() ? before : QStringList{"none"});
+        QTRY_VERIFY(!modems.at(1)->isHeldOpen());
+        QCOMPARE(modems.at(1)->received(), sent);
+        QCOMPARE(modems.at(1)->openCount(), int(held) + (sent.isEmpty() ? 0 : 2));
+    }
+
+    void manualDial_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("sent");
+        const auto row = [](const char* name, QString typed, QString button, QByteArray sent) {
+            QTest::newRow(name) << typed << button << sent;
+        };
+        row("Enter", "0 12 34", "Enter", "ATDT0 12 34;\rATH\r");
+        row("Dial", "0 12 34", "Command1", "ATDT0 12 34;\rATH\r");
+        row("empty box", "", "Command1", "");
+        row("Cancel", "123", "Command2", "");
+    }
+    void manualDial()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, button);
+        QFETCH(QByteArray, sent);
+        ModemBench bench({"2"});
+        const auto modems = bench.plug("-o");
+        FakeModem& modem = *modems.at(2);
+        QWidget main; // its name search box gets the focus back after a call
+        auto* Combo1 = new QLineEdit(&main);
+        (new QLineEdit(&main))->setFocus();
+        bench.state.dialnumber = QStringLiteral("earlier");
+        ModalDriver driver;
+        QPointer<quickdial> manual;
+        driver.whenShown<quickdial>([&](quickdial* window) {
+            manual = window;
+            QTest::keyClicks(window->findChild<QLineEdit*>("Text1"), typed);
+            button == "Enter" ? QTest::keyClick(window, Qt::Key_Return)
+                              : clickButton(window, button.toLatin1().constData());
+        });
+        bool quickdialShownLater = false; // while the call or the message is on screen
+        bench.log.onNext([&](const auto&) { quickdialShownLater = manual->isVisible(); });
+        connect(&modem, &FakeModem::bytesReceived, this, [&] {
+            auto* call = qobject_cast<dialing*>(QApplication::activeModalWidget());
+            if (call != nullptr && modem.received().endsWith(";\r")) {
+                quickdialShownLater = manual->isVisible();
+                clickButton(call, "Command1");
+            }
+        });
+
+        runManualDial(bench.state, Combo1, &main);
+
+        QCOMPARE(driver.pending(), 0);
+        QTRY_COMPARE(modem.received(), sent);
+        QVERIFY(!quickdialShownLater);
+        QCOMPARE(main.focusWidget() == Combo1, !sent.isEmpty());
+        QCOMPARE(bench.log.texts(),
+                 typed.isEmpty() ? QStringList{"A telephone number is required"} : QStringList());
+        QVERIFY(bench.log.count() == 0 || bench.log.last().title == "Warning");
+        QCOMPARE(bench.state.dialnumber, button == "Command2" ? "earlier" : QString());
+    }
+    void detectionRecordsTheFirstAnsweringPort_data()
+    {
+        QTest::addColumn<QString>("ports");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        const auto row = [](const char* name, QString ports, QStringList before,
+                            QStringList after) { QTest::newRow(name) << ports << before << after; };
+        row("port 3", "--oooooooo", {"none", "Family", "Work, \"old\""},
+            {"3", "Family", "Work, \"old\""});
+        row("silent skipped", "so", {}, {"2"});
+        row("port 10, new file", "---------o", {}, {"10"});
+        row("port 10, existing file", "-s------so", {"none", " A", "B"}, {"10", " A", "B"});
+        row("none, new file", "", {}, {"none"});
+        row("none, existing file", "-----s", {"3", "Friends"}, {"none", "Friends"});
+        row("no rights on 5 and 8", "----d--d", {}, {"none"});
+    }
+    void detectionRecordsTheFirstAnsweringPort()
+    {
+        QFETCH(QString, ports);
+        QFETCH(QStringList, before);
+        ModemBench bench(before);
+        const auto modems = bench.plug(ports);
+        const int found = int(ports.indexOf('o')) + 1;
+        NoFileAccessOverride noOverride;
+        QVERIFY(noOverride.ok);
+        bench.state.modemfound = found ? 0 : 2; // no modem leaves the value as it was
+        config window(bench.state, nullptr);
+        bool openAtMessage = true;
+        QStringList fileAtMessage;
+        bench.log.onNext([&](const MessageBox::Request&) {
+            openAtMessage = window.isVisible();
+            fileAtMessage = bench.folders.readSettings();
+        });
+
+        QCOMPARE(window.exec(), found ? int(QDialog::Accepted) : int(QDialog::Rejected));
+
+        QTEST(bench.folders.readSettings(), "after");
+        QCOMPARE(window.findChild<QLabel*>("Label2")->text(),
+                 "Com" + QString::number(found != 0 ? found : 10));
+        QCOMPARE(bench.state.modemfound, found ? 1 : 2);
+        for (const auto& [port, modem] : modems) {
+            QTRY_VERIFY(!modem->isHeldOpen());
+            const QByteArray probe = found && port > found ? "" : "ATDT;\r";
+            QCOMPARE(modem->received(), port == found ? probe + "ATH\r" : probe);
+            QCOMPARE(modem->openCount(), probe.isEmpty() ? 0 : 1);
+        }
+        QCOMPARE(bench.log.count(), found ? 0 : 1);
+        if (found) {
+            return;
+        }
+        QCOMPARE(bench.log.last().text, "Can't find a Modem or line is not connected !!");
+        QCOMPARE(bench.log.last().title, "Warning");
+        QCOMPARE(bench.log.last().buttons, MessageBox::Buttons::Ok);
+        const QString hint = QStringLiteral(
+            "These ports exist but could not be opened: Com5 (%1/tty5), Com8 (%1/tty8). You need "
+            "the right to use them: make your user a member of the dialout group (sudo usermod "
+            "-aG dialout $USER), then log in again.");
+        QCOMPARE(bench.log.last().informative,
+                 ports.contains('d') ? hint.arg(bench.folders.root()) : QString());
+        QVERIFY(!openAtMessage);
+        QCOMPARE(fileAtMessage, before);
+    }
+
+    // With a wait far longer than the test may take.
+    void cancelDuringAWaitStopsAtOnce_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("detection, Cancel") << QStringList() << "Command1" << QByteArray("ATDT;\r");
+        QTest::newRow("detection, Esc") << QStringList{"7", "A"} << "Esc" << QByteArray("ATDT;\r");
+        // Without a settings file the call would go on to a detection.
+        QTest::newRow("dialing") << QStringList() << "Command1" << QByteArray("ATDT42;\rATH\r");
+    }
+    void cancelDuringAWaitStopsAtOnce()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, how);
+        QFETCH(QByteArray, sent);
+        ModemBench bench(before);
+        modemWaits() = {std::chrono::seconds(30), std::chrono::seconds(30)};
+        const auto modems = bench.plug("sooooooooo");
+        bench.state.dialnumber = QStringLiteral("42");
+        std::unique_ptr<QDialog> window;
+        if (sent.startsWith("ATDT;")) {
+            window = std::make_unique<config>(bench.state, nullptr);
+        } else {
+            window = std::make_unique<dialing>(bench.state, nullptr, nullptr);
+        }
+        connect(modems.at(1).get(), &FakeModem::bytesReceived, window.get(), [&] {
+            how == "Esc" ? QTest::keyClick(window.get(), Qt::Key_Escape)
+                         : clickButton(window.get(), "Command1");
+        });
+
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(window->exec(), int(QDialog::Rejected));
+
+        QVERIFY(clock.elapsed() < 10000);
+        QTRY_COMPARE(modems.at(1)->received(), sent);
+        QTRY_VERIFY(!modems.at(1)->isHeldOpen());
+        for (int port = 2; port <= 10; ++port) {
+            QCOMPARE(modems.at(port)->openCount(), 0);
+        }
+        QCOMPARE(bench.folders.readSettings(), before);
+        QCOMPARE(bench.state.modemfound, 0);
+        QCOMPARE(bench.log.count(), 0);
+    }
+};
+
+VENNOR_TEST(ModemTest)
+#include "modemtest.moc"
