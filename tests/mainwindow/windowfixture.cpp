@@ -16,22 +16,17 @@ QByteArray bookBytes(const QList<QStringList>& records)
 
 WindowFixture::WindowFixture(const QList<QStringList>& records)
 {
-    folders.writeSettings({QStringLiteral("1"), QStringLiteral("book")});
-    folders.writePhoneBook(QStringLiteral("book"), bookBytes(records));
+    folders.writeSettings({"1", "book"});
+    folders.writePhoneBook("book", bookBytes(records));
     open();
 }
 
 void WindowFixture::open()
 {
-    window_ = std::make_unique<form1>(state);
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-QStringList WindowFixture::fields() const
-{
-    return {text(0)->text(), text(1)->text(), text(2)->text(), comment()->text()};
+    window = std::make_unique<form1>(state);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
 void WindowFixture::fill(const QStringList& fields) const
@@ -50,11 +45,11 @@ void WindowFixture::choose(SimpleCombo* list, const QString& entry) const
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
-void WindowFixture::addNumber(const QString& text) const
+void WindowFixture::addNumber(const QString& number) const
 {
     phones()->setFocus();
     phones()->clearEditText();
-    QTest::keyClicks(phones()->lineEdit(), text);
+    QTest::keyClicks(phones()->lineEdit(), number);
     QTest::keyClick(phones()->lineEdit(), Qt::Key_Return);
 }
 

@@ -2,6 +2,7 @@
 #include "support/testregistry.h"
 #include "windowfixture.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -10,11 +11,16 @@ using namespace vennor::test;
 
 namespace {
 
-const QString kNoModem = QStringLiteral("Can't find a Modem or line is not connected !!");
+const QString kNoModem = "Can't find a Modem or line is not connected !!";
+const QList<QStringList> kBook = {
+    {"john", "\"john@x.org\"", "\"12 main st\"", "\" call me @ 9\"", "0555", "2777"},
+    {"anna", "1555", "3888"},
+    {"bob"}};
+const QStringList kEmpty(4, QString());
 
 } // namespace
 
-// Start-up, the lists, the window's own texts and the commands that reach other windows.
+// Start-up, the lists, the window's own texts, browsing and the commands reaching other windows.
 class WindowTest : public QObject
 {
     Q_OBJECT
@@ -23,73 +29,50 @@ private slots:
     void startupDetours_data()
     {
         QTest::addColumn<QStringList>("settings");
-        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("no settings file: detection")
-            << QStringList{} << QStringList{kNoModem} << "";
-        QTest::newRow("port line only")
-            << QStringList{"1"} << QStringList{"Create a phone book"} << "Create new phone book";
+        QTest::newRow("no settings file: detection") << QStringList{} << kNoModem << "";
+        const QString create = "Create a phone book";
+        QTest::newRow("port line only") << QStringList{"1"} << create << "Create new phone book";
         QTest::newRow("default book's file missing")
-            << QStringList{"1", "gone"} << QStringList{"Create a phone book"}
-            << "Create new phone book";
+            << QStringList{"1", "gone"} << create << "Create new phone book";
     }
     void startupDetours()
     {
         QFETCH(QStringList, settings);
-        QFETCH(QString, dialog);
         WindowFixture f{WindowFixture::Unopened{}};
         if (!settings.isEmpty()) {
             f.folders.writeSettings(settings);
         }
-        f.state.pbmode = 3;
         QString caption;
         f.modals.whenShown<newphone_book>([&](newphone_book* shown) {
             caption = shown->windowTitle();
             shown->reject();
         });
         f.open();
-        QCOMPARE(caption, dialog);
-        QTEST(f.messages.texts(), "messages");
-        QCOMPARE(f.messages.last().title, QStringLiteral("Warning"));
-        QCOMPARE(f.state.pbmode, dialog.isEmpty() ? 3 : 0);
+        QTEST(caption, "dialog");
+        QTEST(f.messages.texts().join(""), "message");
+        QCOMPARE(f.messages.last().title, "Warning");
         QCOMPARE(f.folders.readSettings().size(), qMax(settings.size(), 1));
         QCOMPARE(f.names()->count() + f.numbers()->count(), 0);
     }
 
-    void listsAfterLoading_data()
-    {
-        QTest::addColumn<QList<QStringList>>("book");
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("numbers");
-        QTest::newRow("only the end line")
-            << QList<QStringList>{} << QStringList{} << QStringList{};
-        QTest::newRow("sorted as text, shared number twice")
-            << QList<QStringList>{{"john", "\"john@x.org\"", "0100", "220"},
-                                  {"anna", "\" a comment\"", "\"1100\""},
-                                  {"Bob"}}
-            << QStringList{"anna", "Bob", "john", "", "", ""}
-            << QStringList{"100", "100", "20", "", "", ""};
-    }
     void listsAfterLoading()
     {
-        QFETCH(QList<QStringList>, book);
-        WindowFixture f(book);
-        QTEST(f.names()->entries(), "names");
-        QTEST(f.numbers()->entries(), "numbers");
-        f.names()->setText(QStringLiteral("john"));
-        f.window().refillLists(); // clears the editor and fills the lists afresh
-        QTEST(f.names()->entries(), "names");
-        QTEST(f.numbers()->entries(), "numbers");
-        QVERIFY(f.text(0)->text().isEmpty());
+        WindowFixture f(QList<QStringList>{{"john", "\"john@x.org\"", "0100", "220"},
+                                           {"anna", "\" a comment\"", "\"1100\""},
+                                           {"Bob"}});
+        QCOMPARE(f.names()->entries(), (QStringList{"anna", "Bob", "john", "", "", ""}));
+        QCOMPARE(f.numbers()->entries(), (QStringList{"100", "100", "20", "", "", ""}));
         QVERIFY(f.messages.texts().isEmpty());
+        WindowFixture endLineOnly;
+        QCOMPARE(endLineOnly.names()->count() + endLineOnly.numbers()->count(), 0);
     }
 
     void textsAreTheProgramsOwn()
     {
         WindowFixture f;
-        QCOMPARE(f.window().windowTitle(), QStringLiteral("VENNOR"));
-        QCOMPARE(f.types()->itemText(3), QStringLiteral("Fax"));
-        QCOMPARE(f.types()->currentText(), QStringLiteral("Home"));
+        QCOMPARE(f.window->windowTitle(), "VENNOR");
         // object|text|shortcut: the menus and their items, then tooltips and labels.
         // clang-format off
         const QStringList texts{
@@ -109,8 +92,8 @@ private slots:
             "Label4|Type name to search", "Label2|Type number to search"};
         // clang-format on
         for (const QString& row : texts) {
-            const QStringList cell = row.split(QLatin1Char('|'));
-            QObject* found = f.child<QObject>(qPrintable(cell.at(0)));
+            const QStringList cell = row.split('|');
+            QObject* found = f.child<QObject>(cell.at(0));
             QVERIFY2(found != nullptr, qPrintable(row));
             const bool action = found->inherits("QAction");
             const char* shown = found->inherits("QMenu")              ? "title"
@@ -125,39 +108,94 @@ private slots:
 
     void acceleratorsReachTheMenuFromTextBoxes()
     {
-        WindowFixture f(QList<QStringList>{{"bob"}});
-        f.text(0)->setFocus();
-        QTest::keyClicks(f.text(0), QStringLiteral("zz"));
+        WindowFixture f;
+        QTest::keyClicks(f.text(0), "zz");
         QTest::keyClick(f.text(0), Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(f.messages.texts(), QStringList{"Select a record to delete"});
-        QCOMPARE(f.text(0)->text(), QStringLiteral("zz"));
-
+        QCOMPARE(f.text(0)->text(), "zz");
         bool advanced = false;
         connect(f.child("Advsrch"), &QAction::triggered, this, [&advanced] { advanced = true; });
         f.comment()->setFocus();
         QTest::keyClick(f.comment(), Qt::Key_A, Qt::ControlModifier);
-        QVERIFY(advanced);
-        QVERIFY(!f.comment()->textCursor().hasSelection());
-
-        f.names()->setFocus();
-        QTest::keyClicks(f.names()->lineEdit(), QStringLiteral("bob"));
-        QTest::keyClick(f.names()->lineEdit(), Qt::Key_R, Qt::ControlModifier);
-        QVERIFY(f.names()->text().isEmpty() && f.text(0)->text().isEmpty());
+        QVERIFY(advanced && !f.comment()->textCursor().hasSelection());
     }
 
     void dialNeedsANumberAndDetectsFirstWithoutSettings()
     {
         WindowFixture f;
         QFile::remove(f.folders.settingsFile());
-        f.window().dial_Click();
+        f.window->dial_Click();
         QCOMPARE(f.messages.texts(), QStringList{"A telephone number is required"});
-        QCOMPARE(f.messages.last().title, QStringLiteral("Warning"));
+        QCOMPARE(f.messages.last().title, "Warning");
         QVERIFY(!QFile::exists(f.folders.settingsFile()));
-
         f.messages.clear();
-        f.phones()->setEditText(QStringLiteral("0 12"));
-        f.trigger("dialnow");
+        f.phones()->setEditText("0 12");
+        f.child("dialnow")->trigger();
         QCOMPARE(f.messages.texts(), (QStringList{kNoModem, "The modem is not connected"}));
+    }
+
+    void typingLoadsOnlyAnExactName()
+    {
+        WindowFixture f(kBook);
+        QTest::keyClicks(f.names()->lineEdit(), "JO");
+        QCOMPARE(f.fields(), kEmpty);
+        QTest::keyClicks(f.names()->lineEdit(), "hn "); // lowered and trimmed
+        QCOMPARE(f.fields(), (QStringList{"john", "john@x.org", "12 main st", "call me @ 9"}));
+        QCOMPARE(f.phoneEntries(), (QStringList{"555", "777"}));
+        QCOMPARE(f.state.typecodes, (QList<int>{0, 2}));
+        QCOMPARE(f.phones()->currentText(), "555");
+        QVERIFY(!f.window->isLoaded() && !f.text(0)->dataChanged());
+        QCOMPARE(QApplication::focusWidget(), f.names()->lineEdit());
+        emit f.phones()->activated(1);
+        QCOMPARE(f.types()->currentText(), "Work");
+        QTest::keyClicks(f.names()->lineEdit(), "x");
+        QVERIFY(f.fields() == kEmpty && f.phoneEntries().isEmpty());
+    }
+
+    void choosingLoadsAndAnEmptyEntryClears()
+    {
+        WindowFixture f(kBook);
+        f.choose(f.names(), "anna");
+        QCOMPARE(f.text(0)->text(), "anna");
+        QCOMPARE(f.types()->currentText(), "Mobile");
+        QVERIFY(f.window->isLoaded());
+        f.text(1)->setText("typed");
+        f.choose(f.names(), ""); // one of the empty entries
+        QVERIFY(f.fields() == kEmpty && f.phoneEntries().isEmpty() && !f.window->isLoaded());
+        QCOMPARE(QApplication::focusWidget(), f.names()->lineEdit());
+    }
+
+    void aLaterNumberLoadsTheRecordShowingItsFirst()
+    {
+        WindowFixture f(kBook);
+        QTest::keyClicks(f.numbers()->lineEdit(), "888");
+        QCOMPARE(f.text(0)->text(), "anna");
+        QCOMPARE(f.phones()->currentText(), "555");
+        QCOMPARE(f.types()->currentText(), "Mobile");
+        QVERIFY(f.window->isLoaded());
+        f.numbers()->setText("555"); // shared: the first record in the file wins
+        QCOMPARE(f.text(0)->text(), "john");
+        QTest::keyClicks(f.numbers()->lineEdit(), "9");
+        QCOMPARE(f.fields(), kEmpty);
+    }
+
+    void addedNumbersAreCleanedAndKeepTheirTypes()
+    {
+        WindowFixture f(kBook);
+        f.names()->setText("anna");
+        f.types()->setCurrentIndex(3);
+        f.addNumber("(01) 23-45");
+        QCOMPARE(f.phones()->currentText(), "");
+        f.addNumber("12a4");
+        QCOMPARE(f.messages.texts(), QStringList{"Enter a valid number"});
+        QCOMPARE(f.messages.last().title, "Warning");
+        QCOMPARE(f.phones()->currentText(), "12a4");
+        f.addNumber("8-88"); // already there once cleaned
+        QCOMPARE(f.phones()->currentText(), "8-88");
+        f.types()->setEditText("Satellite"); // no such type: Home
+        f.addNumber("4");
+        QCOMPARE(f.phoneEntries(), (QStringList{"555", "888", "012345", "4"}));
+        QCOMPARE(f.state.typecodes, (QList<int>{1, 3, 3, 0}));
     }
 };
 
