@@ -1,10 +1,8 @@
-#include "phonebooks/newphone_book.h"
 #include "support/testregistry.h"
 #include "windowfixture.h"
 #include "writelimit.h"
 
-#include <QAction>
-#include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace vennor;
@@ -12,18 +10,14 @@ using namespace vennor::test;
 
 namespace {
 
-const QString kQuote = QStringLiteral("Don't enter (\") please enter another symbole");
-
-void fill(WindowFixture& f, const QStringList& fields)
-{
-    for (int i = 0; i < 3; ++i) {
-        f.text(i)->setText(fields.value(i));
-    }
-    f.comment()->setText(fields.value(3));
-}
+const QString kQuote = "Don't enter (\") please enter another symbole";
+const QString kPrompt = "save the record before exit";
+const QString kSure = "Are you sure you want to delete this record?";
+const QString kSelect = "Select a record to delete";
 
 } // namespace
 
+// Saving, deleting and the exit prompt, with the phone book checked byte for byte.
 class SavingTest : public QObject
 {
     Q_OBJECT
@@ -33,18 +27,16 @@ private slots:
     {
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty name") << QStringList{"", "a@b", "x"} << "Enter a name";
-        QTest::newRow("blank name") << QStringList{"   "} << "Enter a name";
-        QTest::newRow("numeric name") << QStringList{"123"} << "Enter a name";
-        QTest::newRow("comma in name") << QStringList{"a,b"} << "Enter a name";
-        QTest::newRow("quote in name") << QStringList{"a\"b"} << "Enter a name";
-        QTest::newRow("end line as name") << QStringList{" ) "} << "Enter a name";
-        QTest::newRow("numeric address") << QStringList{"ann", "", "42"} << "Enter a valid address";
-        QTest::newRow("@ in address") << QStringList{"ann", "", "a@b"} << "Enter a valid address";
-        QTest::newRow("quote in address")
-            << QStringList{"ann", "", "5 \"x\" st"} << "Enter a valid address";
-        QTest::newRow("end line as address")
-            << QStringList{"ann", "", ")"} << "Enter a valid address";
+        const QString name = "Enter a name";
+        const QString address = "Enter a valid address";
+        QTest::newRow("empty name") << QStringList{"", "a@b", "x"} << name;
+        QTest::newRow("comma in name") << QStringList{"a,b"} << name;
+        QTest::newRow("quote in name") << QStringList{"a\"b"} << name;
+        QTest::newRow("end line as name") << QStringList{" ) "} << name;
+        QTest::newRow("numeric address") << QStringList{"ann", "", "42"} << address;
+        QTest::newRow("@ in address") << QStringList{"ann", "", "a@b"} << address;
+        QTest::newRow("quote in address") << QStringList{"ann", "", "5 \"x\" st"} << address;
+        QTest::newRow("end line as address") << QStringList{"ann", "", ")"} << address;
         QTest::newRow("e-mail without @")
             << QStringList{"ann", "abc", "42 main st"} << "Write a valid E-mail address";
         QTest::newRow("quote in e-mail") << QStringList{"ann", "a\"@b"} << kQuote;
@@ -53,165 +45,171 @@ private slots:
     void refusalsWriteNothing()
     {
         QFETCH(QStringList, fields);
-        QFETCH(QString, message);
         WindowFixture f(QList<QStringList>{{"bob", "0111"}});
-        const QByteArray before = f.book();
-        const QStringList names = f.names()->entries();
-        fill(f, fields);
-        f.addNumber(QStringLiteral("5"));
-        QVERIFY(f.messages.texts().isEmpty());
-        f.window().findChild<QAction*>(QStringLiteral("save"))->trigger();
-        QCOMPARE(f.messages.texts(), QStringList{message});
-        QCOMPARE(f.messages.last().title, QStringLiteral("Warning"));
-        QCOMPARE(f.book(), before);
-        QCOMPARE(f.names()->entries(), names);
+        f.fill(fields);
+        f.addNumber("5");
+        f.child("save")->trigger();
+        QTEST(f.messages.texts().join(""), "message");
+        QCOMPARE(f.messages.last().title, "Warning");
+        QCOMPARE(f.book(), bookBytes({{"bob", "0111"}}));
+        QCOMPARE(f.names()->entries(), (QStringList{"bob", "", "", ""}));
         QCOMPARE(f.text(0)->text(), fields.value(0));
         QCOMPARE(f.phoneEntries(), QStringList{"5"});
-        QCOMPARE(f.state.typecodes.size(), 1);
     }
 
-    void savedRecordIsStoredLoweredTrimmedWithTypedNumbers()
+    void typedQuotesAndNameCommasAreSwallowed()
     {
         WindowFixture f;
-        fill(f, {"  John Smith ", "J@X.org", "12 Main, St", "See you at 9"});
-        f.addNumber(QStringLiteral("55"));
+        QTest::keyClicks(f.text(0), "a,b\"");
+        QTest::keyClicks(f.text(2), "1, \"x");
+        QTest::keyClicks(f.comment(), "\"");
+        QTest::keyClicks(f.text(1), "\"");
+        QCOMPARE(f.fields(), (QStringList{"ab", "", "1, x", ""}));
+        QCOMPARE(f.messages.texts(), (QStringList{"Don't enter (,) please enter another symbole",
+                                                  kQuote, kQuote, kQuote, kQuote}));
+    }
+
+    void savedRecordIsStoredAsTyped()
+    {
+        WindowFixture f;
+        f.fill({"  John Smith ", "J@X.org", "12 Main, St", "\n see you at 9\nor 10 \n"});
+        f.addNumber("55");
         f.types()->setCurrentIndex(2);
-        f.addNumber(QStringLiteral("98"));
-        QVERIFY(f.window().sav_Click());
+        f.addNumber("98");
+        f.addNumber(""); // Enter in the empty number box saves
         QCOMPARE(f.book(), QByteArray(")\r\njohn smith\r\n\"j@x.org\"\r\n\"12 main, st\"\r\n"
-                                      "\" see you at 9\"\r\n055\r\n298\r\n)\r\n"));
+                                      "\" see you at 9\r\nor 10\"\r\n055\r\n298\r\n)\r\n"));
         QCOMPARE(f.names()->entries(), (QStringList{"john smith", "", "", ""}));
         QCOMPARE(f.numbers()->entries(), (QStringList{"55", "98", "", "", ""}));
-        QVERIFY(f.text(0)->text().isEmpty());
-        QVERIFY(f.comment()->text().isEmpty());
-        QVERIFY(f.phoneEntries().isEmpty());
-        QVERIFY(f.state.typecodes.isEmpty());
-    }
-
-    void commentsAreKeptWheneverTheyHoldText()
-    {
-        WindowFixture f;
-        fill(f, {"a", "", "", "ab cd"});
-        QVERIFY(f.window().sav_Click());
-        fill(f, {"b", "", "", " \n  "});
-        QVERIFY(f.window().sav_Click());
-        fill(f, {"c", "", "", "  first line\nsecond line \n"});
-        QVERIFY(f.window().sav_Click());
-        const QByteArray book = f.book();
-        QVERIFY(book.contains(")\r\na\r\n\" ab cd\"\r\n)\r\n"));
-        QVERIFY(book.contains(")\r\nb\r\n)\r\n"));
-        f.typeName(QStringLiteral("c"));
-        QCOMPARE(f.comment()->text(), QStringLiteral("first line\nsecond line"));
+        QCOMPARE(f.fields(), QStringList(4, ""));
+        QVERIFY(f.phoneEntries().isEmpty() && f.state.typecodes.isEmpty());
     }
 
     void savingTwiceKeepsOneRecordAtTheEnd()
     {
-        WindowFixture f(QList<QStringList>{{"john", "\"old st\"", "0111"}, {"anna", "0222"}});
-        f.choose(f.names(), f.names()->indexOf(QStringLiteral("john")));
-        f.text(2)->setText(QStringLiteral("new st"));
-        f.addNumber(QStringLiteral("333"));
-        QVERIFY(f.window().sav_Click());
-        QCOMPARE(f.book(), QByteArray(")\r\nanna\r\n\"0222\"\r\n)\r\n"
-                                      "john\r\n\"new st\"\r\n0111\r\n0333\r\n)\r\n"));
-        QCOMPARE(f.names()->entries(), (QStringList{"anna", "john", "", "", ""}));
+        WindowFixture f(QList<QStringList>{{"john", "\"old st\"", "0111"}, {"Kate", "0222"}});
+        f.choose(f.names(), "john");
+        f.text(2)->setText("new st");
+        f.addNumber("333");
+        QVERIFY(f.window->sav_Click());
+        QCOMPARE(f.book(),
+                 bookBytes({{"Kate", "\"0222\""}, {"john", "\"new st\"", "0111", "0333"}}));
         QCOMPARE(f.numbers()->entries(), (QStringList{"111", "222", "333", "", "", ""}));
-
-        fill(f, {"John"}); // typed, not loaded: replaces the stored john all the same
-        QVERIFY(f.window().sav_Click());
-        QCOMPARE(f.book(), QByteArray(")\r\nanna\r\n\"0222\"\r\n)\r\njohn\r\n)\r\n"));
-        QCOMPARE(f.names()->entries(), (QStringList{"anna", "john", "", "", ""}));
+        f.fill({"John"}); // typed, not loaded: replaces the stored john all the same
+        QVERIFY(f.window->sav_Click());
+        QCOMPARE(f.book(), bookBytes({{"Kate", "\"0222\""}, {"john"}}));
+        // Kate: saved names go to their place without regard to case
+        QCOMPARE(f.names()->entries(), (QStringList{"john", "Kate", "", "", ""}));
         QCOMPARE(f.numbers()->entries(), (QStringList{"222", "", "", ""}));
     }
 
-    void enterInTheEmptyNumberBoxSaves()
+    void deleteTakesEveryRecordOfTheLoadedName()
     {
-        WindowFixture f;
-        fill(f, {"kim"});
-        f.addNumber(QStringLiteral("7"));
-        f.addNumber(QString());
-        QCOMPARE(f.book(), QByteArray(")\r\nkim\r\n07\r\n)\r\n"));
-        QCOMPARE(f.names()->entries(), (QStringList{"kim", "", "", ""}));
-    }
-
-    void typedQuotesAndNameCommasAreRefused()
-    {
-        WindowFixture f;
-        QTest::keyClicks(f.text(0), QStringLiteral("a,b\""));
-        QCOMPARE(f.text(0)->text(), QStringLiteral("ab"));
-        QTest::keyClicks(f.text(2), QStringLiteral("1, \"x"));
-        QCOMPARE(f.text(2)->text(), QStringLiteral("1, x"));
-        QTest::keyClicks(f.comment(), QStringLiteral("\""));
-        QTest::keyClicks(f.text(1), QStringLiteral("\""));
-        QCOMPARE(f.messages.texts(), (QStringList{"Don't enter (,) please enter another symbole",
-                                                  kQuote, kQuote, kQuote, kQuote}));
-        QVERIFY(f.comment()->text().isEmpty());
-    }
-
-    void enterMovesThroughTheFields()
-    {
-        WindowFixture f;
-        f.text(0)->setFocus();
-        QTest::keyClick(f.text(0), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), f.text(1));
-        QTest::keyClick(f.text(2), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), f.comment());
-        QTest::keyClicks(f.comment(), QStringLiteral("x"));
-        QTest::keyClick(f.comment(), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), f.types());
-        QCOMPARE(f.comment()->text(), QStringLiteral("x\n"));
-    }
-
-    void withoutPhoneBookTheDialogOpensInTheLastMode()
-    {
-        WindowFixture f(QList<QStringList>{{"john"}});
-        f.state.pbmode = 2; // left by an earlier Make default; refilling keeps it
-        f.window().refillLists();
-        f.folders.writeSettings({QStringLiteral("1")});
-        QStringList captions;
-        const auto note = [&captions](newphone_book* dialog) {
-            captions << dialog->windowTitle();
-            dialog->reject();
-        };
-        f.modals.whenShown<newphone_book>(note);
-        fill(f, {"kim"});
-        QVERIFY(!f.window().sav_Click());
-        QVERIFY(f.modals.waitAllHandled());
-        QCOMPARE(f.text(0)->text(), QStringLiteral("kim"));
-
-        // the start-up's detour leaves Create
-        f.modals.whenShown<newphone_book>(note);
-        f.modals.whenShown<newphone_book>(note);
-        f.window().refillLists();
-        fill(f, {"kim"});
-        QVERIFY(!f.window().sav_Click());
-        QVERIFY(f.modals.waitAllHandled());
-        QCOMPARE(captions, (QStringList{"Make a phone book as default", "Create new phone book",
-                                        "Create new phone book"}));
-        QVERIFY(f.messages.texts().contains(QStringLiteral("Create a phone book")));
-    }
-
-    void unwritableBookKeepsFileListsAndRecord()
-    {
-        WindowFixture f(QList<QStringList>{{"john", "0111"}});
+        WindowFixture f(QList<QStringList>{
+            {"anna", "0111"}, {"carl", "\"anna\"", "\"1 elm st\"", "0333"}, {"anna", "0222"}});
         const QByteArray before = f.book();
-        const QStringList names = f.names()->entries();
-        f.choose(f.names(), 0);
-        f.addNumber(QStringLiteral("222"));
-        bool saved = true;
+        f.window->del_Click();
+        f.choose(f.names(), "anna");
+        QTest::keyClicks(f.text(1), "x"); // touched: no longer the stored record
+        f.window->del_Click();
+        f.choose(f.names(), "anna");
+        f.messages.answerNext(MessageBox::Answer::Cancel);
+        f.window->del_Click();
+        QCOMPARE(f.book(), before);
+        f.child("deleterec")->trigger();
+        QCOMPARE(f.messages.texts(), (QStringList{kSelect, kSelect, kSure, kSure}));
+        QCOMPARE(f.messages.last().buttons, MessageBox::Buttons::OkCancel);
+        QCOMPARE(f.book(), bookBytes({{"carl", "\"anna\"", "\"1 elm st\"", "\"0333\""}}));
+        QCOMPARE(f.names()->entries(), (QStringList{"anna", "carl", "", "", ""}));
+        QCOMPARE(f.numbers()->entries(), (QStringList{"222", "333", "", "", ""}));
+        QCOMPARE(f.fields(), QStringList(4, ""));
+    }
+
+    void writeFaultKeepsFileListsAndRecord()
+    {
+        WindowFixture f(QList<QStringList>{{"john", "0111"}, {"bob"}});
+        const QByteArray before = f.book();
+        f.choose(f.names(), "john");
         {
-            WriteLimit limit(before.size());
+            WriteLimit limit(0);
             if (!limit.active()) {
                 QSKIP("no file size limit on this platform");
             }
-            saved = f.window().sav_Click();
+            f.child("deleterec")->trigger();
+            f.addNumber("222");
+            f.child("save")->trigger();
         }
-        QVERIFY(!saved);
-        QCOMPARE(f.messages.texts(), QStringList{"The phone book could not be saved"});
+        QCOMPARE(f.messages.texts(), (QStringList{kSure, "The record could not be deleted",
+                                                  "The phone book could not be saved"}));
+        QVERIFY(!f.messages.shown().at(1).informative.isEmpty());
         QVERIFY(!f.messages.last().informative.isEmpty());
         QCOMPARE(f.book(), before);
-        QCOMPARE(f.names()->entries(), names);
+        QCOMPARE(f.names()->entries(), (QStringList{"bob", "john", "", "", ""}));
+        QCOMPARE(f.fields().first(), "john");
         QCOMPARE(f.phoneEntries(), (QStringList{"111", "222"}));
-        QCOMPARE(f.text(0)->text(), QStringLiteral("john"));
+    }
+
+    void deleteNumberKeepsTheOtherNumbersTypes()
+    {
+        WindowFixture f(QList<QStringList>{{"anna", "0111", "2222", "3333"}, {"bob", "2222"}});
+        f.choose(f.names(), "anna");
+        QVERIFY(!f.window->hasUnsavedChanges());
+        f.window->deleteNumber(); // the first number, shown in the box
+        f.phones()->setCurrentIndex(0);
+        emit f.phones()->activated(0);
+        f.child("del_num")->trigger();
+        QCOMPARE(f.phoneEntries(), QStringList{"333"});
+        QCOMPARE(f.state.typecodes, QList<int>{3});
+        QVERIFY(f.window->hasUnsavedChanges()); // the exit prompt asks
+        QCOMPARE(f.numbers()->entries(), (QStringList{"222", "333", "", "", ""})); // bob's stays
+        f.types()->setCurrentIndex(4);
+        f.addNumber("444");
+        QVERIFY(f.window->sav_Click());
+        QVERIFY(f.book().endsWith("anna\r\n3333\r\n4444\r\n)\r\n"));
+        QCOMPARE(f.numbers()->entries(), (QStringList{"222", "333", "444", "", "", ""}));
+    }
+
+    void exitAsksOnlyForANamedRecordAndSavesOnOk()
+    {
+        {
+            WindowFixture f;
+            QTest::keyClicks(f.text(1), "a@b");
+            f.addNumber("5");
+            QVERIFY(f.window->extprogram());
+            QVERIFY(f.messages.texts().isEmpty() && !f.window->isVisible());
+        }
+        WindowFixture f;
+        QTest::keyClicks(f.text(0), "kim");
+        f.addNumber("5");
+        QVERIFY(f.window->extprogram());
+        QCOMPARE(f.messages.texts(), QStringList{kPrompt});
+        QCOMPARE(f.messages.last().title, "Warning");
+        QCOMPARE(f.book(), bookBytes({{"kim", "05"}}));
+        QVERIFY(!f.window->isVisible());
+    }
+
+    void exitStaysOpenWhenTheSaveFailsAndCancelEnds_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("exit") << false;
+        QTest::newRow("close box") << true;
+    }
+    void exitStaysOpenWhenTheSaveFailsAndCancelEnds()
+    {
+        QFETCH(bool, closeBox);
+        WindowFixture f;
+        QSignalSpy ended(f.window.get(), &form1::programEnded);
+        const auto exit = [&] { return closeBox ? f.window->close() : f.window->extprogram(); };
+        QTest::keyClicks(f.text(0), "123");
+        QVERIFY(!exit());
+        QCOMPARE(f.messages.texts(), (QStringList{kPrompt, "Enter a name"}));
+        QCOMPARE(f.messages.shown().first().buttons, MessageBox::Buttons::OkCancel);
+        QVERIFY(f.window->isVisible() && ended.isEmpty() && f.fields().first() == "123");
+        f.text(0)->setText("kim");
+        f.messages.answerNext(MessageBox::Answer::Cancel);
+        QVERIFY(exit());
+        QCOMPARE(f.book(), bookBytes({}));
+        QCOMPARE(ended.count(), 1);
     }
 };
 

@@ -5,94 +5,52 @@
 
 namespace vennor::test {
 
-QByteArray recordBytes(const QStringList& fields)
-{
-    QByteArray bytes;
-    for (const QString& field : fields) {
-        bytes += field.toUtf8() + "\r\n";
-    }
-    return bytes + ")\r\n";
-}
-
 QByteArray bookBytes(const QList<QStringList>& records)
 {
     QByteArray bytes = ")\r\n";
     for (const QStringList& record : records) {
-        bytes += recordBytes(record);
+        bytes += (record + QStringList{")"}).join("\r\n").toUtf8() + "\r\n";
     }
     return bytes;
 }
 
 WindowFixture::WindowFixture(const QList<QStringList>& records)
 {
-    folders.writeSettings({QStringLiteral("1"), QStringLiteral("book")});
-    folders.writePhoneBook(QStringLiteral("book"), bookBytes(records));
+    folders.writeSettings({"1", "book"});
+    folders.writePhoneBook("book", bookBytes(records));
     open();
 }
 
 void WindowFixture::open()
 {
-    window_ = std::make_unique<form1>(state);
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window = std::make_unique<form1>(state);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
-SimpleCombo* WindowFixture::names() const
+void WindowFixture::fill(const QStringList& fields) const
 {
-    return window_->findChild<SimpleCombo*>(QStringLiteral("Combo1"));
+    for (int i = 0; i < 3; ++i) {
+        text(i)->setText(fields.value(i));
+    }
+    comment()->setText(fields.value(3));
 }
 
-SimpleCombo* WindowFixture::numbers() const
-{
-    return window_->findChild<SimpleCombo*>(QStringLiteral("Combo2"));
-}
-
-TextBox* WindowFixture::text(int index) const
-{
-    return window_->findChild<TextBox*>(QStringLiteral("Text%1").arg(index));
-}
-
-TextArea* WindowFixture::comment() const
-{
-    return window_->findChild<TextArea*>(QStringLiteral("Text3"));
-}
-
-QComboBox* WindowFixture::phones() const
-{
-    return window_->findChild<QComboBox*>(QStringLiteral("phones"));
-}
-
-QComboBox* WindowFixture::types() const
-{
-    return window_->findChild<QComboBox*>(QStringLiteral("Combo3"));
-}
-
-void WindowFixture::typeName(const QString& text)
-{
-    QTest::keyClicks(names()->lineEdit(), text);
-}
-
-void WindowFixture::typeNumber(const QString& text)
-{
-    QTest::keyClicks(numbers()->lineEdit(), text);
-}
-
-void WindowFixture::choose(SimpleCombo* list, int position)
+void WindowFixture::choose(SimpleCombo* list, const QString& entry) const
 {
     QListView* view = list->listView();
-    const QModelIndex index = view->model()->index(position, 0);
+    const QModelIndex index = view->model()->index(list->indexOf(entry), 0);
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
-void WindowFixture::addNumber(const QString& text)
+void WindowFixture::addNumber(const QString& number) const
 {
-    QLineEdit* box = phones()->lineEdit();
-    box->setFocus();
-    box->clear();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
+    phones()->setFocus();
+    phones()->clearEditText();
+    QTest::keyClicks(phones()->lineEdit(), number);
+    QTest::keyClick(phones()->lineEdit(), Qt::Key_Return);
 }
 
 QStringList WindowFixture::phoneEntries() const

@@ -3,63 +3,59 @@
 #include "mainwindow/form1.h"
 #include "platform/simplecombo.h"
 #include "platform/textbox.h"
-#include "storage/sharedstate.h"
 #include "support/messagelog.h"
 #include "support/modaldriver.h"
 #include "support/tempfolders.h"
 
-#include <QByteArray>
+#include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QStringList>
 #include <memory>
 
 namespace vennor::test {
 
-// One record as it lies in a phone book file: fields joined by CR LF, closed by ")".
-QByteArray recordBytes(const QStringList& fields);
-// A phone book file: ")" and then the records.
+// A phone book file: ")" and then each record's fields, every line ending CR LF.
 QByteArray bookBytes(const QList<QStringList>& records);
 
-// A main window on temporary folders holding the settings file (port 1, default book
-// "book") and the phone book "book" with the given records, shown and active.
-class WindowFixture
+// The main window, shown and active, on temporary folders: settings with port 1 and the
+// default book "book" holding the records. Unopened: no files and no window until open().
+struct WindowFixture
 {
-public:
-    explicit WindowFixture(const QList<QStringList>& records = {});
-    // For a start-up with other files: the window is opened by open().
     struct Unopened
     {
     };
     explicit WindowFixture(Unopened) {}
-
+    explicit WindowFixture(const QList<QStringList>& records = {});
     void open();
 
-    form1& window() { return *window_; }
-    SimpleCombo* names() const;
-    SimpleCombo* numbers() const;
-    TextBox* text(int index) const; // 0 to 2
-    TextArea* comment() const;
-    QComboBox* phones() const;
-    QComboBox* types() const;
+    template <typename T = QAction> T* child(const QString& name) const
+    {
+        return window->findChild<T*>(name);
+    }
+    SimpleCombo* names() const { return child<SimpleCombo>("Combo1"); }
+    SimpleCombo* numbers() const { return child<SimpleCombo>("Combo2"); }
+    TextBox* text(int index) const { return child<TextBox>(QString("Text%1").arg(index)); }
+    TextArea* comment() const { return child<TextArea>("Text3"); }
+    QComboBox* phones() const { return child<QComboBox>("phones"); }
+    QComboBox* types() const { return child<QComboBox>("Combo3"); }
 
-    // Types into the name or number search box, key by key.
-    void typeName(const QString& text);
-    void typeNumber(const QString& text);
+    // The four text boxes, the comment last; fill() sets them as a paste would.
+    QStringList fields() const
+    {
+        return {text(0)->text(), text(1)->text(), text(2)->text(), comment()->text()};
+    }
+    void fill(const QStringList& fields) const;
     // Clicks the entry of a search list, as the user chooses it.
-    void choose(SimpleCombo* list, int position);
+    void choose(SimpleCombo* list, const QString& entry) const;
     // Types a number into the number box and presses Enter.
-    void addNumber(const QString& text);
+    void addNumber(const QString& number) const;
     QStringList phoneEntries() const;
-    QByteArray book() const { return folders.readPhoneBook(QStringLiteral("book")); }
+    QByteArray book() const { return folders.readPhoneBook("book"); }
 
     TempFolders folders;
     MessageLog messages;
     ModalDriver modals;
     SharedState state;
-
-private:
-    std::unique_ptr<form1> window_;
+    std::unique_ptr<form1> window;
 };
 
 } // namespace vennor::test

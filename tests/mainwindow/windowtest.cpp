@@ -1,0 +1,203 @@
+#include "phonebooks/newphone_book.h"
+#include "support/testregistry.h"
+#include "windowfixture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+using namespace vennor;
+using namespace vennor::test;
+
+namespace {
+
+const QString kNoModem = "Can't find a Modem or line is not connected !!";
+const QList<QStringList> kBook = {
+    {"john", "\"john@x.org\"", "\"12 main st\"", "\" call me @ 9\"", "0555", "2777"},
+    {"anna", "1555", "3888"},
+    {"bob"}};
+const QStringList kEmpty(4, QString());
+
+} // namespace
+
+// Start-up, the lists, the window's own texts, browsing and the commands reaching other windows.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startupDetours_data()
+    {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("no settings file: detection") << QStringList{} << kNoModem << "";
+        const QString create = "Create a phone book";
+        QTest::newRow("port line only") << QStringList{"1"} << create << "Create new phone book";
+        QTest::newRow("default book's file missing")
+            << QStringList{"1", "gone"} << create << "Create new phone book";
+    }
+    void startupDetours()
+    {
+        QFETCH(QStringList, settings);
+        WindowFixture f{WindowFixture::Unopened{}};
+        if (!settings.isEmpty()) {
+            f.folders.writeSettings(settings);
+        }
+        QString caption;
+        f.modals.whenShown<newphone_book>([&](newphone_book* shown) {
+            caption = shown->windowTitle();
+            shown->reject();
+        });
+        f.open();
+        QTEST(caption, "dialog");
+        QTEST(f.messages.texts().join(""), "message");
+        QCOMPARE(f.messages.last().title, "Warning");
+        QCOMPARE(f.folders.readSettings().size(), qMax(settings.size(), 1));
+        QCOMPARE(f.names()->count() + f.numbers()->count(), 0);
+    }
+
+    void listsAfterLoading()
+    {
+        WindowFixture f(QList<QStringList>{{"john", "\"john@x.org\"", "0100", "220"},
+                                           {"anna", "\" a comment\"", "\"1100\""},
+                                           {"Bob"}});
+        QCOMPARE(f.names()->entries(), (QStringList{"anna", "Bob", "john", "", "", ""}));
+        QCOMPARE(f.numbers()->entries(), (QStringList{"100", "100", "20", "", "", ""}));
+        QVERIFY(f.messages.texts().isEmpty());
+        WindowFixture endLineOnly;
+        QCOMPARE(endLineOnly.names()->count() + endLineOnly.numbers()->count(), 0);
+    }
+
+    void textsAreTheProgramsOwn()
+    {
+        WindowFixture f;
+        QCOMPARE(f.window->windowTitle(), "VENNOR");
+        // object|text|shortcut: the menus and their items, then tooltips and labels.
+        // clang-format off
+        const QStringList texts{
+            "fil|&File", "save|&Save|Ctrl+S", "clean|&Clear|Ctrl+R", "deleterec|&Delete|Ctrl+D",
+            "del_num|Delete number", "exit|&Exit",
+            "editphonebook|&Edit", "nphonebook|New phone book", "rphonebook|Rename phone book",
+            "dphonebook|Delete phone book", "makedefault|Make default",
+            "tools|&Tools", "Get_backup|Get backup|Ctrl+G", "Make_backup|Make backup|Ctrl+M",
+            "Advsrch|Advanced search|Ctrl+A", "printcommand|Print Phone Book",
+            "dil|&Dial", "dialnow|&Dial|Ctrl+L", "qdial|&Manual dial", "detectmodem|Detect Modem",
+            "helpme|&Help", "helpuser|&Help Topics|F1", "latestversion|Download Latest version",
+            "mai|Join Vennor mail group", "abt|&About|Ctrl+B",
+            "sav|Save the existing record", "del|Delete a record ", "clr|Clear all text boxs",
+            "dial|Call selected phone number", "Command2|Print phone book",
+            "Combo3|Select type of the number", "phones|Type number then Press Enter",
+            "Label1|Name ", "Label6|Email", "Label8|Address", "Label5|Comment", "Label3|Numbers",
+            "Label4|Type name to search", "Label2|Type number to search"};
+        // clang-format on
+        for (const QString& row : texts) {
+            const QStringList cell = row.split('|');
+            QObject* found = f.child<QObject>(cell.at(0));
+            QVERIFY2(found != nullptr, qPrintable(row));
+            const bool action = found->inherits("QAction");
+            const char* shown = found->inherits("QMenu")              ? "title"
+                                : action || found->inherits("QLabel") ? "text"
+                                                                      : "toolTip";
+            QCOMPARE(found->property(shown).toString(), cell.at(1));
+            if (action) {
+                QCOMPARE(qobject_cast<QAction*>(found)->shortcut(), QKeySequence(cell.value(2)));
+            }
+        }
+    }
+
+    void acceleratorsReachTheMenuFromTextBoxes()
+    {
+        WindowFixture f;
+        QTest::keyClicks(f.text(0), "zz");
+        QTest::keyClick(f.text(0), Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(f.messages.texts(), QStringList{"Select a record to delete"});
+        QCOMPARE(f.text(0)->text(), "zz");
+        bool advanced = false;
+        connect(f.child("Advsrch"), &QAction::triggered, this, [&advanced] { advanced = true; });
+        f.comment()->setFocus();
+        QTest::keyClick(f.comment(), Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(advanced && !f.comment()->textCursor().hasSelection());
+    }
+
+    void dialNeedsANumberAndDetectsFirstWithoutSettings()
+    {
+        WindowFixture f;
+        QFile::remove(f.folders.settingsFile());
+        f.window->dial_Click();
+        QCOMPARE(f.messages.texts(), QStringList{"A telephone number is required"});
+        QCOMPARE(f.messages.last().title, "Warning");
+        QVERIFY(!QFile::exists(f.folders.settingsFile()));
+        f.messages.clear();
+        f.phones()->setEditText("0 12");
+        f.child("dialnow")->trigger();
+        QCOMPARE(f.messages.texts(), (QStringList{kNoModem, "The modem is not connected"}));
+    }
+
+    void typingLoadsOnlyAnExactName()
+    {
+        WindowFixture f(kBook);
+        QTest::keyClicks(f.names()->lineEdit(), "JO");
+        QCOMPARE(f.fields(), kEmpty);
+        QTest::keyClicks(f.names()->lineEdit(), "hn "); // lowered and trimmed
+        QCOMPARE(f.fields(), (QStringList{"john", "john@x.org", "12 main st", "call me @ 9"}));
+        QCOMPARE(f.phoneEntries(), (QStringList{"555", "777"}));
+        QCOMPARE(f.state.typecodes, (QList<int>{0, 2}));
+        QCOMPARE(f.phones()->currentText(), "555");
+        QVERIFY(!f.window->isLoaded() && !f.text(0)->dataChanged());
+        QCOMPARE(QApplication::focusWidget(), f.names()->lineEdit());
+        emit f.phones()->activated(1);
+        QCOMPARE(f.types()->currentText(), "Work");
+        QTest::keyClicks(f.names()->lineEdit(), "x");
+        QVERIFY(f.fields() == kEmpty && f.phoneEntries().isEmpty());
+    }
+
+    void choosingLoadsAndAnEmptyEntryClears()
+    {
+        WindowFixture f(kBook);
+        f.choose(f.names(), "anna");
+        QCOMPARE(f.text(0)->text(), "anna");
+        QCOMPARE(f.types()->currentText(), "Mobile");
+        QVERIFY(f.window->isLoaded());
+        f.text(1)->setText("typed");
+        f.choose(f.names(), ""); // one of the empty entries
+        QVERIFY(f.fields() == kEmpty && f.phoneEntries().isEmpty() && !f.window->isLoaded());
+        QCOMPARE(QApplication::focusWidget(), f.names()->lineEdit());
+    }
+
+    void aLaterNumberLoadsTheRecordShowingItsFirst()
+    {
+        WindowFixture f(kBook);
+        QTest::keyClicks(f.numbers()->lineEdit(), "888");
+        QCOMPARE(f.text(0)->text(), "anna");
+        QCOMPARE(f.phones()->currentText(), "555");
+        QCOMPARE(f.types()->currentText(), "Mobile");
+        QVERIFY(f.window->isLoaded());
+        f.numbers()->setText("555"); // shared: the first record in the file wins
+        QCOMPARE(f.text(0)->text(), "john");
+        QTest::keyClicks(f.numbers()->lineEdit(), "9");
+        QCOMPARE(f.fields(), kEmpty);
+    }
+
+    void addedNumbersAreCleanedAndKeepTheirTypes()
+    {
+        WindowFixture f(kBook);
+        f.names()->setText("anna");
+        f.types()->setCurrentIndex(3);
+        f.addNumber("(01) 23-45");
+        QCOMPARE(f.phones()->currentText(), "");
+        f.addNumber("12a4");
+        QCOMPARE(f.messages.texts(), QStringList{"Enter a valid number"});
+        QCOMPARE(f.messages.last().title, "Warning");
+        QCOMPARE(f.phones()->currentText(), "12a4");
+        f.addNumber("8-88"); // already there once cleaned
+        QCOMPARE(f.phones()->currentText(), "8-88");
+        f.types()->setEditText("Satellite"); // no such type: Home
+        f.addNumber("4");
+        QCOMPARE(f.phoneEntries(), (QStringList{"555", "888", "012345", "4"}));
+        QCOMPARE(f.state.typecodes, (QList<int>{1, 3, 3, 0}));
+    }
+};
+
+VENNOR_TEST(WindowTest)
+#include "windowtest.moc"
