@@ -1,6 +1,6 @@
 #include "support/testregistry.h"
+#include "support/writelimit.h"
 #include "windowfixture.h"
-#include "writelimit.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -131,7 +131,7 @@ private slots:
         const QByteArray before = f.book();
         f.choose(f.names(), "john");
         {
-            WriteLimit limit(0);
+            const test::WriteLimit limit(0);
             if (!limit.active()) {
                 QSKIP("no file size limit on this platform");
             }

@@ -3,12 +3,11 @@
 #include "support/recordgenerator.h"
 #include "support/tempfolders.h"
 #include "support/testregistry.h"
+#include "support/writelimit.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace vennor;
 
@@ -21,23 +20,6 @@ const QByteArray kBook =
     "bob\r\n\"carl\"\r\n\"1777\"\r\n)\r\n"
     "carl\r\n\"2123\"\r\n)\r\n";
 const QString kHome = QStringLiteral("Home");
-
-// While it lives, every write of this process beyond the given file size fails (EFBIG): a
-// real fault of the file layer, which holds even for root, unlike a read-only folder.
-struct FileSizeLimit
-{
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN); // fail the write rather than end the process
-        getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit limit{bytes, old.rlim_max};
-        active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-
-    rlimit old{};
-    bool active = false; // the test should skip when the limit could not be set
-};
 
 // The record found; an empty one when none was or the file could not be read.
 Record found(const Result<std::optional<Record>>& result)
@@ -184,8 +166,8 @@ private slots:
         folders_->writeSettings(settings);
         QList<Status> failed;
         {
-            const FileSizeLimit limit(16); // every rewrite fails
-            if (!limit.active) {
+            const test::WriteLimit limit(16); // every rewrite fails
+            if (!limit.active()) {
                 QSKIP("no file size limit on this platform");
             }
             failed << home.removeAll("bob") << home.replace(anna) << home.replace(added)
@@ -193,7 +175,7 @@ private slots:
                    << SettingsFile().appendBook("Office") << SettingsFile().readwritecom(10);
         }
         {
-            const FileSizeLimit limit(kBook.size() + 5); // the append fails part way
+            const test::WriteLimit limit(kBook.size() + 5); // the append fails part way
             failed << home.append(anna);
         }
         for (const Status& status : std::as_const(failed)) {
@@ -202,7 +184,7 @@ private slots:
         QCOMPARE(folders_->readPhoneBook(kHome), kBook);
         QCOMPARE(folders_->readSettings(), settings);
         QFile::remove(home.path());
-        const FileSizeLimit limit(1);
+        const test::WriteLimit limit(1);
         QVERIFY(!home.createEmpty().ok() && !home.exists());
     }
 };
