@@ -1,5 +1,6 @@
 #include "about/about.h"
 
+#include "platform/fonts.h"
 #include "platform/twips.h"
 
 #include <QGuiApplication>
@@ -17,10 +18,7 @@ QLabel* makeLabel(const QString& text, const char* name, double points, QWidget*
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (points > 0) {
-        QFont font(QStringLiteral("Arial"));
-        font.setStyleHint(QFont::SansSerif);
-        font.setPointSizeF(points);
-        label->setFont(font);
+        label->setFont(arialFont(points));
     }
     return label;
 }

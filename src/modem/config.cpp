@@ -1,6 +1,8 @@
 #include "modem/config.h"
 
 #include "modem/dialing.h"
+#include "modem/hayes.h"
+#include "platform/fonts.h"
 #include "platform/messagebox.h"
 #include "platform/serialport.h"
 #include "platform/twips.h"
@@ -13,17 +15,6 @@
 
 namespace vennor {
 namespace {
-
-const QByteArray kProbe = QByteArrayLiteral("ATDT;\r");
-const QByteArray kHangUp = QByteArrayLiteral("ATH\r");
-const QString kLineSettings = QStringLiteral("9600,N,8,1");
-
-QFont labelFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(13.5);
-    return font;
-}
 
 // The nearest window still on screen, to own a message shown after this window closed.
 QWidget* visibleOwner(QWidget* window)
@@ -45,12 +36,12 @@ config::config(SharedState& state, QWidget* parent)
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Detecting the modem now..."));
-    Label1->setFont(labelFont());
+    Label1->setFont(arialFont(13.5));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(Label1, 570, 240, 3540, 360);
 
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(labelFont());
+    Label2->setFont(arialFont(13.5));
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(Label2, 1800, 840, 1335, 375);
 
@@ -113,14 +104,14 @@ void config::Timer1_Timer()
 bool config::probe(int port)
 {
     MSComm1->setCommPort(port);
-    MSComm1->setSettings(kLineSettings);
+    MSComm1->setSettings(hayes::kLineSettings);
     if (!MSComm1->setPortOpen(true)) {
         if (MSComm1->lastFailure() == PortFailure::NoPermission) {
             deniedPorts_.append(port);
         }
         return false;
     }
-    MSComm1->output(kProbe);
+    MSComm1->output(hayes::dialCommand({}));
     if (MSComm1->inBufferCount() == 0) {
         wait_.run(modemWaits().probe);
     }
@@ -136,7 +127,7 @@ bool config::probe(int port)
 
 void config::modemFound(int port)
 {
-    MSComm1->output(kHangUp);
+    MSComm1->output(hayes::kHangUp);
     MSComm1->setPortOpen(false);
     found_ = port;
     record(port);

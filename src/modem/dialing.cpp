@@ -1,6 +1,8 @@
 #include "modem/dialing.h"
 
 #include "modem/config.h"
+#include "modem/hayes.h"
+#include "platform/fonts.h"
 #include "platform/messagebox.h"
 #include "platform/serialport.h"
 #include "platform/twips.h"
@@ -13,22 +15,7 @@
 namespace vennor {
 namespace {
 
-const QByteArray kHangUp = QByteArrayLiteral("ATH\r");
-const QString kLineSettings = QStringLiteral("9600,N,8,1");
 const QString kNoModem = QStringLiteral("none");
-
-QFont labelFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9.75);
-    return font;
-}
-
-// The dial command ends in ";" so that the modem goes back to command mode, off the hook.
-QByteArray dialCommand(const QString& number)
-{
-    return QByteArrayLiteral("ATDT") + number.toLatin1() + QByteArrayLiteral(";\r");
-}
 
 } // namespace
 
@@ -41,13 +28,13 @@ dialing::dialing(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
     twips::setClientSize(this, 4335, 1380);
 
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(labelFont());
+    Label1->setFont(arialFont(9.75));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setText(QStringLiteral("Dialing:"));
     twips::place(Label1, 1500, 330, 900, 240);
 
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(labelFont());
+    Label2->setFont(arialFont(9.75));
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setText(state_.dialnumber);
     twips::place(Label2, 2300, 330, 1455, 285);
@@ -90,7 +77,7 @@ void dialing::call(bool detectOnError)
     const auto step = [&failed](const Status& status) { failed = failed || !status.ok(); };
 
     MSComm1->setInputLen(0);
-    const QByteArray command = dialCommand(state_.dialnumber);
+    const QByteArray command = hayes::dialCommand(state_.dialnumber);
     const Result<QString> portLine = SettingsFile().readPortLine();
     failed = !portLine.ok();
     const QString line = portLine ? *portLine : QString();
@@ -104,7 +91,7 @@ void dialing::call(bool detectOnError)
     if (isNumber) {
         step(MSComm1->setCommPort(port));
     }
-    step(MSComm1->setSettings(kLineSettings));
+    step(MSComm1->setSettings(hayes::kLineSettings));
     step(MSComm1->setPortOpen(true));
     step(MSComm1->setInBufferCount(0));
     step(MSComm1->output(command));
@@ -144,7 +131,7 @@ void dialing::reject()
     wait_.quit();
     Timer1->stop();
     if (MSComm1->portOpen()) {
-        MSComm1->output(kHangUp);
+        MSComm1->output(hayes::kHangUp);
         MSComm1->setPortOpen(false);
     }
     state_.dialnumber.clear();

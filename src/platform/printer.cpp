@@ -1,5 +1,7 @@
 #include "platform/printer.h"
 
+#include "platform/fonts.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -16,14 +18,6 @@ constexpr double kTwipsPerInch = 1440.0;
 QPageSize pageSizeFor(Printer::PaperSize size)
 {
     return QPageSize(size == Printer::PaperSize::Letter ? QPageSize::Letter : QPageSize::A4);
-}
-
-QFont printFont(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
 }
 
 } // namespace
@@ -159,12 +153,12 @@ double SystemPrinter::toTwips(double devicePixels) const
 
 double SystemPrinter::measure(const QString& text) const
 {
-    return toTwips(QFontMetricsF(printFont(fontSize()), printer_.get()).horizontalAdvance(text));
+    return toTwips(QFontMetricsF(arialFont(fontSize()), printer_.get()).horizontalAdvance(text));
 }
 
 double SystemPrinter::lineHeight() const
 {
-    return toTwips(QFontMetricsF(printFont(fontSize()), printer_.get()).lineSpacing());
+    return toTwips(QFontMetricsF(arialFont(fontSize()), printer_.get()).lineSpacing());
 }
 
 Status SystemPrinter::output(const QList<Page>& pages)
@@ -184,7 +178,7 @@ Status SystemPrinter::output(const QList<Page>& pages)
             return failed;
         }
         for (const DrawnText& drawn : pages[i]) {
-            const QFont font = printFont(drawn.fontSize);
+            const QFont font = arialFont(drawn.fontSize);
             painter.setFont(font);
             const double ascent = QFontMetricsF(font, printer_.get()).ascent();
             painter.drawText(QPointF(drawn.left * scale, drawn.top * scale + ascent), drawn.text);

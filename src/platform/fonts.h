@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+
+namespace vennor {
+
+// The layouts name Arial; where it is missing the nearest sans-serif face stands in.
+inline QFont arialFont(qreal points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+} // namespace vennor
