@@ -3,42 +3,34 @@
 #include "dialogs/filedialogrunner.h"
 
 #include <QList>
-#include <deque>
+#include <QTest>
 
 namespace vennor::test {
 
-// Answers the open and save dialogs while it lives, recording every request. Answers queued
-// with choose() or cancel() are used in order; a request with nothing queued is cancelled and
-// counted in unexpected().
-class NextFileDialog
+// Answers the open and save dialogs while it lives with the answers queued, in order, and
+// records every request. A request with no answer left fails the test.
+struct NextFileDialog
 {
-public:
-    NextFileDialog();
-    ~NextFileDialog();
+    QList<std::optional<FileDialogResult>> answers; // nullopt: Cancel
+    QList<FileDialogRequest> requests;
+
+    NextFileDialog()
+    {
+        setFileDialogRunner([this](const FileDialogRequest& request) {
+            requests << request;
+            if (answers.isEmpty()) {
+                QTest::qFail("A file dialog nobody expected", __FILE__, __LINE__);
+                return std::optional<FileDialogResult>();
+            }
+            return answers.takeFirst();
+        });
+    }
+    ~NextFileDialog() { setFileDialogRunner({}); }
     NextFileDialog(const NextFileDialog&) = delete;
     NextFileDialog& operator=(const NextFileDialog&) = delete;
 
-    // The user confirms the path; the dialog reports the filter entry and option bits given
-    // (the request's own when left out).
-    void choose(const QString& path, int filterIndex = 0, std::optional<quint32> flags = {});
-    void cancel();
-
-    const FileDialogRequest& last() const { return requests_.last(); }
-    int pending() const { return int(answers_.size()); }
-    int unexpected() const { return unexpected_; }
-
-private:
-    std::optional<FileDialogResult> respond(const FileDialogRequest& request);
-
-    struct Answer
-    {
-        std::optional<QString> path;
-        int filterIndex = 0;
-        std::optional<quint32> flags;
-    };
-    QList<FileDialogRequest> requests_;
-    std::deque<Answer> answers_;
-    int unexpected_ = 0;
+    void choose(const QString& path) { answers << FileDialogResult{path}; }
+    void cancel() { answers << std::nullopt; }
 };
 
 } // namespace vennor::test
