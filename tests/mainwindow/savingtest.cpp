@@ -52,8 +52,6 @@ private slots:
         QTEST(f.messages.texts().join(""), "message");
         QCOMPARE(f.messages.last().title, "Warning");
         QCOMPARE(f.book(), bookBytes({{"bob", "0111"}}));
-        QCOMPARE(f.names()->entries(), (QStringList{"bob", "", "", ""}));
-        QCOMPARE(f.text(0)->text(), fields.value(0));
         QCOMPARE(f.phoneEntries(), QStringList{"5"});
     }
 
@@ -108,7 +106,6 @@ private slots:
         WindowFixture f(QList<QStringList>{
             {"anna", "0111"}, {"carl", "\"anna\"", "\"1 elm st\"", "0333"}, {"anna", "0222"}});
         const QByteArray before = f.book();
-        f.window->del_Click();
         f.choose(f.names(), "anna");
         QTest::keyClicks(f.text(1), "x"); // touched: no longer the stored record
         f.window->del_Click();
@@ -117,7 +114,7 @@ private slots:
         f.window->del_Click();
         QCOMPARE(f.book(), before);
         f.child("deleterec")->trigger();
-        QCOMPARE(f.messages.texts(), (QStringList{kSelect, kSelect, kSure, kSure}));
+        QCOMPARE(f.messages.texts(), (QStringList{kSelect, kSure, kSure}));
         QCOMPARE(f.messages.last().buttons, MessageBox::Buttons::OkCancel);
         QCOMPARE(f.book(), bookBytes({{"carl", "\"anna\"", "\"1 elm st\"", "\"0333\""}}));
         QCOMPARE(f.names()->entries(), (QStringList{"anna", "carl", "", "", ""}));
@@ -141,8 +138,8 @@ private slots:
         }
         QCOMPARE(f.messages.texts(), (QStringList{kSure, "The record could not be deleted",
                                                   "The phone book could not be saved"}));
-        QVERIFY(!f.messages.shown().at(1).informative.isEmpty());
-        QVERIFY(!f.messages.last().informative.isEmpty());
+        QVERIFY(!f.messages.shown().at(1).informative.isEmpty() &&
+                !f.messages.last().informative.isEmpty());
         QCOMPARE(f.book(), before);
         QCOMPARE(f.names()->entries(), (QStringList{"bob", "john", "", "", ""}));
         QCOMPARE(f.fields().first(), "john");
@@ -188,26 +185,20 @@ private slots:
         QVERIFY(!f.window->isVisible());
     }
 
-    void exitStaysOpenWhenTheSaveFailsAndCancelEnds_data()
-    {
-        QTest::addColumn<bool>("closeBox");
-        QTest::newRow("exit") << false;
-        QTest::newRow("close box") << true;
-    }
     void exitStaysOpenWhenTheSaveFailsAndCancelEnds()
     {
-        QFETCH(bool, closeBox);
         WindowFixture f;
         QSignalSpy ended(f.window.get(), &form1::programEnded);
-        const auto exit = [&] { return closeBox ? f.window->close() : f.window->extprogram(); };
         QTest::keyClicks(f.text(0), "123");
-        QVERIFY(!exit());
-        QCOMPARE(f.messages.texts(), (QStringList{kPrompt, "Enter a name"}));
+        QVERIFY(!f.window->extprogram());
+        QVERIFY(!f.window->close()); // the close box asks the same
+        QCOMPARE(f.messages.texts(),
+                 (QStringList{kPrompt, "Enter a name", kPrompt, "Enter a name"}));
         QCOMPARE(f.messages.shown().first().buttons, MessageBox::Buttons::OkCancel);
         QVERIFY(f.window->isVisible() && ended.isEmpty() && f.fields().first() == "123");
         f.text(0)->setText("kim");
         f.messages.answerNext(MessageBox::Answer::Cancel);
-        QVERIFY(exit());
+        QVERIFY(f.window->close());
         QCOMPARE(f.book(), bookBytes({}));
         QCOMPARE(ended.count(), 1);
     }
