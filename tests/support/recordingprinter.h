@@ -16,7 +16,6 @@ struct PrintLog
     std::function<double(const QString&)> cellsWide = [](const QString& text) {
         return double(text.size());
     };
-    double lineHeightInRows = 1.25; // h, in rows of 240 twips
 
     QList<QList<Printer::Page>> jobs; // pages of every ended job
 
@@ -35,7 +34,7 @@ public:
 
 protected:
     double measure(const QString& text) const override { return log_.cellsWide(text) * 120.0; }
-    double lineHeight() const override { return log_.lineHeightInRows * 240.0; }
+    double lineHeight() const override { return 1.25 * 240.0; } // h: 1.25 rows of 240 twips
     Status output(const QList<Page>& pages) override
     {
         log_.jobs.append(pages);
