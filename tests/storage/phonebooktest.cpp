@@ -56,7 +56,6 @@ private slots:
         const Record anna{"anna", "a@b.c", "1 st, x", "ask @bob", {{0, "555"}, {2, "123"}}};
         QCOMPARE(found(home.findByName("anna")), anna);
         QCOMPARE(found(home.findByNumber("123")), anna); // a later number; the first holder
-        QCOMPARE(found(home.findByNumber("777")).name, "bob");
         // Only name lines name a record: carl is also bob's address.
         QCOMPARE(found(home.findByName("carl")).numbers, (QList<PhoneNumber>{{2, "123"}}));
         for (const char* absent : {"Anna", "ann", "0555", ")", "ask @bob", "55", ""}) {
@@ -82,30 +81,27 @@ private slots:
         QTest::addColumn<QByteArray>("before"); // null: no file
         QTest::addColumn<QString>("edit");      // the edit and the record's name
         QTest::addColumn<QByteArray>("after");  // null: the edit fails, the file stays as it was
-        QTest::newRow("create") << QByteArray() << "create" << QByteArray(")\r\n");
-        QTest::newRow("create over a book") << kBook << "create" << QByteArray();
-        QTest::newRow("remove: every record of the name, the rest quoted")
-            << QByteArray(
-                   ")\r\nanna\r\n\"1 main st\"\r\n0123\r\n)\r\nbob\r\n0456\r\n)\r\nanna\r\n)")
-            << "remove anna" << QByteArray(")\r\nbob\r\n\"0456\"\r\n)\r\n");
-        QTest::newRow("remove unknown") << kBook << "remove zed" << kBook;
-        QTest::newRow("append to no file")
-            << QByteArray() << "append Zed" << QByteArray("zed\r\n)\r\n");
+        const auto row = [](const char* name, QByteArray before, QString edit, QByteArray after) {
+            QTest::newRow(name) << before << edit << after;
+        };
+        row("create", {}, "create", ")\r\n");
+        row("create over a book", kBook, "create", {});
+        row("remove: every record of the name, the rest quoted",
+            ")\r\nanna\r\n\"1 main st\"\r\n0123\r\n)\r\nbob\r\n0456\r\n)\r\nanna\r\n)",
+            "remove anna", ")\r\nbob\r\n\"0456\"\r\n)\r\n");
+        row("remove unknown", kBook, "remove zed", kBook);
+        row("append to no file", {}, "append Zed", "zed\r\n)\r\n");
         // An open record or quote would take the new one in: it is closed first.
-        QTest::newRow("append after open record")
-            << QByteArray(")\r\nanna\r\n0123\r\n") << "append Zed"
-            << QByteArray(")\r\nanna\r\n0123\r\n)\r\nzed\r\n)\r\n");
-        QTest::newRow("append after open quote")
-            << QByteArray(")\r\nanna\r\n\" note\r\n)\r\n") << "append Zed"
-            << QByteArray(")\r\nanna\r\n\" note\r\n)\r\n\"\r\n)\r\nzed\r\n)\r\n");
+        row("append after open record", ")\r\nanna\r\n0123\r\n", "append Zed",
+            ")\r\nanna\r\n0123\r\n)\r\nzed\r\n)\r\n");
+        row("append after open quote", ")\r\nanna\r\n\" note\r\n)\r\n", "append Zed",
+            ")\r\nanna\r\n\" note\r\n)\r\n\"\r\n)\r\nzed\r\n)\r\n");
         // Adding UTF-8 to an old Windows-1252 book would leave it in neither: it is converted.
-        QTest::newRow("append to Windows-1252")
-            << QByteArray(")\r\nren\xe9\r\n)\r\n") << "append ZOË"
-            << QByteArray(")\r\nren\xc3\xa9\r\n)\r\nzo\xc3\xab\r\n)\r\n");
-        QTest::newRow("replace: moves to the end")
-            << kBook << "replace   ANNA "
-            << ")\r\n" + kBook.mid(kBook.indexOf("bob\r\n")) + "anna\r\n)\r\n";
-        QTest::newRow("replace in no file") << QByteArray() << "replace dora" << QByteArray();
+        row("append to Windows-1252", ")\r\nren\xe9\r\n)\r\n", "append ZOË",
+            ")\r\nren\xc3\xa9\r\n)\r\nzo\xc3\xab\r\n)\r\n");
+        row("replace: moves to the end", kBook, "replace   ANNA ",
+            ")\r\n" + kBook.mid(kBook.indexOf("bob\r\n")) + "anna\r\n)\r\n");
+        row("replace in no file", {}, "replace dora", {});
     }
     void edits()
     {
@@ -151,9 +147,6 @@ private slots:
             QVERIFY(home.removeAll(removed.name).ok());
             QCOMPARE(home.list()->names, names);
             QCOMPARE(found(home.findByName(kept.name)), kept);
-            for (const PhoneNumber& number : std::as_const(kept.numbers)) {
-                QVERIFY(found(home.findByNumber(number.number)).numbers.contains(number));
-            }
         }
     }
 
@@ -161,16 +154,13 @@ private slots:
     {
         const PhoneBookFile home = book(kBook);
         const Record anna{"anna", {}, {}, {}, {}};
-        const Record added{"new", {}, {}, {}, {}};
         const QStringList settings = {"3", "Home", "Work book"};
         folders_->writeSettings(settings);
         QList<Status> failed;
         {
             const test::WriteLimit limit(16); // every rewrite fails
-            if (!limit.active()) {
-                QSKIP("no file size limit on this platform");
-            }
-            failed << home.removeAll("bob") << home.replace(anna) << home.replace(added)
+            QVERIFY(limit.active());
+            failed << home.removeAll("bob") << home.replace(anna)
                    << SettingsFile().rewrite({"3", "Work book", "Home"})
                    << SettingsFile().appendBook("Office") << SettingsFile().readwritecom(10);
         }

@@ -74,7 +74,6 @@ private slots:
         const SettingsFile settings;
         QCOMPARE(settings.path(), folders_->root() + "/config/vennor/com.exe");
         QVERIFY(!settings.canOpen() && !settings.readAll().ok() && !settings.readPortLine().ok());
-        QVERIFY(!settings.readDefaultBook().error().isEmpty());
         textfile::rewrite(path(), {});
         QVERIFY(settings.canOpen() && !settings.readPortLine().ok());
         textfile::rewrite(path(), "@jM8\r\n");
@@ -97,9 +96,6 @@ private slots:
         QTest::addColumn<QStringList>("after");
         QTest::newRow("rewrite") << stored({"7"}) << "rewrite"
                                  << QStringList{"10", "Home", "My, \"odd\" book "};
-        QTest::newRow("com: new file") << QByteArray() << "com 10" << QStringList{"10"};
-        QTest::newRow("com: no modem, list kept")
-            << stored({"7", "Home", " ,x"}) << "com none" << QStringList{"none", "Home", " ,x"};
         // Without a port line the name would become line 1 and be taken for a port.
         QTest::newRow("book to missing file")
             << QByteArray() << "book Home" << QStringList{"none", "Home"};
@@ -114,11 +110,8 @@ private slots:
         if (!before.isNull()) {
             textfile::rewrite(path(), before);
         }
-        const QString value = edit.section(u' ', 1);
-        const auto port = value == "none" ? std::nullopt : std::optional(value.toInt());
-        const Status status = edit == "rewrite"        ? SettingsFile().rewrite(after)
-                              : edit.startsWith("com") ? SettingsFile().readwritecom(port)
-                                                       : SettingsFile().appendBook(value);
+        const Status status = edit == "rewrite" ? SettingsFile().rewrite(after)
+                                                : SettingsFile().appendBook(edit.section(u' ', 1));
         QVERIFY(status.ok());
         QCOMPARE(*textfile::read(path()), QString::fromLatin1(stored(after)));
     }
