@@ -3,10 +3,10 @@
 
 #include "printing/pagelayout.h"
 #include "printing/printpb.h"
-#include "printing/recordshost.h"
 #include "search/pattern.h"
 #include "support/messagelog.h"
 #include "support/recordingprinter.h"
+#include "support/recordshost.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

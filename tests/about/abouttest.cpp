@@ -1,8 +1,8 @@
 #include "about/about.h"
 #include "about/helpcommands.h"
-#include "printing/recordshost.h"
 #include "support/messagelog.h"
 #include "support/modaldriver.h"
+#include "support/recordshost.h"
 #include "support/testregistry.h"
 
 #include <QFile>

@@ -3,9 +3,9 @@
 #include "phonebooks/newphone_book.h"
 #include "platform/folders.h"
 #include "storage/sharedstate.h"
-#include "support/fakerecordhost.h"
 #include "support/messagelog.h"
 #include "support/nextfiledialog.h"
+#include "support/recordshost.h"
 #include "support/tempfolders.h"
 
 #include <QComboBox>
@@ -34,7 +34,7 @@ struct PhoneBookFixture
     MessageLog messages;
     NextFileDialog files;
     SharedState state;
-    FakeRecordHost host;
+    RecordsHost host{state};
     const QString oldFolder = QDir::currentPath();
 
     PhoneBookFixture()

@@ -1,9 +1,9 @@
 #include "platform/printer.h"
 #include "printing/pagelayout.h"
 #include "printing/printpb.h"
-#include "printing/recordshost.h"
 #include "support/messagelog.h"
 #include "support/recordingprinter.h"
+#include "support/recordshost.h"
 #include "support/testregistry.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "printing/recordshost.h"
 #include "search/advanced.h"
 #include "search/pattern.h"
+#include "support/recordshost.h"
 #include "support/testregistry.h"
 
 #include <QLineEdit>

@@ -11,7 +11,7 @@
 namespace vennor::test {
 
 // The main window as other windows see it: its names, then the three empty entries that end
-// the list; search() puts the record named by selname on screen.
+// the list; search() puts the record named by selname on screen; refills are counted.
 class RecordsHost : public RecordHost
 {
 public:
@@ -45,17 +45,25 @@ public:
         ++saves;
         return saveSucceeds;
     }
-    void refillLists() override {}
+    void refillLists() override
+    {
+        ++refills;
+        if (onRefill) {
+            onRefill();
+        }
+    }
     void focusNameBox() override { ++nameBoxFocused; }
     void focusNameSearch() override {}
 
     Record onScreen;
     QStringList numbers;
     std::function<void()> onSearch;
+    std::function<void()> onRefill; // runs inside refillLists
     bool unsaved = false;
     bool saveSucceeds = true;
     int saves = 0;
     int nameBoxFocused = 0;
+    int refills = 0;
 
 private:
     SharedState& state_;
