@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace vennor {
 
+class PhoneBookFile;
 class SimpleCombo;
 class TextArea;
 class about;
@@ -112,6 +113,8 @@ private:
     void phones_Click(int position);
     void phones_KeyPress(int& keyAscii);
     void addNumber();
+    using RecordFinder = Result<std::optional<Record>> (PhoneBookFile::*)(const QString&) const;
+    void loadRecord(const SimpleCombo* list, RecordFinder find);
     void emptyEditor();
     void showRecord(const Record& record);
     void clearChangedMarks();

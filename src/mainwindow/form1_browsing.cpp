@@ -121,25 +121,22 @@ void form1::clearChangedMarks()
 
 void form1::search()
 {
-    emptyEditor();
-    if (Combo1->indexOf(state_.selname) >= 0) {
-        if (const auto book = SettingsFile().readDefaultBook()) {
-            const auto found = PhoneBookFile::named(*book).findByName(state_.selname);
-            if (found && found->has_value()) {
-                loaded_ = 1;
-                showRecord(**found);
-            }
-        }
-    }
-    clearChangedMarks();
+    loadRecord(Combo1, &PhoneBookFile::findByName);
 }
 
 void form1::searchnum()
 {
+    loadRecord(Combo2, &PhoneBookFile::findByNumber);
+}
+
+// Loads the record the search list's entry selname leads to; the editor stays empty when the
+// entry or the record is not there.
+void form1::loadRecord(const SimpleCombo* list, RecordFinder find)
+{
     emptyEditor();
-    if (Combo2->indexOf(state_.selname) >= 0) {
+    if (list->indexOf(state_.selname) >= 0) {
         if (const auto book = SettingsFile().readDefaultBook()) {
-            const auto found = PhoneBookFile::named(*book).findByNumber(state_.selname);
+            const auto found = (PhoneBookFile::named(*book).*find)(state_.selname);
             if (found && found->has_value()) {
                 loaded_ = 1;
                 showRecord(**found);
