@@ -1,6 +1,6 @@
 // Times the main window on large phone books: start-up until the lists are filled, a record
 // found by name and by number, and saving and deleting records.
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/simplecombo.h"
 #include "storage/sharedstate.h"
 #include "support/messagelog.h"

@@ -2,7 +2,7 @@
 // Run by hand: build/bench/bench_printing
 
 #include "printing/pagelayout.h"
-#include "printing/printpb.h"
+#include "printing/printselectionwindow.h"
 #include "search/pattern.h"
 #include "support/messagelog.h"
 #include "support/recordingprinter.h"

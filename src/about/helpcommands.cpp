@@ -1,6 +1,6 @@
 #include "about/helpcommands.h"
 
-#include "mainwindow/recordhost.h"
+#include "platform/recordhost.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

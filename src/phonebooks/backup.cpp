@@ -1,7 +1,7 @@
 #include "phonebooks/backup.h"
 
-#include "dialogs/opensavedlg.h"
-#include "mainwindow/recordhost.h"
+#include "dialogs/choosefile.h"
+#include "platform/recordhost.h"
 #include "phonebooks/booknames.h"
 #include "phonebooks/filecopy.h"
 #include "platform/folders.h"

@@ -1,7 +1,7 @@
 #include "phonebooks/phonebookcommands.h"
 
-#include "mainwindow/recordhost.h"
-#include "phonebooks/newphone_book.h"
+#include "platform/recordhost.h"
+#include "phonebooks/phonebookdialog.h"
 #include "platform/messagebox.h"
 #include "storage/settingsfile.h"
 #include "storage/sharedstate.h"

@@ -1,4 +1,4 @@
-#include "about/about.h"
+#include "about/aboutbox.h"
 #include "about/helpcommands.h"
 #include "support/messagelog.h"
 #include "support/modaldriver.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/simplecombo.h"
 #include "platform/textbox.h"
 #include "support/messagelog.h"

@@ -1,4 +1,4 @@
-#include "phonebooks/newphone_book.h"
+#include "phonebooks/phonebookdialog.h"
 #include "support/testregistry.h"
 #include "windowfixture.h"
 

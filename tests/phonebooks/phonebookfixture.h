@@ -1,6 +1,6 @@
 #pragma once
 
-#include "phonebooks/newphone_book.h"
+#include "phonebooks/phonebookdialog.h"
 #include "platform/folders.h"
 #include "storage/sharedstate.h"
 #include "support/messagelog.h"

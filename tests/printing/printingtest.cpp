@@ -1,6 +1,6 @@
 #include "platform/printer.h"
 #include "printing/pagelayout.h"
-#include "printing/printpb.h"
+#include "printing/printselectionwindow.h"
 #include "support/messagelog.h"
 #include "support/recordingprinter.h"
 #include "support/recordshost.h"

@@ -1,4 +1,4 @@
-#include "search/advanced.h"
+#include "search/advancedsearchwindow.h"
 #include "search/pattern.h"
 #include "support/recordshost.h"
 #include "support/testregistry.h"

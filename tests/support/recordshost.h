@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/recordhost.h"
+#include "platform/recordhost.h"
 #include "storage/record.h"
 #include "storage/sharedstate.h"
 

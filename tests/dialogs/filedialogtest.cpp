@@ -1,5 +1,5 @@
-#include "dialogs/clsOpenSave.h"
-#include "dialogs/opensavedlg.h"
+#include "dialogs/filedialog.h"
+#include "dialogs/choosefile.h"
 #include "support/modaldriver.h"
 #include "support/nextfiledialog.h"
 #include "support/testregistry.h"
@@ -131,4 +131,4 @@ private slots:
 };
 
 VENNOR_TEST(ClsOpenSaveTest)
-#include "clsopensavetest.moc"
+#include "filedialogtest.moc"

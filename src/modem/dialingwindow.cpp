@@ -1,6 +1,6 @@
-#include "modem/dialing.h"
+#include "modem/dialingwindow.h"
 
-#include "modem/config.h"
+#include "modem/modemdetectiondialog.h"
 #include "modem/hayes.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"

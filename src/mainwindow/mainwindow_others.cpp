@@ -1,9 +1,9 @@
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 
-#include "about/about.h"
+#include "about/aboutbox.h"
 #include "about/helpcommands.h"
-#include "printing/printpb.h"
-#include "search/advanced.h"
+#include "printing/printselectionwindow.h"
+#include "search/advancedsearchwindow.h"
 
 namespace vennor {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 
 #include "platform/messagebox.h"
 #include "platform/simplecombo.h"

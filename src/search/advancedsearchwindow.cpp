@@ -1,6 +1,6 @@
-#include "search/advanced.h"
+#include "search/advancedsearchwindow.h"
 
-#include "mainwindow/recordhost.h"
+#include "platform/recordhost.h"
 #include "platform/twips.h"
 #include "search/pattern.h"
 #include "storage/sharedstate.h"

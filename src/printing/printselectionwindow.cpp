@@ -1,6 +1,6 @@
-#include "printing/printpb.h"
+#include "printing/printselectionwindow.h"
 
-#include "mainwindow/recordhost.h"
+#include "platform/recordhost.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 #include "platform/twips.h"

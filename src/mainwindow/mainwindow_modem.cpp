@@ -1,8 +1,8 @@
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 
-#include "modem/config.h"
-#include "modem/dialing.h"
-#include "modem/quickdial.h"
+#include "modem/modemdetectiondialog.h"
+#include "modem/dialingwindow.h"
+#include "modem/manualdialdialog.h"
 #include "platform/messagebox.h"
 #include "platform/simplecombo.h"
 #include "storage/settingsfile.h"

@@ -1,4 +1,4 @@
-#include "dialogs/clsOpenSave.h"
+#include "dialogs/filedialog.h"
 
 #include "dialogs/filedialogrunner.h"
 

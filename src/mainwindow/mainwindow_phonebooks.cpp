@@ -1,7 +1,7 @@
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 
 #include "phonebooks/backup.h"
-#include "phonebooks/newphone_book.h"
+#include "phonebooks/phonebookdialog.h"
 #include "phonebooks/phonebookcommands.h"
 
 namespace vennor {

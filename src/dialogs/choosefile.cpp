@@ -1,6 +1,6 @@
-#include "dialogs/opensavedlg.h"
+#include "dialogs/choosefile.h"
 
-#include "dialogs/clsOpenSave.h"
+#include "dialogs/filedialog.h"
 
 #include <QDir>
 

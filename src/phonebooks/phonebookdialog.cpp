@@ -1,4 +1,4 @@
-#include "phonebooks/newphone_book.h"
+#include "phonebooks/phonebookdialog.h"
 
 #include "phonebooks/booknames.h"
 #include "platform/messagebox.h"

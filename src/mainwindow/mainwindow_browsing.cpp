@@ -1,4 +1,4 @@
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 
 #include "platform/folders.h"
 #include "platform/keyfilter.h"

@@ -1,4 +1,4 @@
-#include "about/about.h"
+#include "about/aboutbox.h"
 
 #include "platform/fonts.h"
 #include "platform/twips.h"

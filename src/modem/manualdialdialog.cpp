@@ -1,6 +1,6 @@
-#include "modem/quickdial.h"
+#include "modem/manualdialdialog.h"
 
-#include "modem/dialing.h"
+#include "modem/dialingwindow.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 
