@@ -60,8 +60,8 @@ void run(int records)
     folders.writePhoneBook(QStringLiteral("book"), book(records));
     SharedState state;
 
-    std::unique_ptr<form1> window;
-    const double startup = timed([&] { window = std::make_unique<form1>(state); });
+    std::unique_ptr<MainWindow> window;
+    const double startup = timed([&] { window = std::make_unique<MainWindow>(state); });
     window->show();
     auto* names = window->findChild<SimpleCombo*>(QStringLiteral("Combo1"));
     auto* numbers = window->findChild<SimpleCombo*>(QStringLiteral("Combo2"));

@@ -64,7 +64,7 @@ void benchPrintWindow(int count)
     }
     test::PrintLog log;
     test::MessageLog messages; // answers the page-count question with OK
-    printpb window(state, host, nullptr);
+    PrintSelectionWindow window(state, host, nullptr);
     window.setPrinterFactory([&log] { return std::make_unique<test::RecordingPrinter>(log); });
     window.show();
 

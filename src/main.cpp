@@ -14,9 +14,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vennor"));
     vennor::SharedState state;
-    vennor::form1 window(state);
+    vennor::MainWindow window(state);
     QObject::connect(
-        &window, &vennor::form1::programEnded, &app,
+        &window, &vennor::MainWindow::programEnded, &app,
         [] {
             QApplication::closeAllWindows();
             QApplication::quit();

@@ -25,7 +25,7 @@ QLabel* makeLabel(const QString& text, const char* name, double points, QWidget*
 
 } // namespace
 
-about::about(QWidget* parent) : QDialog(parent)
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("About VENNOR"));
@@ -51,12 +51,12 @@ about::about(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-void about::Form_Load()
+void AboutBox::Form_Load()
 {
     Label4->setText(QStringLiteral(" "));
 }
 
-void about::showEvent(QShowEvent* event)
+void AboutBox::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     const QScreen* screen =

@@ -9,12 +9,12 @@ namespace vennor {
 
 // The About box. Ok and Esc only hide it: the main window keeps the one instance, shows it
 // modally again on request and closes it when the program ends.
-class about : public QDialog
+class AboutBox : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit about(QWidget* parent);
+    explicit AboutBox(QWidget* parent);
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -9,7 +9,7 @@ namespace {
 
 constexpr qint16 kMaxFileSize = 5120;
 
-void prepare(clsOpenSave& dialog, const QString& title, const QString& filter, quint32 options,
+void prepare(FileDialog& dialog, const QString& title, const QString& filter, quint32 options,
              const QString& fileName)
 {
     dialog.setMaxFileSize(kMaxFileSize);
@@ -23,17 +23,19 @@ void prepare(clsOpenSave& dialog, const QString& title, const QString& filter, q
 
 } // namespace
 
-QString opendlg(QWidget* mainWindow, const QString& title, const QString& filter, quint32 options)
+QString chooseFileToOpen(QWidget* mainWindow, const QString& title, const QString& filter,
+                         quint32 options)
 {
-    clsOpenSave dialog;
+    FileDialog dialog;
     prepare(dialog, title, filter, options, {});
     dialog.ShowOpen(mainWindow);
     return dialog.FileName();
 }
 
-QString savedlg(const QString& title, const QString& filter, quint32 options, const QString& name)
+QString chooseFileToSave(const QString& title, const QString& filter, quint32 options,
+                         const QString& name)
 {
-    clsOpenSave dialog;
+    FileDialog dialog;
     prepare(dialog, title, filter, options, name + QStringLiteral(".dat"));
     dialog.ShowSave();
     // A cancelled dialog leaves the proposed name in FileName; only a confirmed one sets

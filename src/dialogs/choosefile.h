@@ -8,10 +8,12 @@ namespace vennor {
 
 // The open dialog, owned by the main window, starting in the current folder: the chosen path,
 // or empty text when the user cancelled.
-QString opendlg(QWidget* mainWindow, const QString& title, const QString& filter, quint32 options);
+QString chooseFileToOpen(QWidget* mainWindow, const QString& title, const QString& filter,
+                         quint32 options);
 
 // The save dialog, without owner, proposing name followed by ".dat": the chosen path, or empty
 // text when the user cancelled.
-QString savedlg(const QString& title, const QString& filter, quint32 options, const QString& name);
+QString chooseFileToSave(const QString& title, const QString& filter, quint32 options,
+                         const QString& name);
 
 } // namespace vennor

@@ -42,7 +42,7 @@ qint16 extensionOffset(const QString& path)
 
 } // namespace
 
-clsOpenSave::clsOpenSave()
+FileDialog::FileDialog()
 {
     CancelError_ = false;
     DefaultExt_.clear();
@@ -57,7 +57,7 @@ clsOpenSave::clsOpenSave()
     hWnd_ = nullptr;
 }
 
-QString clsOpenSave::Filter() const
+QString FileDialog::Filter() const
 {
     QString text = Filter_;
     text.replace(kNul, QLatin1Char('|'));
@@ -67,7 +67,7 @@ QString clsOpenSave::Filter() const
     return text;
 }
 
-void clsOpenSave::setFilter(const QString& value)
+void FileDialog::setFilter(const QString& value)
 {
     Filter_ = value;
     Filter_.replace(QLatin1Char('|'), kNul);
@@ -76,17 +76,17 @@ void clsOpenSave::setFilter(const QString& value)
     }
 }
 
-void clsOpenSave::ShowOpen(QWidget* mainWindow)
+void FileDialog::ShowOpen(QWidget* mainWindow)
 {
     show(false, mainWindow);
 }
 
-void clsOpenSave::ShowSave()
+void FileDialog::ShowSave()
 {
     show(true, hWnd_);
 }
 
-void clsOpenSave::show(bool save, QWidget* owner)
+void FileDialog::show(bool save, QWidget* owner)
 {
     FileDialogRequest request;
     request.kind = save ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open;

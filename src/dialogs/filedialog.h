@@ -9,10 +9,10 @@ namespace vennor {
 // One open or save dialog request: its settings in properties, the dialog shown by ShowOpen or
 // ShowSave, and, when the user confirmed a file, the results written back into the properties.
 // A cancelled dialog changes nothing.
-class clsOpenSave
+class FileDialog
 {
 public:
-    clsOpenSave();
+    FileDialog();
 
     bool CancelError() const { return CancelError_; }
     void setCancelError(bool value) { CancelError_ = value; }

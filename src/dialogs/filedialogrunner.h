@@ -9,7 +9,7 @@ class QWidget;
 
 namespace vennor {
 
-// One request for the platform's open or save dialog, as clsOpenSave hands it over.
+// One request for the platform's open or save dialog, as FileDialog hands it over.
 struct FileDialogRequest
 {
     enum class Kind { Open, Save };

@@ -16,7 +16,7 @@ static void initResources()
 
 namespace vennor {
 
-form1::form1(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(state)
+MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(state)
 {
     initResources();
     setObjectName(QStringLiteral("form1"));
@@ -35,19 +35,19 @@ form1::form1(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(
     loadlists();
 }
 
-form1::~form1() = default;
+MainWindow::~MainWindow() = default;
 
-QStringList form1::nameEntries() const
+QStringList MainWindow::nameEntries() const
 {
     return Combo1->entries();
 }
 
-QString form1::fieldText(int index) const
+QString MainWindow::fieldText(int index) const
 {
     return Text.text(index);
 }
 
-QStringList form1::numberEntries() const
+QStringList MainWindow::numberEntries() const
 {
     QStringList numbers;
     for (int i = 0; i < phones->count(); ++i) {
@@ -56,17 +56,17 @@ QStringList form1::numberEntries() const
     return numbers;
 }
 
-bool form1::save()
+bool MainWindow::save()
 {
     return sav_Click();
 }
 
-void form1::focusNameBox()
+void MainWindow::focusNameBox()
 {
     Text[0]->setFocus();
 }
 
-void form1::focusNameSearch()
+void MainWindow::focusNameSearch()
 {
     Combo1->setFocus();
 }

@@ -20,9 +20,9 @@ namespace vennor {
 class PhoneBookFile;
 class SimpleCombo;
 class TextArea;
-class about;
-class advanced;
-class printpb;
+class AboutBox;
+class AdvancedSearchWindow;
+class PrintSelectionWindow;
 class TextBox;
 struct Record;
 
@@ -40,15 +40,15 @@ struct TextBoxes
 };
 
 // The main window: the record editor with its two search lists, menus and toolbar.
-class form1 : public QMainWindow, public RecordHost
+class MainWindow : public QMainWindow, public RecordHost
 {
     Q_OBJECT
 
 public:
     // Builds the window and fills the lists from the default phone book; a missing settings
     // file or phone book takes the user through detection or the phone book dialog first.
-    explicit form1(SharedState& state, QWidget* parent = nullptr);
-    ~form1() override;
+    explicit MainWindow(SharedState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // RecordHost
     QWidget* window() override { return this; }
@@ -184,9 +184,9 @@ private:
     bool ending_ = false;
 
     // The modeless windows and the About box live on after they were shown.
-    QPointer<advanced> advancedWindow_;
-    QPointer<printpb> printWindow_;
-    QPointer<about> aboutBox_;
+    QPointer<AdvancedSearchWindow> advancedWindow_;
+    QPointer<PrintSelectionWindow> printWindow_;
+    QPointer<AboutBox> aboutBox_;
 };
 
 } // namespace vennor

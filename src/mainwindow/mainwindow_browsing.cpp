@@ -33,26 +33,26 @@ QString cleanedNumber(QString typed)
 
 } // namespace
 
-void form1::connectControls()
+void MainWindow::connectControls()
 {
-    connect(Combo1, &SimpleCombo::changed, this, &form1::Combo1_Change);
-    connect(Combo1, &SimpleCombo::clicked, this, &form1::Combo1_Click);
-    connect(Combo2, &SimpleCombo::changed, this, &form1::Combo2_Change);
-    connect(Combo2, &SimpleCombo::clicked, this, &form1::Combo2_Click);
-    connect(phones, &QComboBox::activated, this, &form1::phones_Click);
+    connect(Combo1, &SimpleCombo::changed, this, &MainWindow::Combo1_Change);
+    connect(Combo1, &SimpleCombo::clicked, this, &MainWindow::Combo1_Click);
+    connect(Combo2, &SimpleCombo::changed, this, &MainWindow::Combo2_Change);
+    connect(Combo2, &SimpleCombo::clicked, this, &MainWindow::Combo2_Click);
+    connect(phones, &QComboBox::activated, this, &MainWindow::phones_Click);
     KeyPressFilter::install(phones->lineEdit(), [this](int& key) { phones_KeyPress(key); });
     KeyPressFilter::install(Combo3->lineEdit(), [this](int& key) { Combo3_KeyPress(key); });
     for (int i = 0; i < 4; ++i) {
         KeyPressFilter::install(Text[i], [this, i](int& key) { Text_KeyPress(i, key); });
     }
     connect(sav, &QPushButton::clicked, this, [this] { sav_Click(); });
-    connect(del, &QPushButton::clicked, this, &form1::del_Click);
-    connect(dial, &QPushButton::clicked, this, &form1::dial_Click);
-    connect(clr, &QPushButton::clicked, this, &form1::clr_Click);
-    connect(Command2, &QPushButton::clicked, this, &form1::printCommand);
+    connect(del, &QPushButton::clicked, this, &MainWindow::del_Click);
+    connect(dial, &QPushButton::clicked, this, &MainWindow::dial_Click);
+    connect(clr, &QPushButton::clicked, this, &MainWindow::clr_Click);
+    connect(Command2, &QPushButton::clicked, this, &MainWindow::printCommand);
 }
 
-void form1::Combo1_Change()
+void MainWindow::Combo1_Change()
 {
     loaded_ = 0;
     state_.selname = lookupText(Combo1->text());
@@ -65,7 +65,7 @@ void form1::Combo1_Change()
     loaded_ = 0;
 }
 
-void form1::Combo1_Click()
+void MainWindow::Combo1_Click()
 {
     state_.selname = Combo1->text();
     if (state_.selname.isEmpty()) {
@@ -76,7 +76,7 @@ void form1::Combo1_Click()
     search();
 }
 
-void form1::Combo2_Change()
+void MainWindow::Combo2_Change()
 {
     state_.selname = lookupText(Combo2->text());
     if (state_.selname.isEmpty()) {
@@ -87,7 +87,7 @@ void form1::Combo2_Change()
     searchnum();
 }
 
-void form1::Combo2_Click()
+void MainWindow::Combo2_Click()
 {
     state_.selname = Combo2->text();
     if (state_.selname.isEmpty()) {
@@ -98,7 +98,7 @@ void form1::Combo2_Click()
     searchnum();
 }
 
-void form1::emptyEditor()
+void MainWindow::emptyEditor()
 {
     state_.typecodes.clear();
     for (int i = 0; i < 4; ++i) {
@@ -112,26 +112,26 @@ void form1::emptyEditor()
     loaded_ = 0;
 }
 
-void form1::clearChangedMarks()
+void MainWindow::clearChangedMarks()
 {
     for (int i = 0; i < 4; ++i) {
         Text.setDataChanged(i, false);
     }
 }
 
-void form1::search()
+void MainWindow::search()
 {
     loadRecord(Combo1, &PhoneBookFile::findByName);
 }
 
-void form1::searchnum()
+void MainWindow::searchnum()
 {
     loadRecord(Combo2, &PhoneBookFile::findByNumber);
 }
 
 // Loads the record the search list's entry selname leads to; the editor stays empty when the
 // entry or the record is not there.
-void form1::loadRecord(const SimpleCombo* list, RecordFinder find)
+void MainWindow::loadRecord(const SimpleCombo* list, RecordFinder find)
 {
     emptyEditor();
     if (list->indexOf(state_.selname) >= 0) {
@@ -146,7 +146,7 @@ void form1::loadRecord(const SimpleCombo* list, RecordFinder find)
     clearChangedMarks();
 }
 
-void form1::showRecord(const Record& record)
+void MainWindow::showRecord(const Record& record)
 {
     state_.typecodes.clear();
     shownName_ = record.name;
@@ -171,7 +171,7 @@ void form1::showRecord(const Record& record)
     phones->setCurrentIndex(0);
 }
 
-void form1::Combo3_KeyPress(int& keyAscii)
+void MainWindow::Combo3_KeyPress(int& keyAscii)
 {
     if (keyAscii == 13) {
         keyAscii = 0;
@@ -179,7 +179,7 @@ void form1::Combo3_KeyPress(int& keyAscii)
     }
 }
 
-void form1::phones_Click(int position)
+void MainWindow::phones_Click(int position)
 {
     numindex_ = position;
     if (position >= 0 && position < state_.typecodes.size()) {
@@ -190,7 +190,7 @@ void form1::phones_Click(int position)
     }
 }
 
-void form1::phones_KeyPress(int& keyAscii)
+void MainWindow::phones_KeyPress(int& keyAscii)
 {
     if (keyAscii == 13) {
         keyAscii = 0;
@@ -199,7 +199,7 @@ void form1::phones_KeyPress(int& keyAscii)
 }
 
 // The type chosen in the type box; a text that names no type counts as the first type.
-int form1::chosenTypeCode()
+int MainWindow::chosenTypeCode()
 {
     const int typed = Combo3->findText(Combo3->currentText().trimmed(), Qt::MatchFixedString);
     if (typed < 0) {
@@ -212,7 +212,7 @@ int form1::chosenTypeCode()
     return typed;
 }
 
-void form1::addNumber()
+void MainWindow::addNumber()
 {
     const int code = chosenTypeCode();
     const QString typed = phones->currentText();

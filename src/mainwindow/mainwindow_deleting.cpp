@@ -11,7 +11,7 @@
 
 namespace vennor {
 
-void form1::del_Click()
+void MainWindow::del_Click()
 {
     if (loaded_ != 1) {
         MessageBox::ok(this, QStringLiteral("Select a record to delete"),
@@ -32,7 +32,7 @@ void form1::del_Click()
 
 // Takes every record of the name on screen out of the default phone book, then its entries
 // out of the lists; a failed write changes neither and is reported.
-bool form1::removerec()
+bool MainWindow::removerec()
 {
     const QString key = trimBlanks(Text.text(0).toLower());
     state_.selname = key;
@@ -50,7 +50,7 @@ bool form1::removerec()
 }
 
 // Removes the number shown in the number box, with its type, from the record on screen.
-void form1::deleteNumber()
+void MainWindow::deleteNumber()
 {
     const QString shown = phones->currentText();
     if (shown.isEmpty()) {

@@ -7,7 +7,7 @@
 
 namespace vennor {
 
-bool form1::hasUnsavedChanges() const
+bool MainWindow::hasUnsavedChanges() const
 {
     bool changed = recchanged_ == 1;
     for (int i = 0; i < 4; ++i) {
@@ -18,7 +18,7 @@ bool form1::hasUnsavedChanges() const
 
 // Offers to save a changed record. Ending is refused only when the user asked to save and
 // the record could not be saved: what the user wanted kept stays on screen.
-bool form1::readyToEnd()
+bool MainWindow::readyToEnd()
 {
     closeAboutBox();
     for (int i = 0; i < 4; ++i) {
@@ -34,7 +34,7 @@ bool form1::readyToEnd()
     return answer != MessageBox::Answer::Ok || sav_Click();
 }
 
-bool form1::extprogram()
+bool MainWindow::extprogram()
 {
     if (!readyToEnd()) {
         return false;
@@ -45,7 +45,7 @@ bool form1::extprogram()
     return true;
 }
 
-void form1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (ending_) {
         event->accept();

@@ -53,7 +53,7 @@ template <typename Widget> Widget* named(Widget* widget, const QString& name)
 
 } // namespace
 
-void form1::buildControls(QWidget* client)
+void MainWindow::buildControls(QWidget* client)
 {
     twips::setClientSize(client, 7365, 3825);
     buildToolbar(client);
@@ -67,7 +67,7 @@ void form1::buildControls(QWidget* client)
     buildTabOrder();
 }
 
-void form1::buildToolbar(QWidget* client)
+void MainWindow::buildToolbar(QWidget* client)
 {
     Frame3 = frame(client, "Frame3");
     twips::place(Frame3, 70, -50, 7230, 480);
@@ -88,7 +88,7 @@ void form1::buildToolbar(QWidget* client)
     twips::place(Command2, 1750, 70, 360, 315);
 }
 
-void form1::buildRecordFields(QWidget* client)
+void MainWindow::buildRecordFields(QWidget* client)
 {
     Frame1 = frame(client, "Frame1");
     twips::place(Frame1, 70, 360, 4455, 3375);
@@ -126,7 +126,7 @@ void form1::buildRecordFields(QWidget* client)
     twips::place(phones, 2710, 3240, 1575, 315);
 }
 
-void form1::buildSearchLists(QWidget* client)
+void MainWindow::buildSearchLists(QWidget* client)
 {
     Frame2 = frame(client, "Frame2");
     twips::place(Frame2, 4510, 360, 2775, 3375);
@@ -144,7 +144,7 @@ void form1::buildSearchLists(QWidget* client)
     twips::place(Combo2, 4750, 2400, 2205, 1150);
 }
 
-void form1::buildTabOrder()
+void MainWindow::buildTabOrder()
 {
     const QList<QWidget*> order = {Combo1, Text[0], Text[1], Text[2], Text[3], Combo3, phones,
                                    Combo2, Text1,   del,     sav,     dial,    clr,    Command2};
@@ -153,7 +153,7 @@ void form1::buildTabOrder()
     }
 }
 
-void form1::centreOnScreen()
+void MainWindow::centreOnScreen()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {

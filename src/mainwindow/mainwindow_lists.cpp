@@ -23,7 +23,7 @@ void closeWithEmpties(SimpleCombo* list)
 
 } // namespace
 
-void form1::loadlists()
+void MainWindow::loadlists()
 {
     const SettingsFile settings;
     if (!settings.canOpen()) {
@@ -46,7 +46,7 @@ void form1::loadlists()
     closeWithEmpties(Combo2);
 }
 
-void form1::clearrec()
+void MainWindow::clearrec()
 {
     Text[0]->setFocus();
     Combo1->setText(QString());
@@ -62,7 +62,7 @@ void form1::clearrec()
     loaded_ = 0;
 }
 
-void form1::refillLists()
+void MainWindow::refillLists()
 {
     Combo1->clear();
     Combo2->clear();

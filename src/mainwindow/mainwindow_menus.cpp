@@ -47,7 +47,7 @@ QList<QKeySequence> accelerators()
 
 } // namespace
 
-void form1::buildMenus()
+void MainWindow::buildMenus()
 {
     buildFileMenu();
     buildEditMenu();
@@ -57,7 +57,7 @@ void form1::buildMenus()
     AcceleratorGuard::install(this, accelerators());
 }
 
-void form1::buildFileMenu()
+void MainWindow::buildFileMenu()
 {
     QMenu* fil = topMenu(menuBar(), "fil", QStringLiteral("&File"));
     item(
@@ -72,7 +72,7 @@ void form1::buildFileMenu()
     item(fil, "exit", QStringLiteral("&Exit"), [this] { extprogram(); });
 }
 
-void form1::buildEditMenu()
+void MainWindow::buildEditMenu()
 {
     QMenu* edit = topMenu(menuBar(), "editphonebook", QStringLiteral("&Edit"));
     item(edit, "nphonebook", QStringLiteral("New phone book"), [this] { phoneBookCommand(0); });
@@ -81,7 +81,7 @@ void form1::buildEditMenu()
     item(edit, "makedefault", QStringLiteral("Make default"), [this] { phoneBookCommand(2); });
 }
 
-void form1::buildToolsMenu()
+void MainWindow::buildToolsMenu()
 {
     QMenu* tools = topMenu(menuBar(), "tools", QStringLiteral("&Tools"));
     item(
@@ -96,7 +96,7 @@ void form1::buildToolsMenu()
     item(tools, "printcommand", QStringLiteral("Print Phone Book"), [this] { printCommand(); });
 }
 
-void form1::buildDialMenu()
+void MainWindow::buildDialMenu()
 {
     QMenu* dil = topMenu(menuBar(), "dil", QStringLiteral("&Dial"));
     item(
@@ -105,7 +105,7 @@ void form1::buildDialMenu()
     item(dil, "detectmodem", QStringLiteral("Detect Modem"), [this] { detectModem(); });
 }
 
-void form1::buildHelpMenu()
+void MainWindow::buildHelpMenu()
 {
     QMenu* help = topMenu(menuBar(), "helpme", QStringLiteral("&Help"));
     item(

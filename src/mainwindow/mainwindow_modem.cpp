@@ -1,8 +1,8 @@
 #include "mainwindow/mainwindow.h"
 
-#include "modem/modemdetectiondialog.h"
 #include "modem/dialingwindow.h"
 #include "modem/manualdialdialog.h"
+#include "modem/modemdetectiondialog.h"
 #include "platform/messagebox.h"
 #include "platform/simplecombo.h"
 #include "storage/settingsfile.h"
@@ -11,7 +11,7 @@
 
 namespace vennor {
 
-void form1::dial_Click()
+void MainWindow::dial_Click()
 {
     const bool settingsMissing = !SettingsFile().canOpen();
     state_.dialnumber = phones->currentText();
@@ -26,25 +26,25 @@ void form1::dial_Click()
     runDialing();
 }
 
-void form1::detectModem()
+void MainWindow::detectModem()
 {
     runDetection();
 }
 
-void form1::manualDial()
+void MainWindow::manualDial()
 {
     runManualDial(state_, Combo1, this);
 }
 
-void form1::runDetection()
+void MainWindow::runDetection()
 {
-    config detection(state_, this);
+    ModemDetectionDialog detection(state_, this);
     detection.exec();
 }
 
-void form1::runDialing()
+void MainWindow::runDialing()
 {
-    dialing call(state_, Combo1, this);
+    DialingWindow call(state_, Combo1, this);
     call.exec();
 }
 

@@ -7,41 +7,41 @@
 
 namespace vennor {
 
-void form1::advancedSearchCommand()
+void MainWindow::advancedSearchCommand()
 {
-    advanced::showFor(advancedWindow_, state_, *this, this);
+    AdvancedSearchWindow::showFor(advancedWindow_, state_, *this, this);
 }
 
-void form1::printCommand()
+void MainWindow::printCommand()
 {
-    printpb::showFor(printWindow_, state_, *this, this);
+    PrintSelectionWindow::showFor(printWindow_, state_, *this, this);
 }
 
-void form1::helpTopicsCommand()
+void MainWindow::helpTopicsCommand()
 {
     help::helpTopics(*this);
 }
 
-void form1::latestVersionCommand()
+void MainWindow::latestVersionCommand()
 {
     help::latestVersion();
 }
 
-void form1::mailGroupCommand()
+void MainWindow::mailGroupCommand()
 {
     help::mailGroup();
 }
 
 // The About box is only hidden by its Ok: the same one is shown again.
-void form1::aboutCommand()
+void MainWindow::aboutCommand()
 {
     if (!aboutBox_) {
-        aboutBox_ = new about(this);
+        aboutBox_ = new AboutBox(this);
     }
     aboutBox_->exec();
 }
 
-void form1::closeAboutBox()
+void MainWindow::closeAboutBox()
 {
     delete aboutBox_;
 }

@@ -1,32 +1,32 @@
 #include "mainwindow/mainwindow.h"
 
 #include "phonebooks/backup.h"
-#include "phonebooks/phonebookdialog.h"
 #include "phonebooks/phonebookcommands.h"
+#include "phonebooks/phonebookdialog.h"
 
 namespace vennor {
 
-void form1::phoneBookCommand(int mode)
+void MainWindow::phoneBookCommand(int mode)
 {
     openPhoneBookDialog(state_, *this, mode);
 }
 
-void form1::showCreateDialog()
+void MainWindow::showCreateDialog()
 {
     state_.pbmode = 0;
-    newphone_book dialog(state_, *this, this);
+    PhoneBookDialog dialog(state_, *this, this);
     dialog.exec();
 }
 
 // The save's way out when there is no phone book to write to: the dialog in the mode the last
 // phone book command left.
-void form1::phoneBookFallback()
+void MainWindow::phoneBookFallback()
 {
-    newphone_book dialog(state_, *this, this);
+    PhoneBookDialog dialog(state_, *this, this);
     dialog.exec();
 }
 
-void form1::getBackupCommand()
+void MainWindow::getBackupCommand()
 {
     getBackup(*this);
 }

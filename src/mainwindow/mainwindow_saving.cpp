@@ -48,7 +48,7 @@ QString storedComment(const QString& typed)
 
 // Why the record on screen cannot be stored as it is, or nullopt. A double quote or a comma
 // in the name, a double quote or "@" in the address, would read back as other fields.
-std::optional<QString> form1::refusalOf() const
+std::optional<QString> MainWindow::refusalOf() const
 {
     const QString name = trimBlanks(Text.text(0));
     if (name.isEmpty() || isNumeric(name) || name.contains(QLatin1Char(',')) || holdsQuote(name) ||
@@ -70,7 +70,7 @@ std::optional<QString> form1::refusalOf() const
     return std::nullopt;
 }
 
-Record form1::recordOnScreen() const
+Record MainWindow::recordOnScreen() const
 {
     Record record;
     record.name = Text.text(0);
@@ -83,7 +83,7 @@ Record form1::recordOnScreen() const
     return record;
 }
 
-bool form1::sav_Click()
+bool MainWindow::sav_Click()
 {
     if (const auto refusal = refusalOf()) {
         MessageBox::ok(this, *refusal, kWarning);
@@ -100,7 +100,8 @@ bool form1::sav_Click()
 
 // The numbers of the stored record of that name, nullopt when there is none. The record shown
 // from the file is known already; a name the list does not hold is not in the file.
-Result<std::optional<QStringList>> form1::storedNumbersOf(const QString& book, const QString& name)
+Result<std::optional<QStringList>> MainWindow::storedNumbersOf(const QString& book,
+                                                               const QString& name)
 {
     if (!shownName_.isEmpty() && shownName_ == name) {
         return std::optional<QStringList>(shownNumbers_);
@@ -123,7 +124,7 @@ Result<std::optional<QStringList>> form1::storedNumbersOf(const QString& book, c
 }
 
 // One write replaces any record of the same name; the lists follow only once it succeeded.
-bool form1::writeRecord(const QString& book, const Record& record)
+bool MainWindow::writeRecord(const QString& book, const Record& record)
 {
     const QString key = trimBlanks(record.name.toLower());
     const PhoneBookFile file = PhoneBookFile::named(book);
@@ -159,7 +160,7 @@ bool form1::writeRecord(const QString& book, const Record& record)
     return true;
 }
 
-void form1::takeOutOfLists(const QString& name, const QStringList& numbers)
+void MainWindow::takeOutOfLists(const QString& name, const QStringList& numbers)
 {
     Combo1->removeItem(Combo1->indexOf(name));
     for (const QString& number : numbers) {
@@ -167,14 +168,14 @@ void form1::takeOutOfLists(const QString& name, const QStringList& numbers)
     }
 }
 
-void form1::removeTrailingEmpties(SimpleCombo* list)
+void MainWindow::removeTrailingEmpties(SimpleCombo* list)
 {
     for (int i = 0; i < 3 && list->count() > 0 && list->at(list->count() - 1).isEmpty(); ++i) {
         list->removeItem(list->count() - 1);
     }
 }
 
-void form1::putIntoLists(const QString& name, const QStringList& numbers)
+void MainWindow::putIntoLists(const QString& name, const QStringList& numbers)
 {
     removeTrailingEmpties(Combo1);
     removeTrailingEmpties(Combo2);
@@ -190,7 +191,7 @@ void form1::putIntoLists(const QString& name, const QStringList& numbers)
     }
 }
 
-void form1::Text_KeyPress(int index, int& keyAscii)
+void MainWindow::Text_KeyPress(int index, int& keyAscii)
 {
     loaded_ = 0;
     if (index == 3 && keyAscii == 13) {
@@ -212,7 +213,7 @@ void form1::Text_KeyPress(int index, int& keyAscii)
     }
 }
 
-void form1::clr_Click()
+void MainWindow::clr_Click()
 {
     clearrec();
 }

@@ -1,7 +1,7 @@
 #include "modem/dialingwindow.h"
 
-#include "modem/modemdetectiondialog.h"
 #include "modem/hayes.h"
+#include "modem/modemdetectiondialog.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
 #include "platform/serialport.h"
@@ -19,7 +19,7 @@ const QString kNoModem = QStringLiteral("none");
 
 } // namespace
 
-dialing::dialing(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
+DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
     : QDialog(parent), state_(state), focusOnCancel_(focusOnCancel), Label1(new QLabel(this)),
       Label2(new QLabel(this)), Command1(new QPushButton(this)), Timer1(new QTimer(this)),
       MSComm1(new SerialPort(this))
@@ -43,19 +43,19 @@ dialing::dialing(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
     Command1->setText(QStringLiteral("Cancel"));
     twips::place(Command1, 0, 870, 960, 375);
     Command1->move((width() - Command1->width()) / 2, Command1->y());
-    connect(Command1, &QPushButton::clicked, this, &dialing::reject);
+    connect(Command1, &QPushButton::clicked, this, &DialingWindow::reject);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
     Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &dialing::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &DialingWindow::Timer1_Timer);
 
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
 }
 
-dialing::~dialing() = default;
+DialingWindow::~DialingWindow() = default;
 
-void dialing::showEvent(QShowEvent* event)
+void DialingWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!started_) {
@@ -64,14 +64,14 @@ void dialing::showEvent(QShowEvent* event)
     }
 }
 
-void dialing::Timer1_Timer()
+void DialingWindow::Timer1_Timer()
 {
     call(true);
 }
 
 // A failed step does not stop the call; it is remembered and answered, after the wait, by a
 // detection and a second call.
-void dialing::call(bool detectOnError)
+void DialingWindow::call(bool detectOnError)
 {
     bool failed = false;
     const auto step = [&failed](const Status& status) { failed = failed || !status.ok(); };
@@ -107,17 +107,17 @@ void dialing::call(bool detectOnError)
 
 // The port is closed before the detection, which could not otherwise try it. Only a modem
 // found by this detection is called again, and only once.
-void dialing::detectAndCallAgain()
+void DialingWindow::detectAndCallAgain()
 {
     MSComm1->setPortOpen(false);
-    config detection(state_, this);
+    ModemDetectionDialog detection(state_, this);
     detection.exec();
     if (!ended_ && detection.foundPort() && state_.modemfound == 1) {
         call(false);
     }
 }
 
-void dialing::closeAfterFailure(const QString& message)
+void DialingWindow::closeAfterFailure(const QString& message)
 {
     MessageBox::ok(this, message, QStringLiteral("Warning"));
     ended_ = true;
@@ -125,7 +125,7 @@ void dialing::closeAfterFailure(const QString& message)
     QDialog::reject();
 }
 
-void dialing::reject()
+void DialingWindow::reject()
 {
     ended_ = true;
     wait_.quit();

@@ -15,13 +15,13 @@ namespace vennor {
 class SerialPort;
 
 // Makes one call to dialnumber once shown, and keeps the modem off the hook until Cancel.
-class dialing : public QDialog
+class DialingWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    dialing(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
-    ~dialing() override;
+    DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
+    ~DialingWindow() override;
 
     // Cancel, Esc, the close box and a detection that found no modem: hang up, close the
     // port, forget the number. Ends the call for good.

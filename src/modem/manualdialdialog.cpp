@@ -10,7 +10,7 @@
 
 namespace vennor {
 
-quickdial::quickdial(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
+ManualDialDialog::ManualDialDialog(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
     : QDialog(parent), state_(state), focusOnCancel_(focusOnCancel), Label1(new QLabel(this)),
       Text1(new QLineEdit(this)), Command1(new QPushButton(this)), Command2(new QPushButton(this))
 {
@@ -30,17 +30,17 @@ quickdial::quickdial(SharedState& state, QWidget* focusOnCancel, QWidget* parent
     Command1->setText(QStringLiteral("Dial"));
     Command1->setDefault(true);
     twips::place(Command1, 2760, 240, 975, 375);
-    connect(Command1, &QPushButton::clicked, this, &quickdial::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &ManualDialDialog::Command1_Click);
 
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setText(QStringLiteral("Cancel"));
     Command2->setAutoDefault(false);
     twips::place(Command2, 2760, 720, 975, 375);
-    connect(Command2, &QPushButton::clicked, this, &quickdial::reject);
+    connect(Command2, &QPushButton::clicked, this, &ManualDialDialog::reject);
 }
 
 // This window is closed first, so the dialing window or the message stands alone.
-void quickdial::Command1_Click()
+void ManualDialDialog::Command1_Click()
 {
     state_.dialnumber = Text1->text();
     accept();
@@ -49,13 +49,13 @@ void quickdial::Command1_Click()
                        QStringLiteral("Warning"));
         return;
     }
-    dialing call(state_, focusOnCancel_, parentWidget());
+    DialingWindow call(state_, focusOnCancel_, parentWidget());
     call.exec();
 }
 
 void runManualDial(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
 {
-    quickdial window(state, focusOnCancel, parent);
+    ManualDialDialog window(state, focusOnCancel, parent);
     window.exec();
 }
 

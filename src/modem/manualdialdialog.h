@@ -12,12 +12,12 @@ class QPushButton;
 namespace vennor {
 
 // Manual dial: the user types any number; Dial closes this window and calls it.
-class quickdial : public QDialog
+class ManualDialDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    quickdial(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
+    ManualDialDialog(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
 
 private:
     void Command1_Click();
@@ -30,7 +30,7 @@ private:
     QPushButton* Command2;
 };
 
-// The Manual dial command: shows quickdial modally; the call, if any, follows from its Dial.
+// The Manual dial command: shows ManualDialDialog modally; the call, if any, follows from its Dial.
 void runManualDial(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
 
 } // namespace vennor

@@ -27,7 +27,7 @@ QWidget* visibleOwner(QWidget* window)
 
 } // namespace
 
-config::config(SharedState& state, QWidget* parent)
+ModemDetectionDialog::ModemDetectionDialog(SharedState& state, QWidget* parent)
     : QDialog(parent), state_(state), Label1(new QLabel(this)), Label2(new QLabel(this)),
       Command1(new QPushButton(this)), Timer1(new QTimer(this)), MSComm1(new SerialPort(this))
 {
@@ -49,20 +49,20 @@ config::config(SharedState& state, QWidget* parent)
     Command1->setText(QStringLiteral("Cancel"));
     Command1->setAutoDefault(false);
     twips::place(Command1, 1680, 1440, 1080, 375);
-    connect(Command1, &QPushButton::clicked, this, &config::reject);
+    connect(Command1, &QPushButton::clicked, this, &ModemDetectionDialog::reject);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
     Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &config::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &ModemDetectionDialog::Timer1_Timer);
 
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
     connect(MSComm1, &SerialPort::received, &wait_, &EventWait::quit);
 }
 
-config::~config() = default;
+ModemDetectionDialog::~ModemDetectionDialog() = default;
 
-void config::showEvent(QShowEvent* event)
+void ModemDetectionDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!started_) {
@@ -71,7 +71,7 @@ void config::showEvent(QShowEvent* event)
     }
 }
 
-void config::reject()
+void ModemDetectionDialog::reject()
 {
     cancelled_ = true;
     Timer1->stop();
@@ -80,7 +80,7 @@ void config::reject()
     QDialog::reject();
 }
 
-void config::Timer1_Timer()
+void ModemDetectionDialog::Timer1_Timer()
 {
     for (int port = SerialPort::kFirstPort; port <= SerialPort::kLastPort; ++port) {
         Label2->setText(QStringLiteral("Com%1").arg(port));
@@ -101,7 +101,7 @@ void config::Timer1_Timer()
 }
 
 // Any reply byte counts: the reply's text is not examined.
-bool config::probe(int port)
+bool ModemDetectionDialog::probe(int port)
 {
     MSComm1->setCommPort(port);
     MSComm1->setSettings(hayes::kLineSettings);
@@ -125,7 +125,7 @@ bool config::probe(int port)
     return false;
 }
 
-void config::modemFound(int port)
+void ModemDetectionDialog::modemFound(int port)
 {
     MSComm1->output(hayes::kHangUp);
     MSComm1->setPortOpen(false);
@@ -135,7 +135,7 @@ void config::modemFound(int port)
     QDialog::accept();
 }
 
-void config::noModemFound()
+void ModemDetectionDialog::noModemFound()
 {
     QDialog::reject();
     closeDialingWindow();
@@ -145,7 +145,7 @@ void config::noModemFound()
     record(std::nullopt);
 }
 
-void config::record(std::optional<int> port)
+void ModemDetectionDialog::record(std::optional<int> port)
 {
     const Status written = SettingsFile().readwritecom(port);
     if (!written) {
@@ -153,10 +153,10 @@ void config::record(std::optional<int> port)
     }
 }
 
-void config::closeDialingWindow()
+void ModemDetectionDialog::closeDialingWindow()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* call = qobject_cast<dialing*>(window);
+        auto* call = qobject_cast<DialingWindow*>(window);
         if (call != nullptr && call->isVisible()) {
             call->reject();
         }
@@ -164,7 +164,7 @@ void config::closeDialingWindow()
 }
 
 // Users otherwise never learn why a modem they can see is not found.
-QString config::permissionText() const
+QString ModemDetectionDialog::permissionText() const
 {
     if (deniedPorts_.isEmpty()) {
         return {};

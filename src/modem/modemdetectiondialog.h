@@ -17,13 +17,13 @@ class SerialPort;
 
 // Modem detection: tries ports 1 to 10 with a probe and records the first that answers as
 // the modem port line of the settings file. Starts by itself once shown.
-class config : public QDialog
+class ModemDetectionDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    config(SharedState& state, QWidget* parent);
-    ~config() override;
+    ModemDetectionDialog(SharedState& state, QWidget* parent);
+    ~ModemDetectionDialog() override;
 
     // The port on which this detection found the modem; nullopt when it found none or was
     // cancelled.

@@ -1,11 +1,11 @@
 #include "phonebooks/backup.h"
 
 #include "dialogs/choosefile.h"
-#include "platform/recordhost.h"
 #include "phonebooks/booknames.h"
 #include "phonebooks/filecopy.h"
 #include "platform/folders.h"
 #include "platform/messagebox.h"
+#include "platform/recordhost.h"
 #include "storage/settingsfile.h"
 
 #include <QFile>
@@ -52,7 +52,8 @@ Result<QStringList> settingsLines(const SettingsFile& settings)
 
 void makeBackup(QWidget* parent, const QString& bookName)
 {
-    const QString target = savedlg(QStringLiteral("Save to "), kFilter, kSaveOptions, bookName);
+    const QString target =
+        chooseFileToSave(QStringLiteral("Save to "), kFilter, kSaveOptions, bookName);
     if (target.isEmpty()) {
         return;
     }
@@ -63,7 +64,7 @@ void getBackup(RecordHost& host)
 {
     QWidget* parent = host.window();
     const QString source =
-        opendlg(parent, QStringLiteral("Select File To open "), kFilter, kOpenOptions);
+        chooseFileToOpen(parent, QStringLiteral("Select File To open "), kFilter, kOpenOptions);
     if (source.isEmpty()) {
         return;
     }

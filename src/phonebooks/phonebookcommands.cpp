@@ -1,8 +1,8 @@
 #include "phonebooks/phonebookcommands.h"
 
-#include "platform/recordhost.h"
 #include "phonebooks/phonebookdialog.h"
 #include "platform/messagebox.h"
+#include "platform/recordhost.h"
 #include "storage/settingsfile.h"
 #include "storage/sharedstate.h"
 
@@ -35,7 +35,7 @@ void openPhoneBookDialog(SharedState& state, RecordHost& host, int mode)
         }
         state.pbmode = 0;
     }
-    newphone_book dialog(state, host, host.window());
+    PhoneBookDialog dialog(state, host, host.window());
     dialog.exec();
 }
 

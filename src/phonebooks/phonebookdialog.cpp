@@ -35,7 +35,7 @@ QStringList sortedNames(QStringList names)
 
 } // namespace
 
-newphone_book::newphone_book(SharedState& state, RecordHost& host, QWidget* parent)
+PhoneBookDialog::PhoneBookDialog(SharedState& state, RecordHost& host, QWidget* parent)
     : QDialog(parent), state_(state), host_(host)
 {
     setObjectName(QStringLiteral("newphone_book"));
@@ -43,7 +43,7 @@ newphone_book::newphone_book(SharedState& state, RecordHost& host, QWidget* pare
     applyMode();
 }
 
-void newphone_book::buildControls()
+void PhoneBookDialog::buildControls()
 {
     setWindowTitle(QStringLiteral("Create new phone book"));
     twips::setClientSize(this, kClientWidth, kClientHeight);
@@ -86,11 +86,11 @@ void newphone_book::buildControls()
     setTabOrder(Combo1, Command2);
     setTabOrder(Command2, Text2);
 
-    connect(Command1, &QPushButton::clicked, this, &newphone_book::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &newphone_book::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &PhoneBookDialog::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &PhoneBookDialog::Command2_Click);
 }
 
-void newphone_book::applyMode()
+void PhoneBookDialog::applyMode()
 {
     comlines.clear();
     const int mode = state_.pbmode;
@@ -116,7 +116,7 @@ void newphone_book::applyMode()
     readfiles();
 }
 
-void newphone_book::readfiles()
+void PhoneBookDialog::readfiles()
 {
     comlines.clear();
     Combo1->clear();
@@ -132,18 +132,18 @@ void newphone_book::readfiles()
     }
 }
 
-void newphone_book::Command2_Click()
+void PhoneBookDialog::Command2_Click()
 {
     reject();
 }
 
-bool newphone_book::listed(const QString& name) const
+bool PhoneBookDialog::listed(const QString& name) const
 {
     return comlines.indexOf(name, 1) >= 1;
 }
 
 // The list must be known before the settings file is rewritten from it.
-bool newphone_book::settingsUnreadable()
+bool PhoneBookDialog::settingsUnreadable()
 {
     if (!comlines.isEmpty()) {
         return false;
@@ -154,7 +154,7 @@ bool newphone_book::settingsUnreadable()
 
 // The list's text can be typed into: a name that could not be a phone book's (a path, say)
 // must not reach the file operations.
-std::optional<QString> newphone_book::chosenBook()
+std::optional<QString> PhoneBookDialog::chosenBook()
 {
     const QString name = Combo1->currentText();
     if (name.isEmpty()) {
@@ -167,7 +167,7 @@ std::optional<QString> newphone_book::chosenBook()
     return name;
 }
 
-void newphone_book::warn(const QString& text, const QString& reason)
+void PhoneBookDialog::warn(const QString& text, const QString& reason)
 {
     MessageBox::show(this, {text, kWarning, MessageBox::Buttons::Ok, reason});
 }

@@ -18,12 +18,12 @@ struct SharedState;
 
 // The phone book dialog: creates, renames, deletes a phone book, makes one the default, or
 // picks the one to back up, as the shared pbmode says when it opens.
-class newphone_book : public QDialog
+class PhoneBookDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    newphone_book(SharedState& state, RecordHost& host, QWidget* parent);
+    PhoneBookDialog(SharedState& state, RecordHost& host, QWidget* parent);
 
     QLabel* Label1;
     QLineEdit* Text1;

@@ -1,10 +1,10 @@
-#include "platform/recordhost.h"
 #include "phonebooks/backup.h"
 #include "phonebooks/booknames.h"
 #include "phonebooks/filecopy.h"
 #include "phonebooks/phonebookdialog.h"
 #include "platform/folders.h"
 #include "platform/messagebox.h"
+#include "platform/recordhost.h"
 #include "storage/phonebook.h"
 #include "storage/settingsfile.h"
 #include "storage/sharedstate.h"
@@ -30,7 +30,7 @@ QStringList withoutBook(const QStringList& lines, const QString& name)
 
 } // namespace
 
-void newphone_book::Command1_Click()
+void PhoneBookDialog::Command1_Click()
 {
     switch (state_.pbmode) {
     case 0:
@@ -53,7 +53,7 @@ void newphone_book::Command1_Click()
     }
 }
 
-void newphone_book::create()
+void PhoneBookDialog::create()
 {
     const QString name = Text1->text();
     if (name.isEmpty()) {
@@ -86,7 +86,7 @@ void newphone_book::create()
     accept();
 }
 
-void newphone_book::renameBook()
+void PhoneBookDialog::renameBook()
 {
     const QString oldName = Combo1->currentText();
     const QString newName = Text2->text();
@@ -126,7 +126,7 @@ void newphone_book::renameBook()
 }
 
 // The line holding the old name gets the new one, in the same place; the port line stays.
-Status newphone_book::fixrename(const QString& oldName, const QString& newName) const
+Status PhoneBookDialog::fixrename(const QString& oldName, const QString& newName) const
 {
     QStringList lines = comlines;
     std::replace(lines.begin() + 1, lines.end(), oldName, newName);
@@ -134,14 +134,14 @@ Status newphone_book::fixrename(const QString& oldName, const QString& newName) 
 }
 
 // The chosen book on line 2, the others after it in their order.
-Status newphone_book::mkdefault(const QString& name) const
+Status PhoneBookDialog::mkdefault(const QString& name) const
 {
     QStringList lines = withoutBook(comlines, name);
     lines.insert(1, name);
     return SettingsFile().rewrite(lines);
 }
 
-void newphone_book::makeDefault()
+void PhoneBookDialog::makeDefault()
 {
     const std::optional<QString> chosen = chosenBook();
     if (!chosen || settingsUnreadable()) {
@@ -157,7 +157,7 @@ void newphone_book::makeDefault()
     host_.refillLists();
 }
 
-void newphone_book::deleteBook()
+void PhoneBookDialog::deleteBook()
 {
     const std::optional<QString> chosen = chosenBook();
     if (!chosen) {
@@ -172,7 +172,7 @@ void newphone_book::deleteBook()
     accept();
 }
 
-void newphone_book::delfile(const QString& name)
+void PhoneBookDialog::delfile(const QString& name)
 {
     if (settingsUnreadable()) {
         return;
@@ -194,7 +194,7 @@ void newphone_book::delfile(const QString& name)
     }
 }
 
-void newphone_book::backup()
+void PhoneBookDialog::backup()
 {
     const std::optional<QString> chosen = chosenBook();
     if (!chosen) {

@@ -1,8 +1,8 @@
 #include "printing/printselectionwindow.h"
 
-#include "platform/recordhost.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
+#include "platform/recordhost.h"
 #include "platform/twips.h"
 #include "printing/pagelayout.h"
 #include "storage/record.h"
@@ -30,7 +30,7 @@ QPushButton* makeButton(const QString& caption, const char* name, QWidget* paren
 
 } // namespace
 
-printpb::printpb(SharedState& state, RecordHost& host, QWidget* parent)
+PrintSelectionWindow::PrintSelectionWindow(SharedState& state, RecordHost& host, QWidget* parent)
     : QDialog(parent), state_(state), host_(host),
       printerFactory_([] { return std::make_unique<SystemPrinter>(); })
 {
@@ -43,9 +43,9 @@ printpb::printpb(SharedState& state, RecordHost& host, QWidget* parent)
     Form_Load();
 }
 
-printpb::~printpb() = default;
+PrintSelectionWindow::~PrintSelectionWindow() = default;
 
-void printpb::buildControls()
+void PrintSelectionWindow::buildControls()
 {
     Label3 = new QLabel(QStringLiteral("Select names you will print its information :"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -86,14 +86,14 @@ void printpb::buildControls()
     setTabOrder(deselect, Command1);
     List->setFocus();
 
-    connect(printbutt, &QPushButton::clicked, this, &printpb::printbutt_Click);
-    connect(Selectall, &QPushButton::clicked, this, &printpb::Selectall_Click);
-    connect(deselect, &QPushButton::clicked, this, &printpb::deselect_Click);
+    connect(printbutt, &QPushButton::clicked, this, &PrintSelectionWindow::printbutt_Click);
+    connect(Selectall, &QPushButton::clicked, this, &PrintSelectionWindow::Selectall_Click);
+    connect(deselect, &QPushButton::clicked, this, &PrintSelectionWindow::deselect_Click);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
 // Every name of the main window's list, marked; the empty entries that end it are not names.
-void printpb::Form_Load()
+void PrintSelectionWindow::Form_Load()
 {
     if (QWidget* main = host_.window(); main != nullptr) {
         move(main->pos());
@@ -112,11 +112,12 @@ void printpb::Form_Load()
     }
 }
 
-printpb* printpb::showFor(QPointer<printpb>& slot, SharedState& state, RecordHost& host,
-                          QWidget* parent)
+PrintSelectionWindow* PrintSelectionWindow::showFor(QPointer<PrintSelectionWindow>& slot,
+                                                    SharedState& state, RecordHost& host,
+                                                    QWidget* parent)
 {
     if (slot.isNull()) {
-        slot = new printpb(state, host, parent);
+        slot = new PrintSelectionWindow(state, host, parent);
     }
     slot->show();
     slot->raise();
@@ -124,7 +125,7 @@ printpb* printpb::showFor(QPointer<printpb>& slot, SharedState& state, RecordHos
     return slot;
 }
 
-void printpb::Selectall_Click()
+void PrintSelectionWindow::Selectall_Click()
 {
     for (int i = 0; i < List->count(); ++i) {
         List->item(i)->setCheckState(Qt::Checked);
@@ -132,14 +133,14 @@ void printpb::Selectall_Click()
     List->viewport()->update();
 }
 
-void printpb::deselect_Click()
+void PrintSelectionWindow::deselect_Click()
 {
     for (int i = 0; i < List->count(); ++i) {
         List->item(i)->setCheckState(Qt::Unchecked);
     }
 }
 
-int printpb::markedCount() const
+int PrintSelectionWindow::markedCount() const
 {
     int marked = 0;
     for (int i = 0; i < List->count(); ++i) {
@@ -150,7 +151,7 @@ int printpb::markedCount() const
 
 // Printing loads every marked record into the main window, so a record being edited there
 // is offered for saving first, and a job that could never print is refused before that.
-void printpb::printbutt_Click()
+void PrintSelectionWindow::printbutt_Click()
 {
     const std::unique_ptr<Printer> printer = printerFactory_();
     if (markedCount() > 0) {
@@ -168,7 +169,7 @@ void printpb::printbutt_Click()
     printnames(*printer);
 }
 
-void printpb::printnames(Printer& printer)
+void PrintSelectionWindow::printnames(Printer& printer)
 {
     PageLayout layout(printer);
     layout.setup();
@@ -205,7 +206,7 @@ void printpb::printnames(Printer& printer)
     }
 }
 
-PrintedRecord printpb::recordOnScreen() const
+PrintedRecord PrintSelectionWindow::recordOnScreen() const
 {
     PrintedRecord record{host_.fieldText(0), host_.fieldText(1), host_.fieldText(2), {}};
     const QStringList types = numberTypes();
@@ -217,7 +218,7 @@ PrintedRecord printpb::recordOnScreen() const
     return record;
 }
 
-void printpb::setBarWidth(float width)
+void PrintSelectionWindow::setBarWidth(float width)
 {
     barWidth_ = width;
     const int pixels = twips::toPixels(int(std::min(width, float(kPictureWidth))));
@@ -226,7 +227,7 @@ void printpb::setBarWidth(float width)
 
 // The layout keeps the event loop waiting, so the bar and the figure are painted at once,
 // and only when the figure changes.
-void printpb::showProgress()
+void PrintSelectionWindow::showProgress()
 {
     const QString percent =
         QString::number(int(barWidth_ / float(kPictureWidth) * 100.0F)) + QStringLiteral("%");

@@ -20,19 +20,19 @@ struct SharedState;
 // "Print Phone Book": the names of the phone book, each with a mark; the marked ones are
 // loaded one by one into the main window and printed two columns to an A4 page.
 // Modeless; closing it discards it.
-class printpb : public QDialog
+class PrintSelectionWindow : public QDialog
 {
     Q_OBJECT
 
 public:
     using PrinterFactory = std::function<std::unique_ptr<Printer>()>;
 
-    printpb(SharedState& state, RecordHost& host, QWidget* parent);
-    ~printpb() override;
+    PrintSelectionWindow(SharedState& state, RecordHost& host, QWidget* parent);
+    ~PrintSelectionWindow() override;
 
     // Brings back the window kept in slot, or opens a new one there.
-    static printpb* showFor(QPointer<printpb>& slot, SharedState& state, RecordHost& host,
-                            QWidget* parent);
+    static PrintSelectionWindow* showFor(QPointer<PrintSelectionWindow>& slot, SharedState& state,
+                                         RecordHost& host, QWidget* parent);
 
     // Where each job goes; the system's default printer unless replaced.
     void setPrinterFactory(PrinterFactory factory) { printerFactory_ = std::move(factory); }

@@ -11,7 +11,7 @@
 
 namespace vennor {
 
-advanced::advanced(SharedState& state, RecordHost& host, QWidget* parent)
+AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host, QWidget* parent)
     : QDialog(parent), state_(state), host_(host)
 {
     setObjectName(QStringLiteral("advanced"));
@@ -34,16 +34,17 @@ advanced::advanced(SharedState& state, RecordHost& host, QWidget* parent)
     List1->setObjectName(QStringLiteral("List1"));
     twips::place(List1, 120, 720, 2535, 1425);
 
-    connect(Command1, &QPushButton::clicked, this, &advanced::Command1_Click);
-    connect(List1, &QListWidget::itemClicked, this, &advanced::List1_Click);
+    connect(Command1, &QPushButton::clicked, this, &AdvancedSearchWindow::Command1_Click);
+    connect(List1, &QListWidget::itemClicked, this, &AdvancedSearchWindow::List1_Click);
     Text1->setFocus();
 }
 
-advanced* advanced::showFor(QPointer<advanced>& slot, SharedState& state, RecordHost& host,
-                            QWidget* parent)
+AdvancedSearchWindow* AdvancedSearchWindow::showFor(QPointer<AdvancedSearchWindow>& slot,
+                                                    SharedState& state, RecordHost& host,
+                                                    QWidget* parent)
 {
     if (slot.isNull()) {
-        slot = new advanced(state, host, parent);
+        slot = new AdvancedSearchWindow(state, host, parent);
         if (parent != nullptr) {
             slot->move(parent->frameGeometry().center() - slot->rect().center());
         }
@@ -54,13 +55,13 @@ advanced* advanced::showFor(QPointer<advanced>& slot, SharedState& state, Record
     return slot;
 }
 
-void advanced::Command1_Click()
+void AdvancedSearchWindow::Command1_Click()
 {
     List1->clear();
     List1->addItems(findNames(host_.nameEntries(), Text1->text()));
 }
 
-void advanced::List1_Click(QListWidgetItem* item)
+void AdvancedSearchWindow::List1_Click(QListWidgetItem* item)
 {
     if (item == nullptr) {
         return;

@@ -15,16 +15,16 @@ struct SharedState;
 
 // Tools > Advanced search: lists the names of the phone book that contain a wildcard text;
 // a click on one loads it into the main window. Modeless; closing it discards it.
-class advanced : public QDialog
+class AdvancedSearchWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    advanced(SharedState& state, RecordHost& host, QWidget* parent);
+    AdvancedSearchWindow(SharedState& state, RecordHost& host, QWidget* parent);
 
     // Brings back the window kept in slot, or opens a new one there, centred on the parent.
-    static advanced* showFor(QPointer<advanced>& slot, SharedState& state, RecordHost& host,
-                             QWidget* parent);
+    static AdvancedSearchWindow* showFor(QPointer<AdvancedSearchWindow>& slot, SharedState& state,
+                                         RecordHost& host, QWidget* parent);
 
     QLineEdit* Text1 = nullptr;
     QPushButton* Command1 = nullptr;

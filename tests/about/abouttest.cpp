@@ -23,13 +23,13 @@ private slots:
     void boxShowsTwice()
     {
         QWidget main;
-        QPointer<about> box = new about(&main);
+        QPointer<AboutBox> box = new AboutBox(&main);
         const QStringList texts{box->windowTitle(), box->Label1->text(), box->Label3->text(),
                                 box->Label4->text(), box->Command1->text()};
         QCOMPARE(texts, (QStringList{"About VENNOR", "Vennor 1.4", "", " ", "Ok"}));
         test::ModalDriver driver;
         for (const bool escape : {false, true}) {
-            driver.whenShown<about>([&](about* shown) {
+            driver.whenShown<AboutBox>([&](AboutBox* shown) {
                 QCOMPARE(shown, box.data());
                 escape ? QTest::keyClick(shown, Qt::Key_Escape) : shown->Command1->click();
             });

@@ -18,7 +18,7 @@ class ClsOpenSaveTest : public QObject
 private slots:
     void initialValues()
     {
-        const clsOpenSave dialog;
+        const FileDialog dialog;
         QCOMPARE(dialog.CancelError(), false);
         QCOMPARE(dialog.DefaultExt() + dialog.DialogTitle() + dialog.FileName() +
                      dialog.FileTitle(),
@@ -52,7 +52,7 @@ private slots:
     {
         QFETCH(QString, written);
         QFETCH(QString, stored);
-        clsOpenSave dialog;
+        FileDialog dialog;
         dialog.setFilter(written);
         QCOMPARE(dialog.storedFilter(), stored);
         QTEST(dialog.Filter(), "read");
@@ -82,7 +82,7 @@ private slots:
         test::NextFileDialog files;
         answer.isEmpty() ? files.cancel() : files.choose(answer);
         QWidget owner;
-        clsOpenSave dialog;
+        FileDialog dialog;
         dialog.setFileName("proposed.dat");
         dialog.setInitDir("/nowhere");
         dialog.setMaxFileSize(25);
@@ -118,7 +118,7 @@ private slots:
             name->setText("sub/copy.dat");
             QTest::keyClick(name, Qt::Key_Return);
         });
-        const QString chosen = savedlg("Save to ", "Dat Files |*.dat", 0x2A4006, "Home");
+        const QString chosen = chooseFileToSave("Save to ", "Dat Files |*.dat", 0x2A4006, "Home");
         const QString folderAfter = QDir::currentPath();
         QDir::setCurrent(oldFolder);
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false);

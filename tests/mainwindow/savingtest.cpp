@@ -188,7 +188,7 @@ private slots:
     void exitStaysOpenWhenTheSaveFailsAndCancelEnds()
     {
         WindowFixture f;
-        QSignalSpy ended(f.window.get(), &form1::programEnded);
+        QSignalSpy ended(f.window.get(), &MainWindow::programEnded);
         QTest::keyClicks(f.text(0), "123");
         QVERIFY(!f.window->extprogram());
         QVERIFY(!f.window->close()); // the close box asks the same

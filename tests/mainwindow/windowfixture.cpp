@@ -23,7 +23,7 @@ WindowFixture::WindowFixture(const QList<QStringList>& records)
 
 void WindowFixture::open()
 {
-    window = std::make_unique<form1>(state);
+    window = std::make_unique<MainWindow>(state);
     window->show();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));

@@ -55,7 +55,7 @@ struct WindowFixture
     MessageLog messages;
     ModalDriver modals;
     SharedState state;
-    std::unique_ptr<form1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace vennor::test

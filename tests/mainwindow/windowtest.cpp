@@ -45,7 +45,7 @@ private slots:
             f.folders.writeSettings(settings);
         }
         QString caption;
-        f.modals.whenShown<newphone_book>([&](newphone_book* shown) {
+        f.modals.whenShown<PhoneBookDialog>([&](PhoneBookDialog* shown) {
             caption = shown->windowTitle();
             shown->reject();
         });
@@ -112,11 +112,12 @@ private slots:
         QTest::keyClicks(f.text(0), "zz");
         QTest::keyClick(f.text(0), Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(f.messages.texts(), QStringList{"Select a record to delete"});
-        bool advanced = false;
-        connect(f.child("Advsrch"), &QAction::triggered, this, [&advanced] { advanced = true; });
+        bool AdvancedSearchWindow = false;
+        connect(f.child("Advsrch"), &QAction::triggered, this,
+                [&AdvancedSearchWindow] { AdvancedSearchWindow = true; });
         f.comment()->setFocus();
         QTest::keyClick(f.comment(), Qt::Key_A, Qt::ControlModifier);
-        QVERIFY(advanced && !f.comment()->textCursor().hasSelection());
+        QVERIFY(AdvancedSearchWindow && !f.comment()->textCursor().hasSelection());
     }
 
     void dialNeedsANumberAndDetectsFirstWithoutSettings()

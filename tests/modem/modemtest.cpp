@@ -1,6 +1,6 @@
-#include "modem/modemdetectiondialog.h"
 #include "modem/dialingwindow.h"
 #include "modem/manualdialdialog.h"
+#include "modem/modemdetectiondialog.h"
 #include "modembench.h"
 #include "platform/serialport.h"
 #include "support/testregistry.h"
@@ -42,9 +42,9 @@ private slots:
     {
         SharedState state;
         state.dialnumber = QStringLiteral("555-1234");
-        config detection(state, nullptr);
-        dialing call(state, nullptr, nullptr);
-        quickdial manual(state, nullptr, nullptr);
+        ModemDetectionDialog detection(state, nullptr);
+        DialingWindow call(state, nullptr, nullptr);
+        ManualDialDialog manual(state, nullptr, nullptr);
         QStringList shown;
         for (QDialog* window : std::initializer_list<QDialog*>{&detection, &call, &manual}) {
             shown << window->windowTitle();
@@ -87,7 +87,7 @@ private slots:
         const QByteArray dial = "ATDT" + number.toLatin1() + ";\r";
         const QByteArray sent = recorded ? dial : dial + "ATDT;\rATH\r" + dial;
         bench.state.dialnumber = number;
-        dialing window(bench.state, nullptr, nullptr);
+        DialingWindow window(bench.state, nullptr, nullptr);
         window.open();
 
         QTRY_COMPARE(modem.received(), sent);
@@ -135,7 +135,7 @@ private slots:
         SerialPort other;
         QVERIFY(!held || other.setPortOpen(true).ok());
         bench.state.dialnumber = QStringLiteral("5");
-        dialing window(bench.state, nullptr, nullptr);
+        DialingWindow window(bench.state, nullptr, nullptr);
         bool openAtMessage = false;
         bench.log.onNext([&](const MessageBox::Request&) { openAtMessage = window.isVisible(); });
 
@@ -177,8 +177,8 @@ private slots:
         (new QLineEdit(&main))->setFocus();
         bench.state.dialnumber = QStringLiteral("earlier");
         ModalDriver driver;
-        QPointer<quickdial> manual;
-        driver.whenShown<quickdial>([&](quickdial* window) {
+        QPointer<ManualDialDialog> manual;
+        driver.whenShown<ManualDialDialog>([&](ManualDialDialog* window) {
             manual = window;
             QTest::keyClicks(window->findChild<QLineEdit*>("Text1"), typed);
             button == "Enter" ? QTest::keyClick(window, Qt::Key_Return)
@@ -187,7 +187,7 @@ private slots:
         bool quickdialShownLater = false; // while the call or the message is on screen
         bench.log.onNext([&](const auto&) { quickdialShownLater = manual->isVisible(); });
         connect(&modem, &FakeModem::bytesReceived, this, [&] {
-            auto* call = qobject_cast<dialing*>(QApplication::activeModalWidget());
+            auto* call = qobject_cast<DialingWindow*>(QApplication::activeModalWidget());
             if (call != nullptr && modem.received().endsWith(";\r")) {
                 quickdialShownLater = manual->isVisible();
                 clickButton(call, "Command1");
@@ -229,7 +229,7 @@ private slots:
         NoFileAccessOverride noOverride;
         QVERIFY(noOverride.ok);
         bench.state.modemfound = found ? 0 : 2; // no modem leaves the value as it was
-        config window(bench.state, nullptr);
+        ModemDetectionDialog window(bench.state, nullptr);
         bool openAtMessage = true;
         QStringList fileAtMessage;
         bench.log.onNext([&](const MessageBox::Request&) {
@@ -283,9 +283,9 @@ private slots:
         bench.state.dialnumber = QStringLiteral("42");
         std::unique_ptr<QDialog> window;
         if (sent.startsWith("ATDT;")) {
-            window = std::make_unique<config>(bench.state, nullptr);
+            window = std::make_unique<ModemDetectionDialog>(bench.state, nullptr);
         } else {
-            window = std::make_unique<dialing>(bench.state, nullptr, nullptr);
+            window = std::make_unique<DialingWindow>(bench.state, nullptr, nullptr);
         }
         connect(modems.at(1).get(), &FakeModem::bytesReceived, window.get(),
                 [&] { clickButton(window.get(), "Command1"); });

@@ -96,7 +96,7 @@ private slots:
         f->messages.answerNext(seen.isEmpty() ? MessageBox::Answer::Cancel
                                               : MessageBox::Answer::Ok);
         test::ModalDriver driver;
-        driver.whenShown<newphone_book>([&](newphone_book* dialog) {
+        driver.whenShown<PhoneBookDialog>([&](PhoneBookDialog* dialog) {
             QVERIFY(dialog->isModal() && dialog->parentWidget() == f->host.window());
             QCOMPARE(dialog->windowTitle() + ": " + dialog->Label1->text(), seen);
             QCOMPARE(dialog->Label2->text() + dialog->Command1->text() + dialog->Command2->text(),
@@ -179,7 +179,7 @@ private slots:
         f->messages.answerNext(c.confirm ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel);
         QStringList atRefill; // the settings and files whenever the lists are refilled
         f->host.onRefill = [&] { atRefill += f->folders.readSettings() << f->changes(); };
-        std::unique_ptr<newphone_book> dialog;
+        std::unique_ptr<PhoneBookDialog> dialog;
         if (c.mode == kRestore) {
             c.choice.isEmpty() ? f->files.cancel()
                                : f->files.choose(f->outside(c.choice, "backup\r\n)\r\n"));
@@ -188,7 +188,7 @@ private slots:
             f->checkRequest(false, f->host.window(), "");
         } else {
             f->state.pbmode = c.mode;
-            dialog = std::make_unique<newphone_book>(f->state, f->host, f->host.window());
+            dialog = std::make_unique<PhoneBookDialog>(f->state, f->host, f->host.window());
             dialog->show();
             dialog->Combo1->setCurrentText(c.choice);
             (c.mode == 0 ? dialog->Text1 : dialog->Text2)->setText(c.text);
@@ -247,7 +247,7 @@ private slots:
         QVERIFY(QFile::link(f->folders.phoneBook("Home"), f->outside("link.dat")));
         target.isEmpty() ? f->files.cancel() : f->files.choose(f->outside(target));
         f->state.pbmode = 4;
-        newphone_book dialog(f->state, f->host, f->host.window());
+        PhoneBookDialog dialog(f->state, f->host, f->host.window());
         dialog.show();
         dialog.Combo1->setCurrentText(book);
         dialog.Command1->click();

@@ -37,8 +37,9 @@ int marked(const QListWidget* list)
     return count;
 }
 
-void buttonRow(const char* tag, const char* record, const printpb::PrinterFactory& printer,
-               const QList<Answer>& answers, const QStringList& shown)
+void buttonRow(const char* tag, const char* record,
+               const PrintSelectionWindow::PrinterFactory& printer, const QList<Answer>& answers,
+               const QStringList& shown)
 {
     QTest::newRow(tag) << QString::fromLatin1(record) << printer << answers << shown;
 }
@@ -153,7 +154,7 @@ private slots:
         QVERIFY(qAbs(probe->currentY() - 1.15F) < 0.1F);
 
         test::MessageLog messages;
-        printpb window(state, *host, nullptr);
+        PrintSelectionWindow window(state, *host, nullptr);
         window.setPrinterFactory([&] { return SystemPrinter::toPdf(path); });
         window.printbutt->click();
         QFile file(path);
@@ -169,8 +170,8 @@ private slots:
     void opensAtTheMainWindowWithEveryNameMarkedUntilCancel()
     {
         host->window()->move(70, 40);
-        QPointer<printpb> slot;
-        printpb* window = printpb::showFor(slot, state, *host, nullptr);
+        QPointer<PrintSelectionWindow> slot;
+        PrintSelectionWindow* window = PrintSelectionWindow::showFor(slot, state, *host, nullptr);
         QCOMPARE(window->pos(), QPoint(70, 40));
         const QStringList captions{window->windowTitle(),     window->Label3->text(),
                                    window->Label1->text(),    window->printbutt->text(),
@@ -181,27 +182,29 @@ private slots:
                                         "Print ", "Select all", "None", "Cancel"}));
         QCOMPARE(marked(window->List), 3);
         window->deselect->click();
-        QCOMPARE(printpb::showFor(slot, state, *host, nullptr), window);
+        QCOMPARE(PrintSelectionWindow::showFor(slot, state, *host, nullptr), window);
         window->Selectall->click();
         QCOMPARE(marked(window->List), 3);
         window->Command1->click();
         QTRY_VERIFY(slot.isNull());
         host = std::make_unique<test::RecordsHost>(state); // only the three empty entries
-        QCOMPARE(printpb(state, *host, nullptr).List->count(), 0);
+        QCOMPARE(PrintSelectionWindow(state, *host, nullptr).List->count(), 0);
     }
 
     // Every message shown, as "title: text", with "?" for an OK and Cancel question.
     void printButton_data()
     {
         QTest::addColumn<QString>("record");
-        QTest::addColumn<printpb::PrinterFactory>("printer");
+        QTest::addColumn<PrintSelectionWindow::PrinterFactory>("printer");
         QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<QStringList>("shown");
-        const printpb::PrinterFactory recording = [this] {
+        const PrintSelectionWindow::PrinterFactory recording = [this] {
             return std::make_unique<test::RecordingPrinter>(printLog);
         };
-        const printpb::PrinterFactory system = [] { return std::make_unique<SystemPrinter>(); };
-        const printpb::PrinterFactory unwritable = [] {
+        const PrintSelectionWindow::PrinterFactory system = [] {
+            return std::make_unique<SystemPrinter>();
+        };
+        const PrintSelectionWindow::PrinterFactory unwritable = [] {
             return SystemPrinter::toPdf(QStringLiteral("/nonexistent/book.pdf"));
         };
         const QList<Answer> ok{Answer::Ok, Answer::Ok};
@@ -222,7 +225,7 @@ private slots:
     void printButton()
     {
         QFETCH(QString, record);
-        QFETCH(printpb::PrinterFactory, printer);
+        QFETCH(PrintSelectionWindow::PrinterFactory, printer);
         QFETCH(QList<Answer>, answers);
         QFETCH(QStringList, shown);
         if (QTest::currentDataTag() == QByteArray("no printer") &&
@@ -232,7 +235,7 @@ private slots:
         host->unsaved = record != "saved";
         host->saveSucceeds = record != "unsaveable";
         state.selname = QStringLiteral("before");
-        printpb window(state, *host, nullptr);
+        PrintSelectionWindow window(state, *host, nullptr);
         window.setPrinterFactory(printer);
         if (record.endsWith(QStringLiteral("none marked"))) {
             window.deselect->click();
@@ -264,7 +267,7 @@ private slots:
     {
         host->add({"dora", {}, {}, {}, {}});
         test::MessageLog messages;
-        printpb window(state, *host, nullptr);
+        PrintSelectionWindow window(state, *host, nullptr);
         window.setPrinterFactory(
             [this] { return std::make_unique<test::RecordingPrinter>(printLog); });
         window.List->item(1)->setCheckState(Qt::Unchecked);

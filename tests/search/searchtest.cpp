@@ -69,8 +69,9 @@ private slots:
         for (const char* name : {"anna", "bob", "jordan"}) {
             host.add({QString::fromLatin1(name), {}, {}, {}, {}});
         }
-        QPointer<advanced> slot;
-        advanced* window = advanced::showFor(slot, state, host, host.window());
+        QPointer<AdvancedSearchWindow> slot;
+        AdvancedSearchWindow* window =
+            AdvancedSearchWindow::showFor(slot, state, host, host.window());
         QCOMPARE(window->windowTitle(), QStringLiteral("Advanced search"));
         QCOMPARE(window->Command1->text(), QStringLiteral("Search"));
         QVERIFY(!window->isModal() && QTest::qWaitForWindowExposed(window));
@@ -84,7 +85,7 @@ private slots:
         QTest::mouseClick(window->List1->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(state.selname, QStringLiteral("jordan"));
         QCOMPARE(host.onScreen.name, QStringLiteral("jordan"));
-        QCOMPARE(advanced::showFor(slot, state, host, host.window()), window);
+        QCOMPARE(AdvancedSearchWindow::showFor(slot, state, host, host.window()), window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->List1->item(0)->text(), QStringLiteral("bob"));
         window->close();
