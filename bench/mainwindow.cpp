@@ -88,7 +88,7 @@ void run(int records)
 
     names->setText(QString());
     names->setCurrentIndex(-1);
-    state.selname = nameOf(records / 2);
+    state.selectedName = nameOf(records / 2);
     window->search();
     messages.answerRest(MessageBox::Answer::Ok);
     const bool loaded = window->isLoaded();

@@ -55,8 +55,8 @@ void MainWindow::connectControls()
 void MainWindow::Combo1_Change()
 {
     loaded_ = 0;
-    state_.selname = lookupText(Combo1->text());
-    if (state_.selname.isEmpty()) {
+    state_.selectedName = lookupText(Combo1->text());
+    if (state_.selectedName.isEmpty()) {
         clearrec();
         Combo1->setFocus();
         return;
@@ -67,8 +67,8 @@ void MainWindow::Combo1_Change()
 
 void MainWindow::Combo1_Click()
 {
-    state_.selname = Combo1->text();
-    if (state_.selname.isEmpty()) {
+    state_.selectedName = Combo1->text();
+    if (state_.selectedName.isEmpty()) {
         clearrec();
         Combo1->setFocus();
         return;
@@ -78,8 +78,8 @@ void MainWindow::Combo1_Click()
 
 void MainWindow::Combo2_Change()
 {
-    state_.selname = lookupText(Combo2->text());
-    if (state_.selname.isEmpty()) {
+    state_.selectedName = lookupText(Combo2->text());
+    if (state_.selectedName.isEmpty()) {
         clearrec();
         Combo2->setFocus();
         return;
@@ -89,8 +89,8 @@ void MainWindow::Combo2_Change()
 
 void MainWindow::Combo2_Click()
 {
-    state_.selname = Combo2->text();
-    if (state_.selname.isEmpty()) {
+    state_.selectedName = Combo2->text();
+    if (state_.selectedName.isEmpty()) {
         clearrec();
         Combo2->setFocus();
         return;
@@ -100,7 +100,7 @@ void MainWindow::Combo2_Click()
 
 void MainWindow::emptyEditor()
 {
-    state_.typecodes.clear();
+    state_.typeCodes.clear();
     for (int i = 0; i < 4; ++i) {
         Text.setText(i, QString());
     }
@@ -129,14 +129,14 @@ void MainWindow::searchnum()
     loadRecord(Combo2, &PhoneBookFile::findByNumber);
 }
 
-// Loads the record the search list's entry selname leads to; the editor stays empty when the
+// Loads the record the search list's entry selectedName leads to; the editor stays empty when the
 // entry or the record is not there.
 void MainWindow::loadRecord(const SimpleCombo* list, RecordFinder find)
 {
     emptyEditor();
-    if (list->indexOf(state_.selname) >= 0) {
+    if (list->indexOf(state_.selectedName) >= 0) {
         if (const auto book = SettingsFile().readDefaultBook()) {
-            const auto found = (PhoneBookFile::named(*book).*find)(state_.selname);
+            const auto found = (PhoneBookFile::named(*book).*find)(state_.selectedName);
             if (found && found->has_value()) {
                 loaded_ = 1;
                 showRecord(**found);
@@ -148,7 +148,7 @@ void MainWindow::loadRecord(const SimpleCombo* list, RecordFinder find)
 
 void MainWindow::showRecord(const Record& record)
 {
-    state_.typecodes.clear();
+    state_.typeCodes.clear();
     shownName_ = record.name;
     shownNumbers_.clear();
     for (const PhoneNumber& number : record.numbers) {
@@ -162,7 +162,7 @@ void MainWindow::showRecord(const Record& record)
         return;
     }
     for (const PhoneNumber& number : record.numbers) {
-        state_.typecodes.append(number.type);
+        state_.typeCodes.append(number.type);
         phones->addItem(number.number);
     }
     if (record.numbers.first().type < Combo3->count()) {
@@ -182,8 +182,8 @@ void MainWindow::Combo3_KeyPress(int& keyAscii)
 void MainWindow::phones_Click(int position)
 {
     numindex_ = position;
-    if (position >= 0 && position < state_.typecodes.size()) {
-        const int code = state_.typecodes.at(position);
+    if (position >= 0 && position < state_.typeCodes.size()) {
+        const int code = state_.typeCodes.at(position);
         if (code < Combo3->count()) {
             Combo3->setCurrentIndex(code);
         }
@@ -229,7 +229,7 @@ void MainWindow::addNumber()
     if (phones->findText(number, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
         return;
     }
-    state_.typecodes.append(code);
+    state_.typeCodes.append(code);
     phones->addItem(number);
     phones->setEditText(QString());
 }

@@ -35,7 +35,7 @@ void MainWindow::del_Click()
 bool MainWindow::removerec()
 {
     const QString key = trimBlanks(Text.text(0).toLower());
-    state_.selname = key;
+    state_.selectedName = key;
     const auto book = SettingsFile().readDefaultBook();
     const Status removed =
         book ? PhoneBookFile::named(*book).removeAll(key) : Status::failure(book.error());
@@ -63,13 +63,13 @@ void MainWindow::deleteNumber()
     if (index < 0) {
         return;
     }
-    if (index < state_.typecodes.size()) {
-        state_.typecodes.removeAt(index);
+    if (index < state_.typeCodes.size()) {
+        state_.typeCodes.removeAt(index);
     }
     const QString number = phones->itemText(index);
     Combo2->removeItem(Combo2->indexOf(number));
     numbersTakenOut_ << number;
-    state_.numdeleted = 1;
+    state_.numberDeleted = 1;
     phones->removeItem(index);
     phones->setEditText(QString());
     phones->setFocus();

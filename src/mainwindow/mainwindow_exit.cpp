@@ -11,7 +11,7 @@ bool MainWindow::hasUnsavedChanges() const
 {
     bool changed = recchanged_ == 1;
     for (int i = 0; i < 4; ++i) {
-        changed = changed || state_.numdeleted == 1 || (loaded_ == 0 && Text.dataChanged(i));
+        changed = changed || state_.numberDeleted == 1 || (loaded_ == 0 && Text.dataChanged(i));
     }
     return changed && !Text.text(0).isEmpty();
 }
@@ -22,7 +22,7 @@ bool MainWindow::readyToEnd()
 {
     closeAboutBox();
     for (int i = 0; i < 4; ++i) {
-        if (state_.numdeleted == 1 || (loaded_ == 0 && Text.dataChanged(i))) {
+        if (state_.numberDeleted == 1 || (loaded_ == 0 && Text.dataChanged(i))) {
             recchanged_ = 1;
         }
     }

@@ -35,11 +35,11 @@ void MainWindow::loadlists()
         book ? PhoneBookFile::named(*book).list() : Result<Listing>::failure(book.error());
     if (!listing) {
         MessageBox::ok(this, QStringLiteral("Create a phone book"), QStringLiteral("Warning"));
-        state_.pbmode = 0;
+        state_.dialogMode = 0;
         showCreateDialog();
         return;
     }
-    state_.linecount += listing->fieldCount;
+    state_.fieldCount += listing->fieldCount;
     Combo1->addItems(listing->names);
     Combo2->addItems(listing->numbers);
     closeWithEmpties(Combo1);
@@ -55,7 +55,7 @@ void MainWindow::clearrec()
     for (int i = 0; i < 4; ++i) {
         Text.setText(i, QString());
     }
-    state_.typecodes.clear();
+    state_.typeCodes.clear();
     numbersTakenOut_.clear();
     shownName_.clear();
     shownNumbers_.clear();

@@ -14,8 +14,8 @@ namespace vennor {
 void MainWindow::dial_Click()
 {
     const bool settingsMissing = !SettingsFile().canOpen();
-    state_.dialnumber = phones->currentText();
-    if (state_.dialnumber.isEmpty()) {
+    state_.numberToDial = phones->currentText();
+    if (state_.numberToDial.isEmpty()) {
         MessageBox::ok(this, QStringLiteral("A telephone number is required"),
                        QStringLiteral("Warning"));
         return;

@@ -13,7 +13,7 @@ void MainWindow::phoneBookCommand(int mode)
 
 void MainWindow::showCreateDialog()
 {
-    state_.pbmode = 0;
+    state_.dialogMode = 0;
     PhoneBookDialog dialog(state_, *this, this);
     dialog.exec();
 }

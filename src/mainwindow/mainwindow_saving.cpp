@@ -77,8 +77,8 @@ Record MainWindow::recordOnScreen() const
     record.email = Text.text(1);
     record.address = Text.text(2);
     record.comment = storedComment(Text.text(3));
-    for (int i = 0; i < phones->count() && i < state_.typecodes.size(); ++i) {
-        record.numbers.append({state_.typecodes.at(i), phones->itemText(i)});
+    for (int i = 0; i < phones->count() && i < state_.typeCodes.size(); ++i) {
+        record.numbers.append({state_.typeCodes.at(i), phones->itemText(i)});
     }
     return record;
 }
@@ -137,8 +137,8 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
                                 MessageBox::Buttons::Ok, written.error()});
         return false;
     }
-    state_.linecount += recordFieldCount(record);
-    state_.typecodes.clear();
+    state_.fieldCount += recordFieldCount(record);
+    state_.typeCodes.clear();
     if (stored->has_value()) {
         QStringList oldNumbers;
         for (const QString& number : **stored) {

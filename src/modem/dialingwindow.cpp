@@ -36,7 +36,7 @@ DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(arialFont(9.75));
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setText(state_.dialnumber);
+    Label2->setText(state_.numberToDial);
     twips::place(Label2, 2300, 330, 1455, 285);
 
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -77,7 +77,7 @@ void DialingWindow::call(bool detectOnError)
     const auto step = [&failed](const Status& status) { failed = failed || !status.ok(); };
 
     MSComm1->setInputLen(0);
-    const QByteArray command = hayes::dialCommand(state_.dialnumber);
+    const QByteArray command = hayes::dialCommand(state_.numberToDial);
     const Result<QString> portLine = SettingsFile().readPortLine();
     failed = !portLine.ok();
     const QString line = portLine ? *portLine : QString();
@@ -112,7 +112,7 @@ void DialingWindow::detectAndCallAgain()
     MSComm1->setPortOpen(false);
     ModemDetectionDialog detection(state_, this);
     detection.exec();
-    if (!ended_ && detection.foundPort() && state_.modemfound == 1) {
+    if (!ended_ && detection.foundPort() && state_.modemDetected == 1) {
         call(false);
     }
 }
@@ -134,7 +134,7 @@ void DialingWindow::reject()
         MSComm1->output(hayes::kHangUp);
         MSComm1->setPortOpen(false);
     }
-    state_.dialnumber.clear();
+    state_.numberToDial.clear();
     QDialog::reject();
     if (focusOnCancel_) {
         focusOnCancel_->setFocus();

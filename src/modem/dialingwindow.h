@@ -14,7 +14,7 @@ namespace vennor {
 
 class SerialPort;
 
-// Makes one call to dialnumber once shown, and keeps the modem off the hook until Cancel.
+// Makes one call to numberToDial once shown, and keeps the modem off the hook until Cancel.
 class DialingWindow : public QDialog
 {
     Q_OBJECT

@@ -42,9 +42,9 @@ ManualDialDialog::ManualDialDialog(SharedState& state, QWidget* focusOnCancel, Q
 // This window is closed first, so the dialing window or the message stands alone.
 void ManualDialDialog::Command1_Click()
 {
-    state_.dialnumber = Text1->text();
+    state_.numberToDial = Text1->text();
     accept();
-    if (state_.dialnumber.isEmpty()) {
+    if (state_.numberToDial.isEmpty()) {
         MessageBox::ok(parentWidget(), QStringLiteral("A telephone number is required"),
                        QStringLiteral("Warning"));
         return;

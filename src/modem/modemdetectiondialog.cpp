@@ -131,7 +131,7 @@ void ModemDetectionDialog::modemFound(int port)
     MSComm1->setPortOpen(false);
     found_ = port;
     record(port);
-    state_.modemfound = 1;
+    state_.modemDetected = 1;
     QDialog::accept();
 }
 

@@ -27,13 +27,13 @@ QString noBookMessage(int mode)
 
 void openPhoneBookDialog(SharedState& state, RecordHost& host, int mode)
 {
-    state.pbmode = mode;
+    state.dialogMode = mode;
     if (mode != 0 && !SettingsFile().readDefaultBook()) {
         if (MessageBox::okCancel(host.window(), noBookMessage(mode), QStringLiteral("Warning")) !=
             MessageBox::Answer::Ok) {
             return;
         }
-        state.pbmode = 0;
+        state.dialogMode = 0;
     }
     PhoneBookDialog dialog(state, host, host.window());
     dialog.exec();

@@ -93,7 +93,7 @@ void PhoneBookDialog::buildControls()
 void PhoneBookDialog::applyMode()
 {
     comlines.clear();
-    const int mode = state_.pbmode;
+    const int mode = state_.dialogMode;
     if (mode < 1 || mode > 4) {
         return;
     }

@@ -17,7 +17,7 @@ class RecordHost;
 struct SharedState;
 
 // The phone book dialog: creates, renames, deletes a phone book, makes one the default, or
-// picks the one to back up, as the shared pbmode says when it opens.
+// picks the one to back up, as the shared dialogMode says when it opens.
 class PhoneBookDialog : public QDialog
 {
     Q_OBJECT

@@ -32,7 +32,7 @@ QStringList withoutBook(const QStringList& lines, const QString& name)
 
 void PhoneBookDialog::Command1_Click()
 {
-    switch (state_.pbmode) {
+    switch (state_.dialogMode) {
     case 0:
         create();
         break;

@@ -179,7 +179,7 @@ void PrintSelectionWindow::printnames(Printer& printer)
         if (List->item(i)->checkState() != Qt::Checked) {
             continue;
         }
-        state_.selname = List->item(i)->text();
+        state_.selectedName = List->item(i)->text();
         host_.search();
         layout.printRecord(recordOnScreen());
         setBarWidth(barWidth_ + float(kPictureWidth) / float(marked));
@@ -192,7 +192,7 @@ void PrintSelectionWindow::printnames(Printer& printer)
         return;
     }
     Label1->setText(QStringLiteral("100%"));
-    state_.selname.clear();
+    state_.selectedName.clear();
     const int pages = printer.page();
     const MessageBox::Answer answer = MessageBox::okCancel(
         this, QString::number(pages) + QStringLiteral(" pages will be printed"),
@@ -212,7 +212,7 @@ PrintedRecord PrintSelectionWindow::recordOnScreen() const
     const QStringList types = numberTypes();
     const QStringList numbers = host_.numberEntries();
     for (qsizetype k = 0; k < numbers.size(); ++k) {
-        const int code = k < state_.typecodes.size() ? state_.typecodes.at(k) : -1;
+        const int code = k < state_.typeCodes.size() ? state_.typeCodes.at(k) : -1;
         record.numberLines.append(types.value(code) + QStringLiteral(": ") + numbers.at(k));
     }
     return record;

@@ -66,7 +66,7 @@ void AdvancedSearchWindow::List1_Click(QListWidgetItem* item)
     if (item == nullptr) {
         return;
     }
-    state_.selname = item->text();
+    state_.selectedName = item->text();
     host_.search();
 }
 

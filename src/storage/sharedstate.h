@@ -9,13 +9,13 @@ namespace vennor {
 // every window by reference.
 struct SharedState
 {
-    QString selname;       // the name or number being looked up
-    qint64 linecount = 0;  // running count of phone book fields read or written
-    QList<int> typecodes;  // type code of each entry of the record's number list
-    int pbmode = 0;        // mode of the phone book dialog: 0 create .. 4 backup
-    QString dialnumber;    // the number the dialing window dials
-    int modemfound = 0;    // 1 once a detection found a modem
-    int numdeleted = 0;    // 1 once a number was deleted from a record
+    QString selectedName;  // the name or number being looked up
+    qint64 fieldCount = 0; // running count of phone book fields read or written
+    QList<int> typeCodes;  // type code of each entry of the record's number list
+    int dialogMode = 0;    // mode of the phone book dialog: 0 create .. 4 backup
+    QString numberToDial;  // the number the dialing window dials
+    int modemDetected = 0; // 1 once a detection found a modem
+    int numberDeleted = 0; // 1 once a number was deleted from a record
 };
 
 } // namespace vennor

@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(f.names()->entries(), (QStringList{"john smith", "", "", ""}));
         QCOMPARE(f.numbers()->entries(), (QStringList{"55", "98", "", "", ""}));
         QCOMPARE(f.fields(), QStringList(4, ""));
-        QVERIFY(f.phoneEntries().isEmpty() && f.state.typecodes.isEmpty());
+        QVERIFY(f.phoneEntries().isEmpty() && f.state.typeCodes.isEmpty());
     }
 
     void savingTwiceKeepsOneRecordAtTheEnd()
@@ -156,7 +156,7 @@ private slots:
         emit f.phones()->activated(0);
         f.child("del_num")->trigger();
         QCOMPARE(f.phoneEntries(), QStringList{"333"});
-        QCOMPARE(f.state.typecodes, QList<int>{3});
+        QCOMPARE(f.state.typeCodes, QList<int>{3});
         QVERIFY(f.window->hasUnsavedChanges()); // the exit prompt asks
         QCOMPARE(f.numbers()->entries(), (QStringList{"222", "333", "", "", ""})); // bob's stays
         f.types()->setCurrentIndex(4);

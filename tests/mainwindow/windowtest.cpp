@@ -142,7 +142,7 @@ private slots:
         QTest::keyClicks(f.names()->lineEdit(), "hn "); // lowered and trimmed
         QCOMPARE(f.fields(), (QStringList{"john", "john@x.org", "12 main st", "call me @ 9"}));
         QCOMPARE(f.phoneEntries(), (QStringList{"555", "777"}));
-        QCOMPARE(f.state.typecodes, (QList<int>{0, 2}));
+        QCOMPARE(f.state.typeCodes, (QList<int>{0, 2}));
         QCOMPARE(f.phones()->currentText(), "555");
         QVERIFY(!f.window->isLoaded() && !f.text(0)->dataChanged());
         QCOMPARE(QApplication::focusWidget(), f.names()->lineEdit());
@@ -179,7 +179,7 @@ private slots:
         f.types()->setEditText("Satellite"); // no such type: Home
         f.addNumber("4");
         QCOMPARE(f.phoneEntries(), (QStringList{"555", "888", "012345", "4"}));
-        QCOMPARE(f.state.typecodes, (QList<int>{1, 3, 3, 0}));
+        QCOMPARE(f.state.typeCodes, (QList<int>{1, 3, 3, 0}));
         f.choose(f.names(), ""); // one of the empty entries
         QVERIFY(f.fields() == kEmpty && f.phoneEntries().isEmpty() && !f.window->isLoaded());
         QCOMPARE(QApplication::focusWidget(), f.names()->lineEdit());

@@ -41,7 +41,7 @@ private slots:
     void captions()
     {
         SharedState state;
-        state.dialnumber = QStringLiteral("555-1234");
+        state.numberToDial = QStringLiteral("555-1234");
         ModemDetectionDialog detection(state, nullptr);
         DialingWindow call(state, nullptr, nullptr);
         ManualDialDialog manual(state, nullptr, nullptr);
@@ -86,7 +86,7 @@ private slots:
         FakeModem& modem = *modems.rbegin()->second;
         const QByteArray dial = "ATDT" + number.toLatin1() + ";\r";
         const QByteArray sent = recorded ? dial : dial + "ATDT;\rATH\r" + dial;
-        bench.state.dialnumber = number;
+        bench.state.numberToDial = number;
         DialingWindow window(bench.state, nullptr, nullptr);
         window.open();
 
@@ -105,7 +105,7 @@ private slots:
             clickButton(&window, "Command1");
         }
         QVERIFY(!window.isVisible());
-        QCOMPARE(bench.state.dialnumber, QString());
+        QCOMPARE(bench.state.numberToDial, QString());
         QTRY_COMPARE(modem.received(), close == "unplug" ? sent : sent + "ATH\r");
         QTRY_VERIFY(!modem.isHeldOpen());
         QCOMPARE(bench.log.count(), 0);
@@ -134,7 +134,7 @@ private slots:
         const bool held = before.value(0) == "1";
         SerialPort other;
         QVERIFY(!held || other.setPortOpen(true).ok());
-        bench.state.dialnumber = QStringLiteral("5");
+        bench.state.numberToDial = QStringLiteral("5");
         DialingWindow window(bench.state, nullptr, nullptr);
         bool openAtMessage = false;
         bench.log.onNext([&](const MessageBox::Request&) { openAtMessage = window.isVisible(); });
@@ -175,7 +175,7 @@ private slots:
         QWidget main; // its name search box gets the focus back after a call
         auto* Combo1 = new QLineEdit(&main);
         (new QLineEdit(&main))->setFocus();
-        bench.state.dialnumber = QStringLiteral("earlier");
+        bench.state.numberToDial = QStringLiteral("earlier");
         ModalDriver driver;
         QPointer<ManualDialDialog> manual;
         driver.whenShown<ManualDialDialog>([&](ManualDialDialog* window) {
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(bench.log.texts(),
                  typed.isEmpty() ? QStringList{"A telephone number is required"} : QStringList());
         QVERIFY(bench.log.count() == 0 || bench.log.last().title == "Warning");
-        QCOMPARE(bench.state.dialnumber, button == "Command2" ? "earlier" : QString());
+        QCOMPARE(bench.state.numberToDial, button == "Command2" ? "earlier" : QString());
     }
     void detectionRecordsTheFirstAnsweringPort_data()
     {
@@ -228,7 +228,7 @@ private slots:
         const int found = int(ports.indexOf('o')) + 1;
         NoFileAccessOverride noOverride;
         QVERIFY(noOverride.ok);
-        bench.state.modemfound = found ? 0 : 2; // no modem leaves the value as it was
+        bench.state.modemDetected = found ? 0 : 2; // no modem leaves the value as it was
         ModemDetectionDialog window(bench.state, nullptr);
         bool openAtMessage = true;
         QStringList fileAtMessage;
@@ -242,7 +242,7 @@ private slots:
         QTEST(bench.folders.readSettings(), "after");
         QCOMPARE(window.findChild<QLabel*>("Label2")->text(),
                  "Com" + QString::number(found != 0 ? found : 10));
-        QCOMPARE(bench.state.modemfound, found ? 1 : 2);
+        QCOMPARE(bench.state.modemDetected, found ? 1 : 2);
         for (const auto& [port, modem] : modems) {
             QTRY_VERIFY(!modem->isHeldOpen());
             const QByteArray probe = found && port > found ? "" : "ATDT;\r";
@@ -280,7 +280,7 @@ private slots:
         ModemBench bench;
         modemWaits() = {std::chrono::seconds(30), std::chrono::seconds(30)};
         const auto modems = bench.plug("sooooooooo");
-        bench.state.dialnumber = QStringLiteral("42");
+        bench.state.numberToDial = QStringLiteral("42");
         std::unique_ptr<QDialog> window;
         if (sent.startsWith("ATDT;")) {
             window = std::make_unique<ModemDetectionDialog>(bench.state, nullptr);
@@ -301,7 +301,7 @@ private slots:
             QCOMPARE(modems.at(port)->openCount(), 0);
         }
         QVERIFY(!QFile::exists(bench.folders.settingsFile()));
-        QCOMPARE(bench.state.modemfound, 0);
+        QCOMPARE(bench.state.modemDetected, 0);
         QCOMPARE(bench.log.count(), 0);
     }
 };

@@ -187,7 +187,7 @@ private slots:
             getBackup(f->host);
             f->checkRequest(false, f->host.window(), "");
         } else {
-            f->state.pbmode = c.mode;
+            f->state.dialogMode = c.mode;
             dialog = std::make_unique<PhoneBookDialog>(f->state, f->host, f->host.window());
             dialog->show();
             dialog->Combo1->setCurrentText(c.choice);
@@ -246,7 +246,7 @@ private slots:
         f->outside("copy.dat", older);
         QVERIFY(QFile::link(f->folders.phoneBook("Home"), f->outside("link.dat")));
         target.isEmpty() ? f->files.cancel() : f->files.choose(f->outside(target));
-        f->state.pbmode = 4;
+        f->state.dialogMode = 4;
         PhoneBookDialog dialog(f->state, f->host, f->host.window());
         dialog.show();
         dialog.Combo1->setCurrentText(book);

@@ -234,7 +234,7 @@ private slots:
         }
         host->unsaved = record != "saved";
         host->saveSucceeds = record != "unsaveable";
-        state.selname = QStringLiteral("before");
+        state.selectedName = QStringLiteral("before");
         PrintSelectionWindow window(state, *host, nullptr);
         window.setPrinterFactory(printer);
         if (record.endsWith(QStringLiteral("none marked"))) {
@@ -252,10 +252,10 @@ private slots:
         QCOMPARE(texts, shown);
         const bool saveAsked = texts.first().startsWith(QStringLiteral("Warning: save"));
         QCOMPARE(host->saves, saveAsked && answers.first() == Answer::Ok ? 1 : 0);
-        // Once laid out the bar (1 pixel before the first run) is emptied, selname cleared.
+        // Once laid out the bar (1 pixel before the first run) is emptied, selectedName cleared.
         const bool laidOut = texts.contains(QStringLiteral("Confirming: 1 pages will be printed?"));
         QCOMPARE(host->onScreen.name, laidOut ? QStringLiteral("carol") : QString());
-        QCOMPARE(state.selname.isEmpty(), laidOut);
+        QCOMPARE(state.selectedName.isEmpty(), laidOut);
         QCOMPARE(window.Shape2->width() == 0, laidOut);
         QCOMPARE(window.Label1->text(), QStringLiteral("0%"));
         const bool sent = texts.last().startsWith("Confirming") && answers.last() == Answer::Ok;
@@ -272,7 +272,7 @@ private slots:
             [this] { return std::make_unique<test::RecordingPrinter>(printLog); });
         window.List->item(1)->setCheckState(Qt::Unchecked);
         QStringList seen;
-        host->onSearch = [&] { seen.append(state.selname + " " + window.Label1->text()); };
+        host->onSearch = [&] { seen.append(state.selectedName + " " + window.Label1->text()); };
         const auto atQuestion = [&](const auto&) { seen.append(window.Label1->text()); };
         messages.onNext(atQuestion);
         window.printbutt->click();

@@ -83,7 +83,7 @@ private slots:
 
         const QRect second = window->List1->visualItemRect(window->List1->item(1));
         QTest::mouseClick(window->List1->viewport(), Qt::LeftButton, {}, second.center());
-        QCOMPARE(state.selname, QStringLiteral("jordan"));
+        QCOMPARE(state.selectedName, QStringLiteral("jordan"));
         QCOMPARE(host.onScreen.name, QStringLiteral("jordan"));
         QCOMPARE(AdvancedSearchWindow::showFor(slot, state, host, host.window()), window);
         QVERIFY(window->isVisible());

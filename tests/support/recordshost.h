@@ -11,7 +11,7 @@
 namespace vennor::test {
 
 // The main window as other windows see it: its names, then the three empty entries that end
-// the list; search() puts the record named by selname on screen; refills are counted.
+// the list; search() puts the record named by selectedName on screen; refills are counted.
 class RecordsHost : public RecordHost
 {
 public:
@@ -23,11 +23,11 @@ public:
     QStringList nameEntries() const override { return records_.keys() + QStringList{{}, {}, {}}; }
     void search() override
     {
-        onScreen = records_.value(state_.selname, onScreen);
-        state_.typecodes.clear();
+        onScreen = records_.value(state_.selectedName, onScreen);
+        state_.typeCodes.clear();
         numbers.clear();
         for (const PhoneNumber& number : onScreen.numbers) {
-            state_.typecodes.append(number.type);
+            state_.typeCodes.append(number.type);
             numbers.append(number.number);
         }
         if (onSearch) {
