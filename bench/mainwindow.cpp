@@ -67,7 +67,7 @@ void run(int records)
     auto* numbers = window->findChild<SimpleCombo*>(QStringLiteral("Combo2"));
     auto* name = window->findChild<QLineEdit*>(QStringLiteral("Text0"));
     auto* address = window->findChild<QLineEdit*>(QStringLiteral("Text2"));
-    auto* phones = window->findChild<QComboBox*>(QStringLiteral("phones"));
+    auto* numberBox = window->findChild<QComboBox*>(QStringLiteral("phones"));
 
     const int middle = records - 1; // the last record: the longest scan of the file
     const double byName = timed([&] { names->setText(nameOf(middle)); });
@@ -76,29 +76,29 @@ void run(int records)
     const double byNumber = timed([&] { numbers->setText(numberOf(middle + records)); });
     const bool numberFound = name->text() == nameOf(middle);
 
-    window->clearrec();
+    window->clearRecord();
     name->setText(QStringLiteral("zz new person"));
-    phones->setEditText(QStringLiteral("123"));
-    QTest::keyClick(phones->lineEdit(), Qt::Key_Return);
-    const double saveNew = timed([&] { window->sav_Click(); });
+    numberBox->setEditText(QStringLiteral("123"));
+    QTest::keyClick(numberBox->lineEdit(), Qt::Key_Return);
+    const double saveNew = timed([&] { window->saveRecord(); });
 
     names->setText(nameOf(middle));
     address->setText(QStringLiteral("another street"));
-    const double saveChanged = timed([&] { window->sav_Click(); });
+    const double saveChanged = timed([&] { window->saveRecord(); });
 
     names->setText(QString());
     names->setCurrentIndex(-1);
     state.selectedName = nameOf(records / 2);
-    window->search();
+    window->loadRecordByName();
     messages.answerRest(MessageBox::Answer::Ok);
-    const bool loaded = window->isLoaded();
-    const double remove = timed([&] { window->del_Click(); });
+    const bool fromFile = window->hasRecordFromFile();
+    const double remove = timed([&] { window->deleteRecord(); });
 
     std::printf("%7d records: start-up %7.1f ms | by name %6.2f ms%s | by number %6.2f ms%s | "
                 "save new %6.1f ms | save changed %6.1f ms | delete %6.1f ms%s\n",
                 records, startup, byName, nameFound ? "" : " (NOT FOUND)", byNumber,
                 numberFound ? "" : " (NOT FOUND)", saveNew, saveChanged, remove,
-                loaded ? "" : " (not loaded)");
+                fromFile ? "" : " (not loaded)");
     if (!messages.texts().filter(QStringLiteral("could not")).isEmpty()) {
         std::printf("  messages: %s\n", qPrintable(messages.texts().join(QStringLiteral(" | "))));
     }

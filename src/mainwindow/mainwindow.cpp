@@ -31,44 +31,44 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     centreOnScreen();
-    Combo1->setFocus();
-    loadlists();
+    nameSearch_->setFocus();
+    fillSearchLists();
 }
 
 MainWindow::~MainWindow() = default;
 
 QStringList MainWindow::nameEntries() const
 {
-    return Combo1->entries();
+    return nameSearch_->entries();
 }
 
 QString MainWindow::fieldText(int index) const
 {
-    return Text.text(index);
+    return fields_.text(index);
 }
 
 QStringList MainWindow::numberEntries() const
 {
     QStringList numbers;
-    for (int i = 0; i < phones->count(); ++i) {
-        numbers << phones->itemText(i);
+    for (int i = 0; i < numbers_->count(); ++i) {
+        numbers << numbers_->itemText(i);
     }
     return numbers;
 }
 
 bool MainWindow::save()
 {
-    return sav_Click();
+    return saveRecord();
 }
 
 void MainWindow::focusNameBox()
 {
-    Text[0]->setFocus();
+    fields_[0]->setFocus();
 }
 
 void MainWindow::focusNameSearch()
 {
-    Combo1->setFocus();
+    nameSearch_->setFocus();
 }
 
 } // namespace vennor

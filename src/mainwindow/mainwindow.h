@@ -27,7 +27,7 @@ class TextBox;
 struct Record;
 
 // The four text boxes of the record: 0 name, 1 e-mail, 2 address (one line each), 3 comment.
-struct TextBoxes
+struct RecordFields
 {
     std::array<TextBox*, 3> line{};
     TextArea* comment = nullptr;
@@ -53,7 +53,7 @@ public:
     // RecordHost
     QWidget* window() override { return this; }
     QStringList nameEntries() const override;
-    void search() override;
+    void loadRecordByName() override;
     QString fieldText(int index) const override;
     QStringList numberEntries() const override;
     bool hasUnsavedChanges() const override;
@@ -63,26 +63,25 @@ public:
     void focusNameSearch() override;
 
     // Commands of the menus and the toolbar.
-    bool sav_Click();
-    void clr_Click();
-    void del_Click();
+    bool saveRecord();
+    void deleteRecord();
     void deleteNumber();
-    void dial_Click();
+    void dialSelectedNumber();
     void manualDial();
     void detectModem();
     // Asks to save a changed record, then ends the program; false when the user asked to save
     // and the save failed, so the window stays open with the record.
-    bool extprogram();
+    bool endProgram();
     bool isEnded() const { return ending_; }
 
-    void loadlists();
-    void clearrec();
-    void searchnum();
+    void fillSearchLists();
+    void clearRecord();
+    void loadRecordByNumber();
 
-    bool isLoaded() const { return loaded_ == 1; }
+    bool hasRecordFromFile() const { return recordFromFile_ == 1; }
 
 signals:
-    // extprogram ended the program: every window is to close and the process to exit.
+    // endProgram ended the program: every window is to close and the process to exit.
     void programEnded();
 
 protected:
@@ -105,13 +104,13 @@ private:
     void centreOnScreen();
 
     // Browsing
-    void Combo1_Change();
-    void Combo1_Click();
-    void Combo2_Change();
-    void Combo2_Click();
-    void Combo3_KeyPress(int& keyAscii);
-    void phones_Click(int position);
-    void phones_KeyPress(int& keyAscii);
+    void nameSearchEdited();
+    void nameSearchChosen();
+    void numberSearchEdited();
+    void numberSearchChosen();
+    void typeBoxKeyPress(int& keyAscii);
+    void numberChosen(int position);
+    void numberBoxKeyPress(int& keyAscii);
     void addNumber();
     using RecordFinder = Result<std::optional<Record>> (PhoneBookFile::*)(const QString&) const;
     void loadRecord(const SimpleCombo* list, RecordFinder find);
@@ -121,7 +120,7 @@ private:
     int chosenTypeCode();
 
     // Saving and deleting
-    void Text_KeyPress(int index, int& keyAscii);
+    void fieldKeyPress(int index, int& keyAscii);
     std::optional<QString> refusalOf() const;
     Record recordOnScreen() const;
     bool writeRecord(const QString& book, const Record& record);
@@ -130,7 +129,7 @@ private:
     void putIntoLists(const QString& name, const QStringList& numbers);
     void removeTrailingEmpties(SimpleCombo* list);
     void appendTrailingEmpties();
-    bool removerec();
+    bool removeRecordFromBook();
     bool readyToEnd();
     void phoneBookFallback();
 
@@ -150,31 +149,31 @@ private:
 
     SharedState& state_;
 
-    QGroupBox* Frame3 = nullptr;
-    QPushButton* sav = nullptr;
-    QPushButton* del = nullptr;
-    QPushButton* dial = nullptr;
-    QPushButton* clr = nullptr;
-    QPushButton* Command2 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label3 = nullptr;
-    TextBoxes Text;
-    QComboBox* Combo3 = nullptr;
-    QComboBox* phones = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QLabel* Label4 = nullptr;
-    SimpleCombo* Combo1 = nullptr;
-    QLabel* Label2 = nullptr;
-    SimpleCombo* Combo2 = nullptr;
-    TextBox* Text1 = nullptr;
+    QGroupBox* toolbarFrame_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* dialButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QGroupBox* recordFrame_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
+    QLabel* emailLabel_ = nullptr;
+    QLabel* addressLabel_ = nullptr;
+    QLabel* commentLabel_ = nullptr;
+    QLabel* numbersLabel_ = nullptr;
+    RecordFields fields_;
+    QComboBox* numberType_ = nullptr;
+    QComboBox* numbers_ = nullptr;
+    QGroupBox* searchFrame_ = nullptr;
+    QLabel* nameSearchLabel_ = nullptr;
+    SimpleCombo* nameSearch_ = nullptr;
+    QLabel* numberSearchLabel_ = nullptr;
+    SimpleCombo* numberSearch_ = nullptr;
+    TextBox* spareBox_ = nullptr;
 
-    int loaded_ = 0;
-    int recchanged_ = 0;
-    int numindex_ = 0;
+    int recordFromFile_ = 0;
+    int recordChanged_ = 0;
+    int chosenNumberIndex_ = 0;
     // Numbers Delete number took out of the number list since the record was shown: the save
     // must not take them out a second time.
     QStringList numbersTakenOut_;

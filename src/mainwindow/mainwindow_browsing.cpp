@@ -35,98 +35,98 @@ QString cleanedNumber(QString typed)
 
 void MainWindow::connectControls()
 {
-    connect(Combo1, &SimpleCombo::changed, this, &MainWindow::Combo1_Change);
-    connect(Combo1, &SimpleCombo::clicked, this, &MainWindow::Combo1_Click);
-    connect(Combo2, &SimpleCombo::changed, this, &MainWindow::Combo2_Change);
-    connect(Combo2, &SimpleCombo::clicked, this, &MainWindow::Combo2_Click);
-    connect(phones, &QComboBox::activated, this, &MainWindow::phones_Click);
-    KeyPressFilter::install(phones->lineEdit(), [this](int& key) { phones_KeyPress(key); });
-    KeyPressFilter::install(Combo3->lineEdit(), [this](int& key) { Combo3_KeyPress(key); });
+    connect(nameSearch_, &SimpleCombo::changed, this, &MainWindow::nameSearchEdited);
+    connect(nameSearch_, &SimpleCombo::clicked, this, &MainWindow::nameSearchChosen);
+    connect(numberSearch_, &SimpleCombo::changed, this, &MainWindow::numberSearchEdited);
+    connect(numberSearch_, &SimpleCombo::clicked, this, &MainWindow::numberSearchChosen);
+    connect(numbers_, &QComboBox::activated, this, &MainWindow::numberChosen);
+    KeyPressFilter::install(numbers_->lineEdit(), [this](int& key) { numberBoxKeyPress(key); });
+    KeyPressFilter::install(numberType_->lineEdit(), [this](int& key) { typeBoxKeyPress(key); });
     for (int i = 0; i < 4; ++i) {
-        KeyPressFilter::install(Text[i], [this, i](int& key) { Text_KeyPress(i, key); });
+        KeyPressFilter::install(fields_[i], [this, i](int& key) { fieldKeyPress(i, key); });
     }
-    connect(sav, &QPushButton::clicked, this, [this] { sav_Click(); });
-    connect(del, &QPushButton::clicked, this, &MainWindow::del_Click);
-    connect(dial, &QPushButton::clicked, this, &MainWindow::dial_Click);
-    connect(clr, &QPushButton::clicked, this, &MainWindow::clr_Click);
-    connect(Command2, &QPushButton::clicked, this, &MainWindow::printCommand);
+    connect(saveButton_, &QPushButton::clicked, this, [this] { saveRecord(); });
+    connect(deleteButton_, &QPushButton::clicked, this, &MainWindow::deleteRecord);
+    connect(dialButton_, &QPushButton::clicked, this, &MainWindow::dialSelectedNumber);
+    connect(clearButton_, &QPushButton::clicked, this, &MainWindow::clearRecord);
+    connect(printButton_, &QPushButton::clicked, this, &MainWindow::printCommand);
 }
 
-void MainWindow::Combo1_Change()
+void MainWindow::nameSearchEdited()
 {
-    loaded_ = 0;
-    state_.selectedName = lookupText(Combo1->text());
+    recordFromFile_ = 0;
+    state_.selectedName = lookupText(nameSearch_->text());
     if (state_.selectedName.isEmpty()) {
-        clearrec();
-        Combo1->setFocus();
+        clearRecord();
+        nameSearch_->setFocus();
         return;
     }
-    search();
-    loaded_ = 0;
+    loadRecordByName();
+    recordFromFile_ = 0;
 }
 
-void MainWindow::Combo1_Click()
+void MainWindow::nameSearchChosen()
 {
-    state_.selectedName = Combo1->text();
+    state_.selectedName = nameSearch_->text();
     if (state_.selectedName.isEmpty()) {
-        clearrec();
-        Combo1->setFocus();
+        clearRecord();
+        nameSearch_->setFocus();
         return;
     }
-    search();
+    loadRecordByName();
 }
 
-void MainWindow::Combo2_Change()
+void MainWindow::numberSearchEdited()
 {
-    state_.selectedName = lookupText(Combo2->text());
+    state_.selectedName = lookupText(numberSearch_->text());
     if (state_.selectedName.isEmpty()) {
-        clearrec();
-        Combo2->setFocus();
+        clearRecord();
+        numberSearch_->setFocus();
         return;
     }
-    searchnum();
+    loadRecordByNumber();
 }
 
-void MainWindow::Combo2_Click()
+void MainWindow::numberSearchChosen()
 {
-    state_.selectedName = Combo2->text();
+    state_.selectedName = numberSearch_->text();
     if (state_.selectedName.isEmpty()) {
-        clearrec();
-        Combo2->setFocus();
+        clearRecord();
+        numberSearch_->setFocus();
         return;
     }
-    searchnum();
+    loadRecordByNumber();
 }
 
 void MainWindow::emptyEditor()
 {
     state_.typeCodes.clear();
     for (int i = 0; i < 4; ++i) {
-        Text.setText(i, QString());
+        fields_.setText(i, QString());
     }
-    phones->clear();
+    numbers_->clear();
     numbersTakenOut_.clear();
     shownName_.clear();
     shownNumbers_.clear();
     // What is on screen now is no loaded record: Delete must not act on it.
-    loaded_ = 0;
+    recordFromFile_ = 0;
 }
 
 void MainWindow::clearChangedMarks()
 {
     for (int i = 0; i < 4; ++i) {
-        Text.setDataChanged(i, false);
+        fields_.setDataChanged(i, false);
     }
 }
 
-void MainWindow::search()
+void MainWindow::loadRecordByName()
 {
-    loadRecord(Combo1, &PhoneBookFile::findByName);
+    loadRecord(nameSearch_, &PhoneBookFile::findByName);
 }
 
-void MainWindow::searchnum()
+void MainWindow::loadRecordByNumber()
 {
-    loadRecord(Combo2, &PhoneBookFile::findByNumber);
+    loadRecord(numberSearch_, &PhoneBookFile::findByNumber);
 }
 
 // Loads the record the search list's entry selectedName leads to; the editor stays empty when the
@@ -138,7 +138,7 @@ void MainWindow::loadRecord(const SimpleCombo* list, RecordFinder find)
         if (const auto book = SettingsFile().readDefaultBook()) {
             const auto found = (PhoneBookFile::named(*book).*find)(state_.selectedName);
             if (found && found->has_value()) {
-                loaded_ = 1;
+                recordFromFile_ = 1;
                 showRecord(**found);
             }
         }
@@ -154,43 +154,44 @@ void MainWindow::showRecord(const Record& record)
     for (const PhoneNumber& number : record.numbers) {
         shownNumbers_ << number.number;
     }
-    Text.setText(0, record.name);
-    Text.setText(1, record.email);
-    Text.setText(2, record.address);
-    Text.setText(3, QString(record.comment).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    fields_.setText(0, record.name);
+    fields_.setText(1, record.email);
+    fields_.setText(2, record.address);
+    fields_.setText(3,
+                    QString(record.comment).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     if (record.numbers.isEmpty()) {
         return;
     }
     for (const PhoneNumber& number : record.numbers) {
         state_.typeCodes.append(number.type);
-        phones->addItem(number.number);
+        numbers_->addItem(number.number);
     }
-    if (record.numbers.first().type < Combo3->count()) {
-        Combo3->setCurrentIndex(record.numbers.first().type);
+    if (record.numbers.first().type < numberType_->count()) {
+        numberType_->setCurrentIndex(record.numbers.first().type);
     }
-    phones->setCurrentIndex(0);
+    numbers_->setCurrentIndex(0);
 }
 
-void MainWindow::Combo3_KeyPress(int& keyAscii)
+void MainWindow::typeBoxKeyPress(int& keyAscii)
 {
     if (keyAscii == 13) {
         keyAscii = 0;
-        phones->setFocus();
+        numbers_->setFocus();
     }
 }
 
-void MainWindow::phones_Click(int position)
+void MainWindow::numberChosen(int position)
 {
-    numindex_ = position;
+    chosenNumberIndex_ = position;
     if (position >= 0 && position < state_.typeCodes.size()) {
         const int code = state_.typeCodes.at(position);
-        if (code < Combo3->count()) {
-            Combo3->setCurrentIndex(code);
+        if (code < numberType_->count()) {
+            numberType_->setCurrentIndex(code);
         }
     }
 }
 
-void MainWindow::phones_KeyPress(int& keyAscii)
+void MainWindow::numberBoxKeyPress(int& keyAscii)
 {
     if (keyAscii == 13) {
         keyAscii = 0;
@@ -201,13 +202,14 @@ void MainWindow::phones_KeyPress(int& keyAscii)
 // The type chosen in the type box; a text that names no type counts as the first type.
 int MainWindow::chosenTypeCode()
 {
-    const int typed = Combo3->findText(Combo3->currentText().trimmed(), Qt::MatchFixedString);
+    const int typed =
+        numberType_->findText(numberType_->currentText().trimmed(), Qt::MatchFixedString);
     if (typed < 0) {
-        Combo3->setCurrentIndex(0);
+        numberType_->setCurrentIndex(0);
         return 0;
     }
-    if (typed != Combo3->currentIndex()) {
-        Combo3->setCurrentIndex(typed);
+    if (typed != numberType_->currentIndex()) {
+        numberType_->setCurrentIndex(typed);
     }
     return typed;
 }
@@ -215,9 +217,9 @@ int MainWindow::chosenTypeCode()
 void MainWindow::addNumber()
 {
     const int code = chosenTypeCode();
-    const QString typed = phones->currentText();
+    const QString typed = numbers_->currentText();
     if (typed.isEmpty()) {
-        sav_Click();
+        saveRecord();
         return;
     }
     const QString number = cleanedNumber(typed);
@@ -225,13 +227,13 @@ void MainWindow::addNumber()
         MessageBox::ok(this, QStringLiteral("Enter a valid number"), QStringLiteral("Warning"));
         return;
     }
-    recchanged_ = 1;
-    if (phones->findText(number, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
+    recordChanged_ = 1;
+    if (numbers_->findText(number, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
         return;
     }
     state_.typeCodes.append(code);
-    phones->addItem(number);
-    phones->setEditText(QString());
+    numbers_->addItem(number);
+    numbers_->setEditText(QString());
 }
 
 } // namespace vennor

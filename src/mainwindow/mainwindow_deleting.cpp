@@ -11,9 +11,9 @@
 
 namespace vennor {
 
-void MainWindow::del_Click()
+void MainWindow::deleteRecord()
 {
-    if (loaded_ != 1) {
+    if (recordFromFile_ != 1) {
         MessageBox::ok(this, QStringLiteral("Select a record to delete"),
                        QStringLiteral("Warning"));
         return;
@@ -22,19 +22,19 @@ void MainWindow::del_Click()
         MessageBox::okCancel(this, QStringLiteral("Are you sure you want to delete this record?"),
                              QStringLiteral("Warning"));
     if (answer != MessageBox::Answer::Ok) {
-        Combo1->setFocus();
+        nameSearch_->setFocus();
         return;
     }
-    if (removerec()) {
-        clearrec();
+    if (removeRecordFromBook()) {
+        clearRecord();
     }
 }
 
 // Takes every record of the name on screen out of the default phone book, then its entries
 // out of the lists; a failed write changes neither and is reported.
-bool MainWindow::removerec()
+bool MainWindow::removeRecordFromBook()
 {
-    const QString key = trimBlanks(Text.text(0).toLower());
+    const QString key = trimBlanks(fields_.text(0).toLower());
     state_.selectedName = key;
     const auto book = SettingsFile().readDefaultBook();
     const Status removed =
@@ -52,13 +52,13 @@ bool MainWindow::removerec()
 // Removes the number shown in the number box, with its type, from the record on screen.
 void MainWindow::deleteNumber()
 {
-    const QString shown = phones->currentText();
+    const QString shown = numbers_->currentText();
     if (shown.isEmpty()) {
         return;
     }
-    int index = numindex_;
-    if (index < 0 || index >= phones->count() || phones->itemText(index) != shown) {
-        index = phones->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    int index = chosenNumberIndex_;
+    if (index < 0 || index >= numbers_->count() || numbers_->itemText(index) != shown) {
+        index = numbers_->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
     }
     if (index < 0) {
         return;
@@ -66,13 +66,13 @@ void MainWindow::deleteNumber()
     if (index < state_.typeCodes.size()) {
         state_.typeCodes.removeAt(index);
     }
-    const QString number = phones->itemText(index);
-    Combo2->removeItem(Combo2->indexOf(number));
+    const QString number = numbers_->itemText(index);
+    numberSearch_->removeItem(numberSearch_->indexOf(number));
     numbersTakenOut_ << number;
     state_.numberDeleted = 1;
-    phones->removeItem(index);
-    phones->setEditText(QString());
-    phones->setFocus();
+    numbers_->removeItem(index);
+    numbers_->setEditText(QString());
+    numbers_->setFocus();
 }
 
 } // namespace vennor

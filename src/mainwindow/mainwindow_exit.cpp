@@ -9,11 +9,12 @@ namespace vennor {
 
 bool MainWindow::hasUnsavedChanges() const
 {
-    bool changed = recchanged_ == 1;
+    bool changed = recordChanged_ == 1;
     for (int i = 0; i < 4; ++i) {
-        changed = changed || state_.numberDeleted == 1 || (loaded_ == 0 && Text.dataChanged(i));
+        changed = changed || state_.numberDeleted == 1 ||
+                  (recordFromFile_ == 0 && fields_.dataChanged(i));
     }
-    return changed && !Text.text(0).isEmpty();
+    return changed && !fields_.text(0).isEmpty();
 }
 
 // Offers to save a changed record. Ending is refused only when the user asked to save and
@@ -22,19 +23,19 @@ bool MainWindow::readyToEnd()
 {
     closeAboutBox();
     for (int i = 0; i < 4; ++i) {
-        if (state_.numberDeleted == 1 || (loaded_ == 0 && Text.dataChanged(i))) {
-            recchanged_ = 1;
+        if (state_.numberDeleted == 1 || (recordFromFile_ == 0 && fields_.dataChanged(i))) {
+            recordChanged_ = 1;
         }
     }
-    if (recchanged_ != 1 || Text.text(0).isEmpty()) {
+    if (recordChanged_ != 1 || fields_.text(0).isEmpty()) {
         return true;
     }
     const auto answer = MessageBox::okCancel(this, QStringLiteral("save the record before exit"),
                                              QStringLiteral("Warning"));
-    return answer != MessageBox::Answer::Ok || sav_Click();
+    return answer != MessageBox::Answer::Ok || saveRecord();
 }
 
-bool MainWindow::extprogram()
+bool MainWindow::endProgram()
 {
     if (!readyToEnd()) {
         return false;

@@ -59,9 +59,9 @@ void MainWindow::buildControls(QWidget* client)
     buildToolbar(client);
     buildRecordFields(client);
     buildSearchLists(client);
-    Text1 = named(new TextBox(client), QStringLiteral("Text1"));
-    twips::place(Text1, 4200, 6240, 735, 285);
-    for (QGroupBox* box : {Frame1, Frame2, Frame3}) {
+    spareBox_ = named(new TextBox(client), QStringLiteral("Text1"));
+    twips::place(spareBox_, 4200, 6240, 735, 285);
+    for (QGroupBox* box : {recordFrame_, searchFrame_, toolbarFrame_}) {
         box->lower();
     }
     buildTabOrder();
@@ -69,85 +69,87 @@ void MainWindow::buildControls(QWidget* client)
 
 void MainWindow::buildToolbar(QWidget* client)
 {
-    Frame3 = frame(client, "Frame3");
-    twips::place(Frame3, 70, -50, 7230, 480);
-    sav = pictureButton(client, "sav", QStringLiteral(":/icons/save.svg"),
-                        QStringLiteral("Save the existing record"));
-    twips::place(sav, 140, 90, 360, 315);
-    del = pictureButton(client, "del", QStringLiteral(":/icons/delete.svg"),
-                        QStringLiteral("Delete a record "));
-    twips::place(del, 490, 80, 360, 315);
-    dial = pictureButton(client, "dial", QStringLiteral(":/icons/dial.svg"),
-                         QStringLiteral("Call selected phone number"));
-    twips::place(dial, 850, 80, 360, 315);
-    clr = pictureButton(client, "clr", QStringLiteral(":/icons/clear.svg"),
-                        QStringLiteral("Clear all text boxs"));
-    twips::place(clr, 1220, 90, 360, 315);
-    Command2 = pictureButton(client, "Command2", QStringLiteral(":/icons/print.svg"),
-                             QStringLiteral("Print phone book"));
-    twips::place(Command2, 1750, 70, 360, 315);
+    toolbarFrame_ = frame(client, "Frame3");
+    twips::place(toolbarFrame_, 70, -50, 7230, 480);
+    saveButton_ = pictureButton(client, "sav", QStringLiteral(":/icons/save.svg"),
+                                QStringLiteral("Save the existing record"));
+    twips::place(saveButton_, 140, 90, 360, 315);
+    deleteButton_ = pictureButton(client, "del", QStringLiteral(":/icons/delete.svg"),
+                                  QStringLiteral("Delete a record "));
+    twips::place(deleteButton_, 490, 80, 360, 315);
+    dialButton_ = pictureButton(client, "dial", QStringLiteral(":/icons/dial.svg"),
+                                QStringLiteral("Call selected phone number"));
+    twips::place(dialButton_, 850, 80, 360, 315);
+    clearButton_ = pictureButton(client, "clr", QStringLiteral(":/icons/clear.svg"),
+                                 QStringLiteral("Clear all text boxs"));
+    twips::place(clearButton_, 1220, 90, 360, 315);
+    printButton_ = pictureButton(client, "Command2", QStringLiteral(":/icons/print.svg"),
+                                 QStringLiteral("Print phone book"));
+    twips::place(printButton_, 1750, 70, 360, 315);
 }
 
 void MainWindow::buildRecordFields(QWidget* client)
 {
-    Frame1 = frame(client, "Frame1");
-    twips::place(Frame1, 70, 360, 4455, 3375);
-    Label1 = label(client, "Label1", QStringLiteral("Name "), true);
-    twips::place(Label1, 175, 610, 735, 220);
-    Label6 = label(client, "Label6", QStringLiteral("Email"), true);
-    twips::place(Label6, 170, 1200, 735, 255);
-    Label8 = label(client, "Label8", QStringLiteral("Address"), true);
-    twips::place(Label8, 170, 1680, 855, 255);
-    Label5 = label(client, "Label5", QStringLiteral("Comment"), true);
-    twips::place(Label5, 170, 2280, 1215, 255);
-    Label3 = label(client, "Label3", QStringLiteral("Numbers"), true);
-    twips::place(Label3, 170, 3240, 855, 255);
+    recordFrame_ = frame(client, "Frame1");
+    twips::place(recordFrame_, 70, 360, 4455, 3375);
+    nameLabel_ = label(client, "Label1", QStringLiteral("Name "), true);
+    twips::place(nameLabel_, 175, 610, 735, 220);
+    emailLabel_ = label(client, "Label6", QStringLiteral("Email"), true);
+    twips::place(emailLabel_, 170, 1200, 735, 255);
+    addressLabel_ = label(client, "Label8", QStringLiteral("Address"), true);
+    twips::place(addressLabel_, 170, 1680, 855, 255);
+    commentLabel_ = label(client, "Label5", QStringLiteral("Comment"), true);
+    twips::place(commentLabel_, 170, 2280, 1215, 255);
+    numbersLabel_ = label(client, "Label3", QStringLiteral("Numbers"), true);
+    twips::place(numbersLabel_, 170, 3240, 855, 255);
 
     const int tops[] = {600, 1140, 1635};
     for (int i = 0; i < 3; ++i) {
-        Text.line[size_t(i)] = named(new TextBox(client), QStringLiteral("Text%1").arg(i));
-        twips::place(Text.line[size_t(i)], 1150, tops[i], 3135, 285);
+        fields_.line[size_t(i)] = named(new TextBox(client), QStringLiteral("Text%1").arg(i));
+        twips::place(fields_.line[size_t(i)], 1150, tops[i], 3135, 285);
     }
-    Text.comment = named(new TextArea(client), QStringLiteral("Text3"));
-    twips::place(Text.comment, 1148, 2160, 3135, 735);
+    fields_.comment = named(new TextArea(client), QStringLiteral("Text3"));
+    twips::place(fields_.comment, 1148, 2160, 3135, 735);
 
-    Combo3 = named(new QComboBox(client), QStringLiteral("Combo3"));
-    Combo3->setEditable(true);
-    Combo3->setInsertPolicy(QComboBox::NoInsert);
-    Combo3->addItems(numberTypes());
-    Combo3->setCurrentIndex(0);
-    Combo3->setToolTip(QStringLiteral("Select type of the number"));
-    twips::place(Combo3, 1150, 3240, 1215, 315);
+    numberType_ = named(new QComboBox(client), QStringLiteral("Combo3"));
+    numberType_->setEditable(true);
+    numberType_->setInsertPolicy(QComboBox::NoInsert);
+    numberType_->addItems(numberTypes());
+    numberType_->setCurrentIndex(0);
+    numberType_->setToolTip(QStringLiteral("Select type of the number"));
+    twips::place(numberType_, 1150, 3240, 1215, 315);
 
-    phones = named(new QComboBox(client), QStringLiteral("phones"));
-    phones->setEditable(true);
-    phones->setInsertPolicy(QComboBox::NoInsert);
-    phones->setToolTip(QStringLiteral("Type number then Press Enter"));
-    twips::place(phones, 2710, 3240, 1575, 315);
+    numbers_ = named(new QComboBox(client), QStringLiteral("phones"));
+    numbers_->setEditable(true);
+    numbers_->setInsertPolicy(QComboBox::NoInsert);
+    numbers_->setToolTip(QStringLiteral("Type number then Press Enter"));
+    twips::place(numbers_, 2710, 3240, 1575, 315);
 }
 
 void MainWindow::buildSearchLists(QWidget* client)
 {
-    Frame2 = frame(client, "Frame2");
-    twips::place(Frame2, 4510, 360, 2775, 3375);
-    Label4 = label(client, "Label4", QStringLiteral("Type name to search"), false);
-    twips::place(Label4, 4750, 615, 1725, 285);
-    Combo1 = named(new SimpleCombo(client), QStringLiteral("Combo1"));
-    Combo1->setSorted(true);
-    Combo1->setTextColor(Qt::blue);
-    twips::place(Combo1, 4780, 870, 2205, 1150);
-    Label2 = label(client, "Label2", QStringLiteral("Type number to search"), false);
-    twips::place(Label2, 4750, 2115, 1695, 285);
-    Combo2 = named(new SimpleCombo(client), QStringLiteral("Combo2"));
-    Combo2->setSorted(true);
-    Combo2->setTextColor(Qt::blue);
-    twips::place(Combo2, 4750, 2400, 2205, 1150);
+    searchFrame_ = frame(client, "Frame2");
+    twips::place(searchFrame_, 4510, 360, 2775, 3375);
+    nameSearchLabel_ = label(client, "Label4", QStringLiteral("Type name to search"), false);
+    twips::place(nameSearchLabel_, 4750, 615, 1725, 285);
+    nameSearch_ = named(new SimpleCombo(client), QStringLiteral("Combo1"));
+    nameSearch_->setSorted(true);
+    nameSearch_->setTextColor(Qt::blue);
+    twips::place(nameSearch_, 4780, 870, 2205, 1150);
+    numberSearchLabel_ = label(client, "Label2", QStringLiteral("Type number to search"), false);
+    twips::place(numberSearchLabel_, 4750, 2115, 1695, 285);
+    numberSearch_ = named(new SimpleCombo(client), QStringLiteral("Combo2"));
+    numberSearch_->setSorted(true);
+    numberSearch_->setTextColor(Qt::blue);
+    twips::place(numberSearch_, 4750, 2400, 2205, 1150);
 }
 
 void MainWindow::buildTabOrder()
 {
-    const QList<QWidget*> order = {Combo1, Text[0], Text[1], Text[2], Text[3], Combo3, phones,
-                                   Combo2, Text1,   del,     sav,     dial,    clr,    Command2};
+    const QList<QWidget*> order = {nameSearch_,  fields_[0],    fields_[1],  fields_[2],
+                                   fields_[3],   numberType_,   numbers_,    numberSearch_,
+                                   spareBox_,    deleteButton_, saveButton_, dialButton_,
+                                   clearButton_, printButton_};
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
     }
@@ -164,7 +166,7 @@ void MainWindow::centreOnScreen()
     move(frame.topLeft());
 }
 
-QWidget* TextBoxes::operator[](int index) const
+QWidget* RecordFields::operator[](int index) const
 {
     if (index == 3) {
         return comment;
@@ -172,12 +174,12 @@ QWidget* TextBoxes::operator[](int index) const
     return line.at(size_t(index));
 }
 
-QString TextBoxes::text(int index) const
+QString RecordFields::text(int index) const
 {
     return index == 3 ? comment->text() : line.at(size_t(index))->text();
 }
 
-void TextBoxes::setText(int index, const QString& text) const
+void RecordFields::setText(int index, const QString& text) const
 {
     if (index == 3) {
         comment->setText(text);
@@ -186,12 +188,12 @@ void TextBoxes::setText(int index, const QString& text) const
     }
 }
 
-bool TextBoxes::dataChanged(int index) const
+bool RecordFields::dataChanged(int index) const
 {
     return index == 3 ? comment->dataChanged() : line.at(size_t(index))->dataChanged();
 }
 
-void TextBoxes::setDataChanged(int index, bool changed) const
+void RecordFields::setDataChanged(int index, bool changed) const
 {
     if (index == 3) {
         comment->setDataChanged(changed);

@@ -23,7 +23,7 @@ void closeWithEmpties(SimpleCombo* list)
 
 } // namespace
 
-void MainWindow::loadlists()
+void MainWindow::fillSearchLists()
 {
     const SettingsFile settings;
     if (!settings.canOpen()) {
@@ -40,34 +40,34 @@ void MainWindow::loadlists()
         return;
     }
     state_.fieldCount += listing->fieldCount;
-    Combo1->addItems(listing->names);
-    Combo2->addItems(listing->numbers);
-    closeWithEmpties(Combo1);
-    closeWithEmpties(Combo2);
+    nameSearch_->addItems(listing->names);
+    numberSearch_->addItems(listing->numbers);
+    closeWithEmpties(nameSearch_);
+    closeWithEmpties(numberSearch_);
 }
 
-void MainWindow::clearrec()
+void MainWindow::clearRecord()
 {
-    Text[0]->setFocus();
-    Combo1->setText(QString());
-    Combo2->setText(QString());
-    phones->clear();
+    fields_[0]->setFocus();
+    nameSearch_->setText(QString());
+    numberSearch_->setText(QString());
+    numbers_->clear();
     for (int i = 0; i < 4; ++i) {
-        Text.setText(i, QString());
+        fields_.setText(i, QString());
     }
     state_.typeCodes.clear();
     numbersTakenOut_.clear();
     shownName_.clear();
     shownNumbers_.clear();
-    loaded_ = 0;
+    recordFromFile_ = 0;
 }
 
 void MainWindow::refillLists()
 {
-    Combo1->clear();
-    Combo2->clear();
-    clearrec();
-    loadlists();
+    nameSearch_->clear();
+    numberSearch_->clear();
+    clearRecord();
+    fillSearchLists();
 }
 
 } // namespace vennor

@@ -59,17 +59,19 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildFileMenu()
 {
-    QMenu* fil = topMenu(menuBar(), "fil", QStringLiteral("&File"));
+    QMenu* fileMenu = topMenu(menuBar(), "fil", QStringLiteral("&File"));
     item(
-        fil, "save", QStringLiteral("&Save"), [this] { sav_Click(); }, Qt::CTRL | Qt::Key_S);
+        fileMenu, "save", QStringLiteral("&Save"), [this] { saveRecord(); }, Qt::CTRL | Qt::Key_S);
     item(
-        fil, "clean", QStringLiteral("&Clear"), [this] { clr_Click(); }, Qt::CTRL | Qt::Key_R);
+        fileMenu, "clean", QStringLiteral("&Clear"), [this] { clearRecord(); },
+        Qt::CTRL | Qt::Key_R);
     item(
-        fil, "deleterec", QStringLiteral("&Delete"), [this] { del_Click(); }, Qt::CTRL | Qt::Key_D);
-    separator(fil, "dash");
-    item(fil, "del_num", QStringLiteral("Delete number"), [this] { deleteNumber(); });
-    separator(fil, "under");
-    item(fil, "exit", QStringLiteral("&Exit"), [this] { extprogram(); });
+        fileMenu, "deleterec", QStringLiteral("&Delete"), [this] { deleteRecord(); },
+        Qt::CTRL | Qt::Key_D);
+    separator(fileMenu, "dash");
+    item(fileMenu, "del_num", QStringLiteral("Delete number"), [this] { deleteNumber(); });
+    separator(fileMenu, "under");
+    item(fileMenu, "exit", QStringLiteral("&Exit"), [this] { endProgram(); });
 }
 
 void MainWindow::buildEditMenu()
@@ -98,11 +100,12 @@ void MainWindow::buildToolsMenu()
 
 void MainWindow::buildDialMenu()
 {
-    QMenu* dil = topMenu(menuBar(), "dil", QStringLiteral("&Dial"));
+    QMenu* dialMenu = topMenu(menuBar(), "dil", QStringLiteral("&Dial"));
     item(
-        dil, "dialnow", QStringLiteral("&Dial"), [this] { dial_Click(); }, Qt::CTRL | Qt::Key_L);
-    item(dil, "qdial", QStringLiteral("&Manual dial"), [this] { manualDial(); });
-    item(dil, "detectmodem", QStringLiteral("Detect Modem"), [this] { detectModem(); });
+        dialMenu, "dialnow", QStringLiteral("&Dial"), [this] { dialSelectedNumber(); },
+        Qt::CTRL | Qt::Key_L);
+    item(dialMenu, "qdial", QStringLiteral("&Manual dial"), [this] { manualDial(); });
+    item(dialMenu, "detectmodem", QStringLiteral("Detect Modem"), [this] { detectModem(); });
 }
 
 void MainWindow::buildHelpMenu()

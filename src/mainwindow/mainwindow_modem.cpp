@@ -11,10 +11,10 @@
 
 namespace vennor {
 
-void MainWindow::dial_Click()
+void MainWindow::dialSelectedNumber()
 {
     const bool settingsMissing = !SettingsFile().canOpen();
-    state_.numberToDial = phones->currentText();
+    state_.numberToDial = numbers_->currentText();
     if (state_.numberToDial.isEmpty()) {
         MessageBox::ok(this, QStringLiteral("A telephone number is required"),
                        QStringLiteral("Warning"));
@@ -33,7 +33,7 @@ void MainWindow::detectModem()
 
 void MainWindow::manualDial()
 {
-    runManualDial(state_, Combo1, this);
+    runManualDial(state_, nameSearch_, this);
 }
 
 void MainWindow::runDetection()
@@ -44,7 +44,7 @@ void MainWindow::runDetection()
 
 void MainWindow::runDialing()
 {
-    DialingWindow call(state_, Combo1, this);
+    DialingWindow call(state_, nameSearch_, this);
     call.exec();
 }
 

@@ -50,21 +50,21 @@ QString storedComment(const QString& typed)
 // in the name, a double quote or "@" in the address, would read back as other fields.
 std::optional<QString> MainWindow::refusalOf() const
 {
-    const QString name = trimBlanks(Text.text(0));
+    const QString name = trimBlanks(fields_.text(0));
     if (name.isEmpty() || isNumeric(name) || name.contains(QLatin1Char(',')) || holdsQuote(name) ||
         name == endLine()) {
         return QStringLiteral("Enter a name");
     }
-    const QString address = Text.text(2);
+    const QString address = fields_.text(2);
     if (isNumeric(address) || holdsQuote(address) || address.contains(QLatin1Char('@')) ||
         trimBlanks(address) == endLine()) {
         return QStringLiteral("Enter a valid address");
     }
-    const QString email = Text.text(1);
+    const QString email = fields_.text(1);
     if (!email.isEmpty() && !email.contains(QLatin1Char('@'))) {
         return QStringLiteral("Write a valid E-mail address");
     }
-    if (holdsQuote(email) || holdsQuote(Text.text(3))) {
+    if (holdsQuote(email) || holdsQuote(fields_.text(3))) {
         return quoteRefusal();
     }
     return std::nullopt;
@@ -73,23 +73,23 @@ std::optional<QString> MainWindow::refusalOf() const
 Record MainWindow::recordOnScreen() const
 {
     Record record;
-    record.name = Text.text(0);
-    record.email = Text.text(1);
-    record.address = Text.text(2);
-    record.comment = storedComment(Text.text(3));
-    for (int i = 0; i < phones->count() && i < state_.typeCodes.size(); ++i) {
-        record.numbers.append({state_.typeCodes.at(i), phones->itemText(i)});
+    record.name = fields_.text(0);
+    record.email = fields_.text(1);
+    record.address = fields_.text(2);
+    record.comment = storedComment(fields_.text(3));
+    for (int i = 0; i < numbers_->count() && i < state_.typeCodes.size(); ++i) {
+        record.numbers.append({state_.typeCodes.at(i), numbers_->itemText(i)});
     }
     return record;
 }
 
-bool MainWindow::sav_Click()
+bool MainWindow::saveRecord()
 {
     if (const auto refusal = refusalOf()) {
         MessageBox::ok(this, *refusal, kWarning);
         return false;
     }
-    Text[0]->setFocus();
+    fields_[0]->setFocus();
     const auto book = SettingsFile().readDefaultBook();
     if (!book || !PhoneBookFile::named(*book).exists()) {
         phoneBookFallback();
@@ -106,7 +106,7 @@ Result<std::optional<QStringList>> MainWindow::storedNumbersOf(const QString& bo
     if (!shownName_.isEmpty() && shownName_ == name) {
         return std::optional<QStringList>(shownNumbers_);
     }
-    if (Combo1->indexOf(name) < 0) {
+    if (nameSearch_->indexOf(name) < 0) {
         return std::optional<QStringList>();
     }
     const auto found = PhoneBookFile::named(book).findByName(name);
@@ -156,15 +156,15 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
         numbers << number.number;
     }
     putIntoLists(key, numbers);
-    clearrec();
+    clearRecord();
     return true;
 }
 
 void MainWindow::takeOutOfLists(const QString& name, const QStringList& numbers)
 {
-    Combo1->removeItem(Combo1->indexOf(name));
+    nameSearch_->removeItem(nameSearch_->indexOf(name));
     for (const QString& number : numbers) {
-        Combo2->removeItem(Combo2->indexOf(number));
+        numberSearch_->removeItem(numberSearch_->indexOf(number));
     }
 }
 
@@ -177,30 +177,30 @@ void MainWindow::removeTrailingEmpties(SimpleCombo* list)
 
 void MainWindow::putIntoLists(const QString& name, const QStringList& numbers)
 {
-    removeTrailingEmpties(Combo1);
-    removeTrailingEmpties(Combo2);
+    removeTrailingEmpties(nameSearch_);
+    removeTrailingEmpties(numberSearch_);
     for (const QString& number : numbers) {
-        Combo2->addItem(number);
+        numberSearch_->addItem(number);
     }
-    Combo1->addItem(name);
+    nameSearch_->addItem(name);
     for (int i = 0; i < 3; ++i) {
-        Combo1->insertItem(Combo1->count(), QString());
-        if (Combo2->count() > 0) {
-            Combo2->insertItem(Combo2->count(), QString());
+        nameSearch_->insertItem(nameSearch_->count(), QString());
+        if (numberSearch_->count() > 0) {
+            numberSearch_->insertItem(numberSearch_->count(), QString());
         }
     }
 }
 
-void MainWindow::Text_KeyPress(int index, int& keyAscii)
+void MainWindow::fieldKeyPress(int index, int& keyAscii)
 {
-    loaded_ = 0;
+    recordFromFile_ = 0;
     if (index == 3 && keyAscii == 13) {
-        Combo3->setFocus(); // the comment box still takes the line break
+        numberType_->setFocus(); // the comment box still takes the line break
         return;
     }
     if (keyAscii == 13) {
         keyAscii = 0;
-        Text[index + 1]->setFocus();
+        fields_[index + 1]->setFocus();
         return;
     }
     if (keyAscii == ',' && index == 0) {
@@ -211,11 +211,6 @@ void MainWindow::Text_KeyPress(int index, int& keyAscii)
         keyAscii = 0;
         MessageBox::ok(this, quoteRefusal(), kWarning);
     }
-}
-
-void MainWindow::clr_Click()
-{
-    clearrec();
 }
 
 } // namespace vennor

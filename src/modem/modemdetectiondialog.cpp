@@ -147,7 +147,7 @@ void ModemDetectionDialog::noModemFound()
 
 void ModemDetectionDialog::record(std::optional<int> port)
 {
-    const Status written = SettingsFile().readwritecom(port);
+    const Status written = SettingsFile().recordModemPort(port);
     if (!written) {
         MessageBox::ok(visibleOwner(parentWidget()), written.error(), QStringLiteral("Warning"));
     }

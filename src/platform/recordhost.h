@@ -18,7 +18,7 @@ public:
     // Every entry of the name list, in list order, the trailing empty ones included.
     virtual QStringList nameEntries() const = 0;
     // Loads the record whose name is the shared selectedName into the editor.
-    virtual void search() = 0;
+    virtual void loadRecordByName() = 0;
     // The editor's four text boxes: 0 name, 1 e-mail, 2 address, 3 comment.
     virtual QString fieldText(int index) const = 0;
     // The record's number list, in order (parallel to the shared typeCodes).

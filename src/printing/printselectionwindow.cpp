@@ -180,7 +180,7 @@ void PrintSelectionWindow::printnames(Printer& printer)
             continue;
         }
         state_.selectedName = List->item(i)->text();
-        host_.search();
+        host_.loadRecordByName();
         layout.printRecord(recordOnScreen());
         setBarWidth(barWidth_ + float(kPictureWidth) / float(marked));
         showProgress();

@@ -67,7 +67,7 @@ void AdvancedSearchWindow::List1_Click(QListWidgetItem* item)
         return;
     }
     state_.selectedName = item->text();
-    host_.search();
+    host_.loadRecordByName();
 }
 
 } // namespace vennor

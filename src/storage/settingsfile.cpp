@@ -117,7 +117,7 @@ Status SettingsFile::appendBook(const QString& name) const
     return textfile::append(path_, line);
 }
 
-Status SettingsFile::readwritecom(std::optional<int> foundPort) const
+Status SettingsFile::recordModemPort(std::optional<int> foundPort) const
 {
     const QString portLine = storedPortLine(foundPort);
     if (!QFile::exists(path_)) {

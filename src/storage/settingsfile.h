@@ -46,7 +46,7 @@ public:
     // Records the result of a modem detection as line 1, keeping lines 2 to n; creates the
     // file holding line 1 alone when missing. No port means none was found. A file that
     // exists but cannot be read is left alone (it holds the phone book list).
-    Status readwritecom(std::optional<int> foundPort) const;
+    Status recordModemPort(std::optional<int> foundPort) const;
 
 private:
     QString path_;

@@ -52,7 +52,7 @@ private slots:
         QTEST(f.messages.texts().join(""), "message");
         QCOMPARE(f.messages.last().title, "Warning");
         QCOMPARE(f.book(), bookBytes({{"bob", "0111"}}));
-        QCOMPARE(f.phoneEntries(), QStringList{"5"});
+        QCOMPARE(f.numberBoxEntries(), QStringList{"5"});
     }
 
     void typedQuotesAndNameCommasAreSwallowed()
@@ -72,33 +72,33 @@ private slots:
         WindowFixture f;
         f.fill({"  John Smith ", "J@X.org", "12 Main, St", "\n see you at 9\nor 10 \n"});
         f.addNumber("55");
-        f.types()->setCurrentIndex(2);
+        f.typeBox()->setCurrentIndex(2);
         f.addNumber("98");
         f.addNumber(""); // Enter in the empty number box saves
         QCOMPARE(f.book(), QByteArray(")\r\njohn smith\r\n\"j@x.org\"\r\n\"12 main, st\"\r\n"
                                       "\" see you at 9\r\nor 10\"\r\n055\r\n298\r\n)\r\n"));
-        QCOMPARE(f.names()->entries(), (QStringList{"john smith", "", "", ""}));
-        QCOMPARE(f.numbers()->entries(), (QStringList{"55", "98", "", "", ""}));
+        QCOMPARE(f.nameSearch()->entries(), (QStringList{"john smith", "", "", ""}));
+        QCOMPARE(f.numberSearch()->entries(), (QStringList{"55", "98", "", "", ""}));
         QCOMPARE(f.fields(), QStringList(4, ""));
-        QVERIFY(f.phoneEntries().isEmpty() && f.state.typeCodes.isEmpty());
+        QVERIFY(f.numberBoxEntries().isEmpty() && f.state.typeCodes.isEmpty());
     }
 
     void savingTwiceKeepsOneRecordAtTheEnd()
     {
         WindowFixture f(QList<QStringList>{{"john", "\"old st\"", "0111"}, {"Kate", "0222"}});
-        f.choose(f.names(), "john");
+        f.choose(f.nameSearch(), "john");
         f.text(2)->setText("new st");
         f.addNumber("333");
-        QVERIFY(f.window->sav_Click());
+        QVERIFY(f.window->saveRecord());
         QCOMPARE(f.book(),
                  bookBytes({{"Kate", "\"0222\""}, {"john", "\"new st\"", "0111", "0333"}}));
-        QCOMPARE(f.numbers()->entries(), (QStringList{"111", "222", "333", "", "", ""}));
+        QCOMPARE(f.numberSearch()->entries(), (QStringList{"111", "222", "333", "", "", ""}));
         f.fill({"John"}); // typed, not loaded: replaces the stored john all the same
-        QVERIFY(f.window->sav_Click());
+        QVERIFY(f.window->saveRecord());
         QCOMPARE(f.book(), bookBytes({{"Kate", "\"0222\""}, {"john"}}));
         // Kate: saved names go to their place without regard to case
-        QCOMPARE(f.names()->entries(), (QStringList{"john", "Kate", "", "", ""}));
-        QCOMPARE(f.numbers()->entries(), (QStringList{"222", "", "", ""}));
+        QCOMPARE(f.nameSearch()->entries(), (QStringList{"john", "Kate", "", "", ""}));
+        QCOMPARE(f.numberSearch()->entries(), (QStringList{"222", "", "", ""}));
     }
 
     void deleteTakesEveryRecordOfTheLoadedName()
@@ -106,19 +106,19 @@ private slots:
         WindowFixture f(QList<QStringList>{
             {"anna", "0111"}, {"carl", "\"anna\"", "\"1 elm st\"", "0333"}, {"anna", "0222"}});
         const QByteArray before = f.book();
-        f.choose(f.names(), "anna");
+        f.choose(f.nameSearch(), "anna");
         QTest::keyClicks(f.text(1), "x"); // touched: no longer the stored record
-        f.window->del_Click();
-        f.choose(f.names(), "anna");
+        f.window->deleteRecord();
+        f.choose(f.nameSearch(), "anna");
         f.messages.answerNext(MessageBox::Answer::Cancel);
-        f.window->del_Click();
+        f.window->deleteRecord();
         QCOMPARE(f.book(), before);
         f.child("deleterec")->trigger();
         QCOMPARE(f.messages.texts(), (QStringList{kSelect, kSure, kSure}));
         QCOMPARE(f.messages.last().buttons, MessageBox::Buttons::OkCancel);
         QCOMPARE(f.book(), bookBytes({{"carl", "\"anna\"", "\"1 elm st\"", "\"0333\""}}));
-        QCOMPARE(f.names()->entries(), (QStringList{"anna", "carl", "", "", ""}));
-        QCOMPARE(f.numbers()->entries(), (QStringList{"222", "333", "", "", ""}));
+        QCOMPARE(f.nameSearch()->entries(), (QStringList{"anna", "carl", "", "", ""}));
+        QCOMPARE(f.numberSearch()->entries(), (QStringList{"222", "333", "", "", ""}));
         QCOMPARE(f.fields(), QStringList(4, ""));
     }
 
@@ -126,7 +126,7 @@ private slots:
     {
         WindowFixture f(QList<QStringList>{{"john", "0111"}, {"bob"}});
         const QByteArray before = f.book();
-        f.choose(f.names(), "john");
+        f.choose(f.nameSearch(), "john");
         {
             const test::WriteLimit limit(0);
             if (!limit.active()) {
@@ -141,29 +141,30 @@ private slots:
         QVERIFY(!f.messages.shown().at(1).informative.isEmpty() &&
                 !f.messages.last().informative.isEmpty());
         QCOMPARE(f.book(), before);
-        QCOMPARE(f.names()->entries(), (QStringList{"bob", "john", "", "", ""}));
+        QCOMPARE(f.nameSearch()->entries(), (QStringList{"bob", "john", "", "", ""}));
         QCOMPARE(f.fields().first(), "john");
-        QCOMPARE(f.phoneEntries(), (QStringList{"111", "222"}));
+        QCOMPARE(f.numberBoxEntries(), (QStringList{"111", "222"}));
     }
 
     void deleteNumberKeepsTheOtherNumbersTypes()
     {
         WindowFixture f(QList<QStringList>{{"anna", "0111", "2222", "3333"}, {"bob", "2222"}});
-        f.choose(f.names(), "anna");
+        f.choose(f.nameSearch(), "anna");
         QVERIFY(!f.window->hasUnsavedChanges());
         f.window->deleteNumber(); // the first number, shown in the box
-        f.phones()->setCurrentIndex(0);
-        emit f.phones()->activated(0);
+        f.numberBox()->setCurrentIndex(0);
+        emit f.numberBox()->activated(0);
         f.child("del_num")->trigger();
-        QCOMPARE(f.phoneEntries(), QStringList{"333"});
+        QCOMPARE(f.numberBoxEntries(), QStringList{"333"});
         QCOMPARE(f.state.typeCodes, QList<int>{3});
         QVERIFY(f.window->hasUnsavedChanges()); // the exit prompt asks
-        QCOMPARE(f.numbers()->entries(), (QStringList{"222", "333", "", "", ""})); // bob's stays
-        f.types()->setCurrentIndex(4);
+        QCOMPARE(f.numberSearch()->entries(),
+                 (QStringList{"222", "333", "", "", ""})); // bob's stays
+        f.typeBox()->setCurrentIndex(4);
         f.addNumber("444");
-        QVERIFY(f.window->sav_Click());
+        QVERIFY(f.window->saveRecord());
         QVERIFY(f.book().endsWith("anna\r\n3333\r\n4444\r\n)\r\n"));
-        QCOMPARE(f.numbers()->entries(), (QStringList{"222", "333", "444", "", "", ""}));
+        QCOMPARE(f.numberSearch()->entries(), (QStringList{"222", "333", "444", "", "", ""}));
     }
 
     void exitAsksOnlyForANamedRecordAndSavesOnOk()
@@ -172,13 +173,13 @@ private slots:
             WindowFixture f;
             QTest::keyClicks(f.text(1), "a@b");
             f.addNumber("5");
-            QVERIFY(f.window->extprogram());
+            QVERIFY(f.window->endProgram());
             QVERIFY(f.messages.texts().isEmpty() && !f.window->isVisible());
         }
         WindowFixture f;
         QTest::keyClicks(f.text(0), "kim");
         f.addNumber("5");
-        QVERIFY(f.window->extprogram());
+        QVERIFY(f.window->endProgram());
         QCOMPARE(f.messages.texts(), QStringList{kPrompt});
         QCOMPARE(f.messages.last().title, "Warning");
         QCOMPARE(f.book(), bookBytes({{"kim", "05"}}));
@@ -190,7 +191,7 @@ private slots:
         WindowFixture f;
         QSignalSpy ended(f.window.get(), &MainWindow::programEnded);
         QTest::keyClicks(f.text(0), "123");
-        QVERIFY(!f.window->extprogram());
+        QVERIFY(!f.window->endProgram());
         QVERIFY(!f.window->close()); // the close box asks the same
         QCOMPARE(f.messages.texts(),
                  (QStringList{kPrompt, "Enter a name", kPrompt, "Enter a name"}));

@@ -47,17 +47,17 @@ void WindowFixture::choose(SimpleCombo* list, const QString& entry) const
 
 void WindowFixture::addNumber(const QString& number) const
 {
-    phones()->setFocus();
-    phones()->clearEditText();
-    QTest::keyClicks(phones()->lineEdit(), number);
-    QTest::keyClick(phones()->lineEdit(), Qt::Key_Return);
+    numberBox()->setFocus();
+    numberBox()->clearEditText();
+    QTest::keyClicks(numberBox()->lineEdit(), number);
+    QTest::keyClick(numberBox()->lineEdit(), Qt::Key_Return);
 }
 
-QStringList WindowFixture::phoneEntries() const
+QStringList WindowFixture::numberBoxEntries() const
 {
     QStringList entries;
-    for (int i = 0; i < phones()->count(); ++i) {
-        entries << phones()->itemText(i);
+    for (int i = 0; i < numberBox()->count(); ++i) {
+        entries << numberBox()->itemText(i);
     }
     return entries;
 }

@@ -31,12 +31,12 @@ struct WindowFixture
     {
         return window->findChild<T*>(name);
     }
-    SimpleCombo* names() const { return child<SimpleCombo>("Combo1"); }
-    SimpleCombo* numbers() const { return child<SimpleCombo>("Combo2"); }
+    SimpleCombo* nameSearch() const { return child<SimpleCombo>("Combo1"); }
+    SimpleCombo* numberSearch() const { return child<SimpleCombo>("Combo2"); }
     TextBox* text(int index) const { return child<TextBox>(QString("Text%1").arg(index)); }
     TextArea* comment() const { return child<TextArea>("Text3"); }
-    QComboBox* phones() const { return child<QComboBox>("phones"); }
-    QComboBox* types() const { return child<QComboBox>("Combo3"); }
+    QComboBox* numberBox() const { return child<QComboBox>("phones"); }
+    QComboBox* typeBox() const { return child<QComboBox>("Combo3"); }
 
     // The four text boxes, the comment last; fill() sets them as a paste would.
     QStringList fields() const
@@ -48,7 +48,7 @@ struct WindowFixture
     void choose(SimpleCombo* list, const QString& entry) const;
     // Types a number into the number box and presses Enter.
     void addNumber(const QString& number) const;
-    QStringList phoneEntries() const;
+    QStringList numberBoxEntries() const;
     QByteArray book() const { return folders.readPhoneBook("book"); }
 
     TempFolders folders;

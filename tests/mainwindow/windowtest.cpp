@@ -54,7 +54,7 @@ private slots:
         QTEST(f.messages.texts().join(""), "message");
         QCOMPARE(f.messages.last().title, "Warning");
         QCOMPARE(f.folders.readSettings().size(), qMax(settings.size(), 1));
-        QCOMPARE(f.names()->count() + f.numbers()->count(), 0);
+        QCOMPARE(f.nameSearch()->count() + f.numberSearch()->count(), 0);
     }
 
     void listsAfterLoading()
@@ -62,11 +62,11 @@ private slots:
         WindowFixture f(QList<QStringList>{{"john", "\"john@x.org\"", "0100", "220"},
                                            {"anna", "\" a comment\"", "\"1100\""},
                                            {"Bob"}});
-        QCOMPARE(f.names()->entries(), (QStringList{"anna", "Bob", "john", "", "", ""}));
-        QCOMPARE(f.numbers()->entries(), (QStringList{"100", "100", "20", "", "", ""}));
+        QCOMPARE(f.nameSearch()->entries(), (QStringList{"anna", "Bob", "john", "", "", ""}));
+        QCOMPARE(f.numberSearch()->entries(), (QStringList{"100", "100", "20", "", "", ""}));
         QVERIFY(f.messages.texts().isEmpty());
         WindowFixture endLineOnly;
-        QCOMPARE(endLineOnly.names()->count() + endLineOnly.numbers()->count(), 0);
+        QCOMPARE(endLineOnly.nameSearch()->count() + endLineOnly.numberSearch()->count(), 0);
     }
 
     void textsAreTheProgramsOwn()
@@ -124,12 +124,12 @@ private slots:
     {
         WindowFixture f;
         QFile::remove(f.folders.settingsFile());
-        f.window->dial_Click();
+        f.window->dialSelectedNumber();
         QCOMPARE(f.messages.texts(), QStringList{"A telephone number is required"});
         QCOMPARE(f.messages.last().title, "Warning");
         QVERIFY(!QFile::exists(f.folders.settingsFile()));
         f.messages.clear();
-        f.phones()->setEditText("0 12");
+        f.numberBox()->setEditText("0 12");
         f.child("dialnow")->trigger();
         QCOMPARE(f.messages.texts(), (QStringList{kNoModem, "The modem is not connected"}));
     }
@@ -137,52 +137,53 @@ private slots:
     void typingLoadsOnlyAnExactName()
     {
         WindowFixture f(kBook);
-        QTest::keyClicks(f.names()->lineEdit(), "JO");
+        QTest::keyClicks(f.nameSearch()->lineEdit(), "JO");
         QCOMPARE(f.fields(), kEmpty);
-        QTest::keyClicks(f.names()->lineEdit(), "hn "); // lowered and trimmed
+        QTest::keyClicks(f.nameSearch()->lineEdit(), "hn "); // lowered and trimmed
         QCOMPARE(f.fields(), (QStringList{"john", "john@x.org", "12 main st", "call me @ 9"}));
-        QCOMPARE(f.phoneEntries(), (QStringList{"555", "777"}));
+        QCOMPARE(f.numberBoxEntries(), (QStringList{"555", "777"}));
         QCOMPARE(f.state.typeCodes, (QList<int>{0, 2}));
-        QCOMPARE(f.phones()->currentText(), "555");
-        QVERIFY(!f.window->isLoaded() && !f.text(0)->dataChanged());
-        QCOMPARE(QApplication::focusWidget(), f.names()->lineEdit());
-        emit f.phones()->activated(1);
-        QCOMPARE(f.types()->currentText(), "Work");
-        QTest::keyClicks(f.names()->lineEdit(), "x");
-        QVERIFY(f.fields() == kEmpty && f.phoneEntries().isEmpty());
-        QTest::keyClicks(f.numbers()->lineEdit(), "888"); // a later number: shows the first
+        QCOMPARE(f.numberBox()->currentText(), "555");
+        QVERIFY(!f.window->hasRecordFromFile() && !f.text(0)->dataChanged());
+        QCOMPARE(QApplication::focusWidget(), f.nameSearch()->lineEdit());
+        emit f.numberBox()->activated(1);
+        QCOMPARE(f.typeBox()->currentText(), "Work");
+        QTest::keyClicks(f.nameSearch()->lineEdit(), "x");
+        QVERIFY(f.fields() == kEmpty && f.numberBoxEntries().isEmpty());
+        QTest::keyClicks(f.numberSearch()->lineEdit(), "888"); // a later number: shows the first
         QCOMPARE(f.text(0)->text(), "anna");
-        QCOMPARE(f.phones()->currentText(), "555");
-        QCOMPARE(f.types()->currentText(), "Mobile");
-        QVERIFY(f.window->isLoaded());
-        f.numbers()->setText("555"); // shared: the first record in the file wins
+        QCOMPARE(f.numberBox()->currentText(), "555");
+        QCOMPARE(f.typeBox()->currentText(), "Mobile");
+        QVERIFY(f.window->hasRecordFromFile());
+        f.numberSearch()->setText("555"); // shared: the first record in the file wins
         QCOMPARE(f.text(0)->text(), "john");
-        QTest::keyClicks(f.numbers()->lineEdit(), "9");
+        QTest::keyClicks(f.numberSearch()->lineEdit(), "9");
         QCOMPARE(f.fields(), kEmpty);
     }
 
     void choosingLoadsAndAddedNumbersAreCleanedAndKeepTheirTypes()
     {
         WindowFixture f(kBook);
-        f.choose(f.names(), "anna");
-        QCOMPARE(f.types()->currentText(), "Mobile");
-        QVERIFY(f.window->isLoaded());
-        f.types()->setCurrentIndex(3);
+        f.choose(f.nameSearch(), "anna");
+        QCOMPARE(f.typeBox()->currentText(), "Mobile");
+        QVERIFY(f.window->hasRecordFromFile());
+        f.typeBox()->setCurrentIndex(3);
         f.addNumber("(01) 23-45");
-        QCOMPARE(f.phones()->currentText(), "");
+        QCOMPARE(f.numberBox()->currentText(), "");
         f.addNumber("12a4");
         QCOMPARE(f.messages.texts(), QStringList{"Enter a valid number"});
         QCOMPARE(f.messages.last().title, "Warning");
-        QCOMPARE(f.phones()->currentText(), "12a4");
+        QCOMPARE(f.numberBox()->currentText(), "12a4");
         f.addNumber("8-88"); // already there once cleaned
-        QCOMPARE(f.phones()->currentText(), "8-88");
-        f.types()->setEditText("Satellite"); // no such type: Home
+        QCOMPARE(f.numberBox()->currentText(), "8-88");
+        f.typeBox()->setEditText("Satellite"); // no such type: Home
         f.addNumber("4");
-        QCOMPARE(f.phoneEntries(), (QStringList{"555", "888", "012345", "4"}));
+        QCOMPARE(f.numberBoxEntries(), (QStringList{"555", "888", "012345", "4"}));
         QCOMPARE(f.state.typeCodes, (QList<int>{1, 3, 3, 0}));
-        f.choose(f.names(), ""); // one of the empty entries
-        QVERIFY(f.fields() == kEmpty && f.phoneEntries().isEmpty() && !f.window->isLoaded());
-        QCOMPARE(QApplication::focusWidget(), f.names()->lineEdit());
+        f.choose(f.nameSearch(), ""); // one of the empty entries
+        QVERIFY(f.fields() == kEmpty && f.numberBoxEntries().isEmpty() &&
+                !f.window->hasRecordFromFile());
+        QCOMPARE(QApplication::focusWidget(), f.nameSearch()->lineEdit());
     }
 };
 

@@ -162,7 +162,7 @@ private slots:
             QVERIFY(limit.active());
             failed << home.removeAll("bob") << home.replace(anna)
                    << SettingsFile().rewrite({"3", "Work book", "Home"})
-                   << SettingsFile().appendBook("Office") << SettingsFile().readwritecom(10);
+                   << SettingsFile().appendBook("Office") << SettingsFile().recordModemPort(10);
         }
         {
             const test::WriteLimit limit(kBook.size() + 5); // the append fails part way

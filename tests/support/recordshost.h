@@ -11,7 +11,8 @@
 namespace vennor::test {
 
 // The main window as other windows see it: its names, then the three empty entries that end
-// the list; search() puts the record named by selectedName on screen; refills are counted.
+// the list; loadRecordByName() puts the record named by selectedName on screen; refills are
+// counted.
 class RecordsHost : public RecordHost
 {
 public:
@@ -21,7 +22,7 @@ public:
 
     QWidget* window() override { return &window_; }
     QStringList nameEntries() const override { return records_.keys() + QStringList{{}, {}, {}}; }
-    void search() override
+    void loadRecordByName() override
     {
         onScreen = records_.value(state_.selectedName, onScreen);
         state_.typeCodes.clear();
