@@ -68,7 +68,7 @@ void getBackup(RecordHost& host)
     if (source.isEmpty()) {
         return;
     }
-    const QString name = GetFileName(source);
+    const QString name = baseNameOf(source);
     if (!isValidBookName(name)) {
         warn(parent, QStringLiteral("Enter a valid name for the phone book"));
         return;

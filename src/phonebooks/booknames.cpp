@@ -17,7 +17,7 @@ bool isValidBookName(const QString& name)
     return !name.isEmpty() && !onlyDots;
 }
 
-QString GetFileName(const QString& dir)
+QString baseNameOf(const QString& dir)
 {
     const qsizetype separator =
         std::max(dir.lastIndexOf(QLatin1Char('/')), dir.lastIndexOf(QLatin1Char('\\')));

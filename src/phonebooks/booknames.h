@@ -11,6 +11,6 @@ bool isValidBookName(const QString& name);
 
 // The base name of a file path: after the last "/" or "\", before the last "." that follows it;
 // the whole base name when it holds no ".".
-QString GetFileName(const QString& dir);
+QString baseNameOf(const QString& dir);
 
 } // namespace vennor

@@ -48,104 +48,99 @@ void PhoneBookDialog::buildControls()
     setWindowTitle(QStringLiteral("Create new phone book"));
     twips::setClientSize(this, kClientWidth, kClientHeight);
 
-    Label1 = new QLabel(QStringLiteral("Name of the phone book"), this);
-    Text1 = new QLineEdit(this);
-    Combo1 = new QComboBox(this);
-    Label2 = new QLabel(QStringLiteral("The new name"), this);
-    Text2 = new QLineEdit(this);
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    promptLabel_ = new QLabel(QStringLiteral("Name of the phone book"), this);
+    nameBox_ = new QLineEdit(this);
+    bookList_ = new QComboBox(this);
+    newNameLabel_ = new QLabel(QStringLiteral("The new name"), this);
+    newNameBox_ = new QLineEdit(this);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2->setObjectName(QStringLiteral("Command2"));
+    promptLabel_->setObjectName(QStringLiteral("Label1"));
+    nameBox_->setObjectName(QStringLiteral("Text1"));
+    bookList_->setObjectName(QStringLiteral("Combo1"));
+    newNameLabel_->setObjectName(QStringLiteral("Label2"));
+    newNameBox_->setObjectName(QStringLiteral("Text2"));
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    cancelButton_->setObjectName(QStringLiteral("Command2"));
 
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Command1->setDefault(true);
+    bookList_->setEditable(true);
+    bookList_->setInsertPolicy(QComboBox::NoInsert);
+    okButton_->setDefault(true);
 
-    twips::place(Label1, 240, 120, 2655, 375);
-    twips::place(Text1, 240, 480, 2295, 285);
-    twips::place(Combo1, 240, 480, 2310, 315);
-    twips::place(Label2, 240, 960, 1335, 255);
-    twips::place(Text2, 240, 1320, 2310, 285);
-    twips::place(Command1, 240, 960, 975, 315);
-    twips::place(Command2, 1560, 960, 975, 315);
-    Combo1->raise();
+    twips::place(promptLabel_, 240, 120, 2655, 375);
+    twips::place(nameBox_, 240, 480, 2295, 285);
+    twips::place(bookList_, 240, 480, 2310, 315);
+    twips::place(newNameLabel_, 240, 960, 1335, 255);
+    twips::place(newNameBox_, 240, 1320, 2310, 285);
+    twips::place(okButton_, 240, 960, 975, 315);
+    twips::place(cancelButton_, 1560, 960, 975, 315);
+    bookList_->raise();
 
-    Combo1->hide();
-    Label2->hide();
-    Text2->hide();
+    bookList_->hide();
+    newNameLabel_->hide();
+    newNameBox_->hide();
 
-    setTabOrder(Text1, Command1);
-    setTabOrder(Command1, Combo1);
-    setTabOrder(Combo1, Command2);
-    setTabOrder(Command2, Text2);
+    setTabOrder(nameBox_, okButton_);
+    setTabOrder(okButton_, bookList_);
+    setTabOrder(bookList_, cancelButton_);
+    setTabOrder(cancelButton_, newNameBox_);
 
-    connect(Command1, &QPushButton::clicked, this, &PhoneBookDialog::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &PhoneBookDialog::Command2_Click);
+    connect(okButton_, &QPushButton::clicked, this, &PhoneBookDialog::acceptChoice);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PhoneBookDialog::applyMode()
 {
-    comlines.clear();
+    settingsLines_.clear();
     const int mode = state_.dialogMode;
     if (mode < 1 || mode > 4) {
         return;
     }
     if (mode == 1) {
-        Label2->show();
-        Text2->show();
+        newNameLabel_->show();
+        newNameBox_->show();
         twips::setClientSize(this, kClientWidth, kRenameHeight - kFrameTwips);
-        twips::place(Command1, 240, 1800, 975, 315);
-        twips::place(Command2, 1560, 1800, 975, 315);
+        twips::place(okButton_, 240, 1800, 975, 315);
+        twips::place(cancelButton_, 1560, 1800, 975, 315);
     }
     static const char* const captions[] = {nullptr, "Rename phone book ",
                                            "Make a phone book as default", "Delete a phone book ",
                                            "Make a backup from phone book"};
     setWindowTitle(QString::fromLatin1(captions[mode]));
-    Label1->setText(mode == 1 ? QStringLiteral("Select a phone book to rename")
-                              : QStringLiteral("Select the phone book"));
+    promptLabel_->setText(mode == 1 ? QStringLiteral("Select a phone book to rename")
+                                    : QStringLiteral("Select the phone book"));
     // The list covers the name box; hidden, the name box cannot take the focus unseen.
-    Text1->hide();
-    Combo1->show();
-    readfiles();
+    nameBox_->hide();
+    bookList_->show();
+    fillBookList();
 }
 
-void PhoneBookDialog::readfiles()
+void PhoneBookDialog::fillBookList()
 {
-    comlines.clear();
-    Combo1->clear();
+    settingsLines_.clear();
+    bookList_->clear();
     Result<QStringList> lines = SettingsFile().readAll();
     if (!lines) {
         readError_ = lines.error();
         return;
     }
-    comlines = *lines;
-    Combo1->addItems(sortedNames(comlines.mid(1)));
-    if (Combo1->count() > 0) {
-        Combo1->setCurrentIndex(0);
+    settingsLines_ = *lines;
+    bookList_->addItems(sortedNames(settingsLines_.mid(1)));
+    if (bookList_->count() > 0) {
+        bookList_->setCurrentIndex(0);
     }
-}
-
-void PhoneBookDialog::Command2_Click()
-{
-    reject();
 }
 
 bool PhoneBookDialog::listed(const QString& name) const
 {
-    return comlines.indexOf(name, 1) >= 1;
+    return settingsLines_.indexOf(name, 1) >= 1;
 }
 
 // The list must be known before the settings file is rewritten from it.
 bool PhoneBookDialog::settingsUnreadable()
 {
-    if (!comlines.isEmpty()) {
+    if (!settingsLines_.isEmpty()) {
         return false;
     }
     warn(QStringLiteral("The list of phone books could not be read"), readError_);
@@ -156,7 +151,7 @@ bool PhoneBookDialog::settingsUnreadable()
 // must not reach the file operations.
 std::optional<QString> PhoneBookDialog::chosenBook()
 {
-    const QString name = Combo1->currentText();
+    const QString name = bookList_->currentText();
     if (name.isEmpty()) {
         return std::nullopt;
     }

@@ -25,30 +25,29 @@ class PhoneBookDialog : public QDialog
 public:
     PhoneBookDialog(SharedState& state, RecordHost& host, QWidget* parent);
 
-    QLabel* Label1;
-    QLineEdit* Text1;
-    QComboBox* Combo1;
-    QLabel* Label2;
-    QLineEdit* Text2;
-    QPushButton* Command1;
-    QPushButton* Command2;
+    QLabel* promptLabel_;
+    QLineEdit* nameBox_;
+    QComboBox* bookList_;
+    QLabel* newNameLabel_;
+    QLineEdit* newNameBox_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 
 private:
     void buildControls();
     void applyMode();
-    void readfiles();
+    void fillBookList();
 
-    void Command1_Click();
-    void Command2_Click();
+    void acceptChoice();
 
     void create();
     void renameBook();
     void makeDefault();
     void deleteBook();
     void backup();
-    Status fixrename(const QString& oldName, const QString& newName) const;
-    Status mkdefault(const QString& name) const;
-    void delfile(const QString& name);
+    Status renameInSettings(const QString& oldName, const QString& newName) const;
+    Status makeDefaultInSettings(const QString& name) const;
+    void deleteBookFile(const QString& name);
 
     bool listed(const QString& name) const;
     std::optional<QString> chosenBook();
@@ -57,7 +56,7 @@ private:
 
     SharedState& state_;
     RecordHost& host_;
-    QStringList comlines;
+    QStringList settingsLines_;
     QString readError_;
 };
 

@@ -30,7 +30,7 @@ QStringList withoutBook(const QStringList& lines, const QString& name)
 
 } // namespace
 
-void PhoneBookDialog::Command1_Click()
+void PhoneBookDialog::acceptChoice()
 {
     switch (state_.dialogMode) {
     case 0:
@@ -55,7 +55,7 @@ void PhoneBookDialog::Command1_Click()
 
 void PhoneBookDialog::create()
 {
-    const QString name = Text1->text();
+    const QString name = nameBox_->text();
     if (name.isEmpty()) {
         return;
     }
@@ -63,8 +63,8 @@ void PhoneBookDialog::create()
         warn(QStringLiteral("Enter a valid name for the phone book"));
         return;
     }
-    readfiles();
-    if (comlines.isEmpty() && QFile::exists(SettingsFile().path())) {
+    fillBookList();
+    if (settingsLines_.isEmpty() && QFile::exists(SettingsFile().path())) {
         settingsUnreadable();
         return;
     }
@@ -88,8 +88,8 @@ void PhoneBookDialog::create()
 
 void PhoneBookDialog::renameBook()
 {
-    const QString oldName = Combo1->currentText();
-    const QString newName = Text2->text();
+    const QString oldName = bookList_->currentText();
+    const QString newName = newNameBox_->text();
     if (newName.isEmpty()) {
         MessageBox::ok(this, QStringLiteral("Enter a name for the phone book"),
                        QStringLiteral("Warninig"));
@@ -116,7 +116,7 @@ void PhoneBookDialog::renameBook()
         warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName), moved.reason);
         return;
     }
-    if (Status written = fixrename(oldName, newName); !written) {
+    if (Status written = renameInSettings(oldName, newName); !written) {
         undoMove(moved, from, to);
         warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName),
              written.error());
@@ -126,17 +126,17 @@ void PhoneBookDialog::renameBook()
 }
 
 // The line holding the old name gets the new one, in the same place; the port line stays.
-Status PhoneBookDialog::fixrename(const QString& oldName, const QString& newName) const
+Status PhoneBookDialog::renameInSettings(const QString& oldName, const QString& newName) const
 {
-    QStringList lines = comlines;
+    QStringList lines = settingsLines_;
     std::replace(lines.begin() + 1, lines.end(), oldName, newName);
     return SettingsFile().rewrite(lines);
 }
 
 // The chosen book on line 2, the others after it in their order.
-Status PhoneBookDialog::mkdefault(const QString& name) const
+Status PhoneBookDialog::makeDefaultInSettings(const QString& name) const
 {
-    QStringList lines = withoutBook(comlines, name);
+    QStringList lines = withoutBook(settingsLines_, name);
     lines.insert(1, name);
     return SettingsFile().rewrite(lines);
 }
@@ -148,7 +148,7 @@ void PhoneBookDialog::makeDefault()
         return;
     }
     const QString& name = *chosen;
-    if (Status written = mkdefault(name); !written) {
+    if (Status written = makeDefaultInSettings(name); !written) {
         warn(QStringLiteral("The phone book %1 could not be made the default").arg(name),
              written.error());
         return;
@@ -167,17 +167,17 @@ void PhoneBookDialog::deleteBook()
     if (MessageBox::okCancel(this,
                              QStringLiteral(" Are you sure you want to delete this phone book"),
                              QStringLiteral("Delete phone book")) == MessageBox::Answer::Ok) {
-        delfile(name);
+        deleteBookFile(name);
     }
     accept();
 }
 
-void PhoneBookDialog::delfile(const QString& name)
+void PhoneBookDialog::deleteBookFile(const QString& name)
 {
     if (settingsUnreadable()) {
         return;
     }
-    if (Status written = SettingsFile().rewrite(withoutBook(comlines, name)); !written) {
+    if (Status written = SettingsFile().rewrite(withoutBook(settingsLines_, name)); !written) {
         warn(QStringLiteral("The phone book %1 was not deleted").arg(name), written.error());
         return;
     }
@@ -188,7 +188,7 @@ void PhoneBookDialog::delfile(const QString& name)
                  .arg(name),
              file.errorString());
     }
-    if (name == comlines.value(1)) {
+    if (name == settingsLines_.value(1)) {
         accept();
         host_.refillLists();
     }

@@ -25,8 +25,8 @@ enum End { Open, Closed, Refilled }; // the dialog afterwards, Refilled: closed,
 struct Case
 {
     int mode = 0;
-    QString choice; // Combo1, or the file chosen to restore
-    QString text;   // Text1 (create) or Text2 (rename)
+    QString choice; // bookList_, or the file chosen to restore
+    QString text;   // nameBox_ (create) or newNameBox_ (rename)
     QString shown;
     QString settings;
     QString files;
@@ -98,13 +98,14 @@ private slots:
         test::ModalDriver driver;
         driver.whenShown<PhoneBookDialog>([&](PhoneBookDialog* dialog) {
             QVERIFY(dialog->isModal() && dialog->parentWidget() == f->host.window());
-            QCOMPARE(dialog->windowTitle() + ": " + dialog->Label1->text(), seen);
-            QCOMPARE(dialog->Label2->text() + dialog->Command1->text() + dialog->Command2->text(),
+            QCOMPARE(dialog->windowTitle() + ": " + dialog->promptLabel_->text(), seen);
+            QCOMPARE(dialog->newNameLabel_->text() + dialog->okButton_->text() +
+                         dialog->cancelButton_->text(),
                      "The new nameOKCancel");
             const bool create = seen == "Create new phone book: Name of the phone book";
             // The books sorted as text without regard to case, the first chosen.
-            QCOMPARE(dialog->Combo1->currentText(), create ? "" : "100");
-            QCOMPARE(dialog->Combo1->itemText(4), create ? "" : "Zed");
+            QCOMPARE(dialog->bookList_->currentText(), create ? "" : "100");
+            QCOMPARE(dialog->bookList_->itemText(4), create ? "" : "Zed");
             dialog->reject();
         });
         openPhoneBookDialog(f->state, f->host, mode);
@@ -190,10 +191,10 @@ private slots:
             f->state.dialogMode = c.mode;
             dialog = std::make_unique<PhoneBookDialog>(f->state, f->host, f->host.window());
             dialog->show();
-            dialog->Combo1->setCurrentText(c.choice);
-            (c.mode == 0 ? dialog->Text1 : dialog->Text2)->setText(c.text);
+            dialog->bookList_->setCurrentText(c.choice);
+            (c.mode == 0 ? dialog->nameBox_ : dialog->newNameBox_)->setText(c.text);
             f->breakFiles(c.broken);
-            (c.cancel ? dialog->Command2 : dialog->Command1)->click();
+            (c.cancel ? dialog->cancelButton_ : dialog->okButton_)->click();
         }
 
         QCOMPARE(f->shown(), c.shown);
@@ -206,8 +207,8 @@ private slots:
 
     void bookNames()
     {
-        QCOMPARE(GetFileName("/tmp\\v1.2/Clients"), "Clients");
-        QCOMPARE(GetFileName("/tmp/Work."), "Work");
+        QCOMPARE(baseNameOf("/tmp\\v1.2/Clients"), "Clients");
+        QCOMPARE(baseNameOf("/tmp/Work."), "Work");
         QVERIFY(isValidBookName(" A&B (1), #2 'x' ~!@$%^+=[]{};`. "));
         for (const char* name : {"", "...", "a\u00fcb", "a\U0001F600"}) {
             QVERIFY2(!isValidBookName(QString::fromUtf8(name)), name);
@@ -249,8 +250,8 @@ private slots:
         f->state.dialogMode = 4;
         PhoneBookDialog dialog(f->state, f->host, f->host.window());
         dialog.show();
-        dialog.Combo1->setCurrentText(book);
-        dialog.Command1->click();
+        dialog.bookList_->setCurrentText(book);
+        dialog.okButton_->click();
 
         f->checkRequest(true, nullptr, book + ".dat");
         QTEST(f->shown(), "shown");
