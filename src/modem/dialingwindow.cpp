@@ -20,37 +20,38 @@ const QString kNoModem = QStringLiteral("none");
 } // namespace
 
 DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
-    : QDialog(parent), state_(state), focusOnCancel_(focusOnCancel), Label1(new QLabel(this)),
-      Label2(new QLabel(this)), Command1(new QPushButton(this)), Timer1(new QTimer(this)),
-      MSComm1(new SerialPort(this))
+    : QDialog(parent), state_(state), focusOnCancel_(focusOnCancel),
+      captionLabel_(new QLabel(this)), numberLabel_(new QLabel(this)),
+      cancelButton_(new QPushButton(this)), startTimer_(new QTimer(this)),
+      port_(new SerialPort(this))
 {
     setWindowTitle(QStringLiteral("Dialing"));
     twips::setClientSize(this, 4335, 1380);
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(arialFont(9.75));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setText(QStringLiteral("Dialing:"));
-    twips::place(Label1, 1500, 330, 900, 240);
+    captionLabel_->setObjectName(QStringLiteral("Label1"));
+    captionLabel_->setFont(arialFont(9.75));
+    captionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    captionLabel_->setText(QStringLiteral("Dialing:"));
+    twips::place(captionLabel_, 1500, 330, 900, 240);
 
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(arialFont(9.75));
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setText(state_.numberToDial);
-    twips::place(Label2, 2300, 330, 1455, 285);
+    numberLabel_->setObjectName(QStringLiteral("Label2"));
+    numberLabel_->setFont(arialFont(9.75));
+    numberLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    numberLabel_->setText(state_.numberToDial);
+    twips::place(numberLabel_, 2300, 330, 1455, 285);
 
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setText(QStringLiteral("Cancel"));
-    twips::place(Command1, 0, 870, 960, 375);
-    Command1->move((width() - Command1->width()) / 2, Command1->y());
-    connect(Command1, &QPushButton::clicked, this, &DialingWindow::reject);
+    cancelButton_->setObjectName(QStringLiteral("Command1"));
+    cancelButton_->setText(QStringLiteral("Cancel"));
+    twips::place(cancelButton_, 0, 870, 960, 375);
+    cancelButton_->move((width() - cancelButton_->width()) / 2, cancelButton_->y());
+    connect(cancelButton_, &QPushButton::clicked, this, &DialingWindow::reject);
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &DialingWindow::Timer1_Timer);
+    startTimer_->setObjectName(QStringLiteral("Timer1"));
+    startTimer_->setSingleShot(true);
+    startTimer_->setInterval(1);
+    connect(startTimer_, &QTimer::timeout, this, &DialingWindow::startCall);
 
-    MSComm1->setObjectName(QStringLiteral("MSComm1"));
+    port_->setObjectName(QStringLiteral("MSComm1"));
 }
 
 DialingWindow::~DialingWindow() = default;
@@ -60,11 +61,11 @@ void DialingWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!started_) {
         started_ = true;
-        Timer1->start();
+        startTimer_->start();
     }
 }
 
-void DialingWindow::Timer1_Timer()
+void DialingWindow::startCall()
 {
     call(true);
 }
@@ -76,7 +77,7 @@ void DialingWindow::call(bool detectOnError)
     bool failed = false;
     const auto step = [&failed](const Status& status) { failed = failed || !status.ok(); };
 
-    MSComm1->setInputLen(0);
+    port_->setInputLen(0);
     const QByteArray command = hayes::dialCommand(state_.numberToDial);
     const Result<QString> portLine = SettingsFile().readPortLine();
     failed = !portLine.ok();
@@ -89,17 +90,17 @@ void DialingWindow::call(bool detectOnError)
     const int port = line.trimmed().toInt(&isNumber);
     failed = failed || !isNumber;
     if (isNumber) {
-        step(MSComm1->setCommPort(port));
+        step(port_->setCommPort(port));
     }
-    step(MSComm1->setSettings(hayes::kLineSettings));
-    step(MSComm1->setPortOpen(true));
-    step(MSComm1->setInBufferCount(0));
-    step(MSComm1->output(command));
-    if (!MSComm1->portOpen()) {
+    step(port_->setSettings(hayes::kLineSettings));
+    step(port_->setPortOpen(true));
+    step(port_->setInBufferCount(0));
+    step(port_->output(command));
+    if (!port_->portOpen()) {
         closeAfterFailure(QStringLiteral("The line is busy"));
         return;
     }
-    wait_.run(modemWaits().dial);
+    wait_.run(modemWaits().call);
     if (!ended_ && failed && detectOnError) {
         detectAndCallAgain();
     }
@@ -109,7 +110,7 @@ void DialingWindow::call(bool detectOnError)
 // found by this detection is called again, and only once.
 void DialingWindow::detectAndCallAgain()
 {
-    MSComm1->setPortOpen(false);
+    port_->setPortOpen(false);
     ModemDetectionDialog detection(state_, this);
     detection.exec();
     if (!ended_ && detection.foundPort() && state_.modemDetected == 1) {
@@ -121,7 +122,7 @@ void DialingWindow::closeAfterFailure(const QString& message)
 {
     MessageBox::ok(this, message, QStringLiteral("Warning"));
     ended_ = true;
-    MSComm1->setPortOpen(false);
+    port_->setPortOpen(false);
     QDialog::reject();
 }
 
@@ -129,10 +130,10 @@ void DialingWindow::reject()
 {
     ended_ = true;
     wait_.quit();
-    Timer1->stop();
-    if (MSComm1->portOpen()) {
-        MSComm1->output(hayes::kHangUp);
-        MSComm1->setPortOpen(false);
+    startTimer_->stop();
+    if (port_->portOpen()) {
+        port_->output(hayes::kHangUp);
+        port_->setPortOpen(false);
     }
     state_.numberToDial.clear();
     QDialog::reject();

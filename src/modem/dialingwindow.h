@@ -31,18 +31,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Timer1_Timer();
+    void startCall();
     void call(bool detectOnError);
     void detectAndCallAgain();
     void closeAfterFailure(const QString& message);
 
     SharedState& state_;
     QPointer<QWidget> focusOnCancel_;
-    QLabel* Label1;
-    QLabel* Label2;
-    QPushButton* Command1;
-    QTimer* Timer1;
-    SerialPort* MSComm1;
+    QLabel* captionLabel_;
+    QLabel* numberLabel_;
+    QPushButton* cancelButton_;
+    QTimer* startTimer_;
+    SerialPort* port_;
     EventWait wait_;
     bool started_ = false;
     bool ended_ = false;

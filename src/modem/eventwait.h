@@ -13,7 +13,7 @@ inline constexpr std::chrono::milliseconds kDialWait{3000};  // while the modem 
 struct ModemWaits
 {
     std::chrono::milliseconds probe = kProbeWait;
-    std::chrono::milliseconds dial = kDialWait;
+    std::chrono::milliseconds call = kDialWait;
 };
 
 // The waits in use. Test seam: tests shorten them.

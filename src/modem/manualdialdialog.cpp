@@ -11,38 +11,39 @@
 namespace vennor {
 
 ManualDialDialog::ManualDialDialog(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
-    : QDialog(parent), state_(state), focusOnCancel_(focusOnCancel), Label1(new QLabel(this)),
-      Text1(new QLineEdit(this)), Command1(new QPushButton(this)), Command2(new QPushButton(this))
+    : QDialog(parent), state_(state), focusOnCancel_(focusOnCancel), promptLabel_(new QLabel(this)),
+      numberBox_(new QLineEdit(this)), dialButton_(new QPushButton(this)),
+      cancelButton_(new QPushButton(this))
 {
     setWindowTitle(QStringLiteral("Manual dial"));
     twips::setClientSize(this, 3930, 1320);
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("Number to dial"));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    twips::place(Label1, 240, 240, 1095, 255);
+    promptLabel_->setObjectName(QStringLiteral("Label1"));
+    promptLabel_->setText(QStringLiteral("Number to dial"));
+    promptLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    twips::place(promptLabel_, 240, 240, 1095, 255);
 
-    Text1->setObjectName(QStringLiteral("Text1"));
-    twips::place(Text1, 240, 480, 2295, 285);
-    Text1->setFocus();
+    numberBox_->setObjectName(QStringLiteral("Text1"));
+    twips::place(numberBox_, 240, 480, 2295, 285);
+    numberBox_->setFocus();
 
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setText(QStringLiteral("Dial"));
-    Command1->setDefault(true);
-    twips::place(Command1, 2760, 240, 975, 375);
-    connect(Command1, &QPushButton::clicked, this, &ManualDialDialog::Command1_Click);
+    dialButton_->setObjectName(QStringLiteral("Command1"));
+    dialButton_->setText(QStringLiteral("Dial"));
+    dialButton_->setDefault(true);
+    twips::place(dialButton_, 2760, 240, 975, 375);
+    connect(dialButton_, &QPushButton::clicked, this, &ManualDialDialog::dialTypedNumber);
 
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setText(QStringLiteral("Cancel"));
-    Command2->setAutoDefault(false);
-    twips::place(Command2, 2760, 720, 975, 375);
-    connect(Command2, &QPushButton::clicked, this, &ManualDialDialog::reject);
+    cancelButton_->setObjectName(QStringLiteral("Command2"));
+    cancelButton_->setText(QStringLiteral("Cancel"));
+    cancelButton_->setAutoDefault(false);
+    twips::place(cancelButton_, 2760, 720, 975, 375);
+    connect(cancelButton_, &QPushButton::clicked, this, &ManualDialDialog::reject);
 }
 
 // This window is closed first, so the dialing window or the message stands alone.
-void ManualDialDialog::Command1_Click()
+void ManualDialDialog::dialTypedNumber()
 {
-    state_.numberToDial = Text1->text();
+    state_.numberToDial = numberBox_->text();
     accept();
     if (state_.numberToDial.isEmpty()) {
         MessageBox::ok(parentWidget(), QStringLiteral("A telephone number is required"),

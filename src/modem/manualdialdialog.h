@@ -20,14 +20,14 @@ public:
     ManualDialDialog(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
 
 private:
-    void Command1_Click();
+    void dialTypedNumber();
 
     SharedState& state_;
     QPointer<QWidget> focusOnCancel_;
-    QLabel* Label1;
-    QLineEdit* Text1;
-    QPushButton* Command1;
-    QPushButton* Command2;
+    QLabel* promptLabel_;
+    QLineEdit* numberBox_;
+    QPushButton* dialButton_;
+    QPushButton* cancelButton_;
 };
 
 // The Manual dial command: shows ManualDialDialog modally; the call, if any, follows from its Dial.

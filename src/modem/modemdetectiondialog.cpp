@@ -28,36 +28,37 @@ QWidget* visibleOwner(QWidget* window)
 } // namespace
 
 ModemDetectionDialog::ModemDetectionDialog(SharedState& state, QWidget* parent)
-    : QDialog(parent), state_(state), Label1(new QLabel(this)), Label2(new QLabel(this)),
-      Command1(new QPushButton(this)), Timer1(new QTimer(this)), MSComm1(new SerialPort(this))
+    : QDialog(parent), state_(state), messageLabel_(new QLabel(this)), portLabel_(new QLabel(this)),
+      cancelButton_(new QPushButton(this)), startTimer_(new QTimer(this)),
+      port_(new SerialPort(this))
 {
     setWindowTitle(QStringLiteral("Configuration"));
     twips::setClientSize(this, 4680, 1935);
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("Detecting the modem now..."));
-    Label1->setFont(arialFont(13.5));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    twips::place(Label1, 570, 240, 3540, 360);
+    messageLabel_->setObjectName(QStringLiteral("Label1"));
+    messageLabel_->setText(QStringLiteral("Detecting the modem now..."));
+    messageLabel_->setFont(arialFont(13.5));
+    messageLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    twips::place(messageLabel_, 570, 240, 3540, 360);
 
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(arialFont(13.5));
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    twips::place(Label2, 1800, 840, 1335, 375);
+    portLabel_->setObjectName(QStringLiteral("Label2"));
+    portLabel_->setFont(arialFont(13.5));
+    portLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    twips::place(portLabel_, 1800, 840, 1335, 375);
 
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setText(QStringLiteral("Cancel"));
-    Command1->setAutoDefault(false);
-    twips::place(Command1, 1680, 1440, 1080, 375);
-    connect(Command1, &QPushButton::clicked, this, &ModemDetectionDialog::reject);
+    cancelButton_->setObjectName(QStringLiteral("Command1"));
+    cancelButton_->setText(QStringLiteral("Cancel"));
+    cancelButton_->setAutoDefault(false);
+    twips::place(cancelButton_, 1680, 1440, 1080, 375);
+    connect(cancelButton_, &QPushButton::clicked, this, &ModemDetectionDialog::reject);
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &ModemDetectionDialog::Timer1_Timer);
+    startTimer_->setObjectName(QStringLiteral("Timer1"));
+    startTimer_->setSingleShot(true);
+    startTimer_->setInterval(1);
+    connect(startTimer_, &QTimer::timeout, this, &ModemDetectionDialog::startDetection);
 
-    MSComm1->setObjectName(QStringLiteral("MSComm1"));
-    connect(MSComm1, &SerialPort::received, &wait_, &EventWait::quit);
+    port_->setObjectName(QStringLiteral("MSComm1"));
+    connect(port_, &SerialPort::received, &wait_, &EventWait::quit);
 }
 
 ModemDetectionDialog::~ModemDetectionDialog() = default;
@@ -67,23 +68,23 @@ void ModemDetectionDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!started_) {
         started_ = true;
-        Timer1->start();
+        startTimer_->start();
     }
 }
 
 void ModemDetectionDialog::reject()
 {
     cancelled_ = true;
-    Timer1->stop();
-    MSComm1->setPortOpen(false);
+    startTimer_->stop();
+    port_->setPortOpen(false);
     wait_.quit();
     QDialog::reject();
 }
 
-void ModemDetectionDialog::Timer1_Timer()
+void ModemDetectionDialog::startDetection()
 {
     for (int port = SerialPort::kFirstPort; port <= SerialPort::kLastPort; ++port) {
-        Label2->setText(QStringLiteral("Com%1").arg(port));
+        portLabel_->setText(QStringLiteral("Com%1").arg(port));
         repaint();
         QCoreApplication::processEvents();
         if (cancelled_) {
@@ -103,32 +104,32 @@ void ModemDetectionDialog::Timer1_Timer()
 // Any reply byte counts: the reply's text is not examined.
 bool ModemDetectionDialog::probe(int port)
 {
-    MSComm1->setCommPort(port);
-    MSComm1->setSettings(hayes::kLineSettings);
-    if (!MSComm1->setPortOpen(true)) {
-        if (MSComm1->lastFailure() == PortFailure::NoPermission) {
+    port_->setCommPort(port);
+    port_->setSettings(hayes::kLineSettings);
+    if (!port_->setPortOpen(true)) {
+        if (port_->lastFailure() == PortFailure::NoPermission) {
             deniedPorts_.append(port);
         }
         return false;
     }
-    MSComm1->output(hayes::dialCommand({}));
-    if (MSComm1->inBufferCount() == 0) {
+    port_->output(hayes::dialCommand({}));
+    if (port_->inBufferCount() == 0) {
         wait_.run(modemWaits().probe);
     }
     if (cancelled_) {
         return false;
     }
-    if (MSComm1->inBufferCount() > 0) {
+    if (port_->inBufferCount() > 0) {
         return true;
     }
-    MSComm1->setPortOpen(false);
+    port_->setPortOpen(false);
     return false;
 }
 
 void ModemDetectionDialog::modemFound(int port)
 {
-    MSComm1->output(hayes::kHangUp);
-    MSComm1->setPortOpen(false);
+    port_->output(hayes::kHangUp);
+    port_->setPortOpen(false);
     found_ = port;
     record(port);
     state_.modemDetected = 1;

@@ -36,7 +36,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Timer1_Timer();
+    void startDetection();
     bool probe(int port);
     void modemFound(int port);
     void noModemFound();
@@ -45,11 +45,11 @@ private:
     QString permissionText() const;
 
     SharedState& state_;
-    QLabel* Label1;
-    QLabel* Label2;
-    QPushButton* Command1;
-    QTimer* Timer1;
-    SerialPort* MSComm1;
+    QLabel* messageLabel_;
+    QLabel* portLabel_;
+    QPushButton* cancelButton_;
+    QTimer* startTimer_;
+    SerialPort* port_;
     EventWait wait_;
     bool started_ = false;
     bool cancelled_ = false;

@@ -84,8 +84,8 @@ private slots:
         const bool recorded = before.value(0) == "2";
         const auto modems = bench.plug(recorded ? "-o" : "o");
         FakeModem& modem = *modems.rbegin()->second;
-        const QByteArray dial = "ATDT" + number.toLatin1() + ";\r";
-        const QByteArray sent = recorded ? dial : dial + "ATDT;\rATH\r" + dial;
+        const QByteArray dialCommand = "ATDT" + number.toLatin1() + ";\r";
+        const QByteArray sent = recorded ? dialCommand : dialCommand + "ATDT;\rATH\r" + dialCommand;
         bench.state.numberToDial = number;
         DialingWindow window(bench.state, nullptr, nullptr);
         window.open();
@@ -173,7 +173,7 @@ private slots:
         const auto modems = bench.plug("-o");
         FakeModem& modem = *modems.at(2);
         QWidget main; // its name search box gets the focus back after a call
-        auto* Combo1 = new QLineEdit(&main);
+        auto* nameSearch = new QLineEdit(&main);
         (new QLineEdit(&main))->setFocus();
         bench.state.numberToDial = QStringLiteral("earlier");
         ModalDriver driver;
@@ -194,12 +194,12 @@ private slots:
             }
         });
 
-        runManualDial(bench.state, Combo1, &main);
+        runManualDial(bench.state, nameSearch, &main);
 
         QCOMPARE(driver.pending(), 0);
         QTRY_COMPARE(modem.received(), sent);
         QVERIFY(!quickdialShownLater);
-        QCOMPARE(main.focusWidget() == Combo1, !sent.isEmpty());
+        QCOMPARE(main.focusWidget() == nameSearch, !sent.isEmpty());
         QCOMPARE(bench.log.texts(),
                  typed.isEmpty() ? QStringList{"A telephone number is required"} : QStringList());
         QVERIFY(bench.log.count() == 0 || bench.log.last().title == "Warning");
