@@ -20,23 +20,23 @@ AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host,
     setModal(false);
     twips::setClientSize(this, 2865, 2295);
 
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    twips::place(Text1, 120, 120, 1455, 285);
+    patternBox_ = new QLineEdit(this);
+    patternBox_->setObjectName(QStringLiteral("Text1"));
+    twips::place(patternBox_, 120, 120, 1455, 285);
 
-    Command1 = new QPushButton(QStringLiteral("Search"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    twips::place(Command1, 1920, 120, 735, 340);
+    findButton_ = new QPushButton(QStringLiteral("Search"), this);
+    findButton_->setObjectName(QStringLiteral("Command1"));
+    twips::place(findButton_, 1920, 120, 735, 340);
     // Enter in the text box searches, as the button does.
-    Command1->setDefault(true);
+    findButton_->setDefault(true);
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    twips::place(List1, 120, 720, 2535, 1425);
+    matchList_ = new QListWidget(this);
+    matchList_->setObjectName(QStringLiteral("List1"));
+    twips::place(matchList_, 120, 720, 2535, 1425);
 
-    connect(Command1, &QPushButton::clicked, this, &AdvancedSearchWindow::Command1_Click);
-    connect(List1, &QListWidget::itemClicked, this, &AdvancedSearchWindow::List1_Click);
-    Text1->setFocus();
+    connect(findButton_, &QPushButton::clicked, this, &AdvancedSearchWindow::findMatches);
+    connect(matchList_, &QListWidget::itemClicked, this, &AdvancedSearchWindow::loadChosenName);
+    patternBox_->setFocus();
 }
 
 AdvancedSearchWindow* AdvancedSearchWindow::showFor(QPointer<AdvancedSearchWindow>& slot,
@@ -55,13 +55,13 @@ AdvancedSearchWindow* AdvancedSearchWindow::showFor(QPointer<AdvancedSearchWindo
     return slot;
 }
 
-void AdvancedSearchWindow::Command1_Click()
+void AdvancedSearchWindow::findMatches()
 {
-    List1->clear();
-    List1->addItems(findNames(host_.nameEntries(), Text1->text()));
+    matchList_->clear();
+    matchList_->addItems(findNames(host_.nameEntries(), patternBox_->text()));
 }
 
-void AdvancedSearchWindow::List1_Click(QListWidgetItem* item)
+void AdvancedSearchWindow::loadChosenName(QListWidgetItem* item)
 {
     if (item == nullptr) {
         return;

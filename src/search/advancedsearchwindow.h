@@ -26,13 +26,13 @@ public:
     static AdvancedSearchWindow* showFor(QPointer<AdvancedSearchWindow>& slot, SharedState& state,
                                          RecordHost& host, QWidget* parent);
 
-    QLineEdit* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QListWidget* List1 = nullptr;
+    QLineEdit* patternBox_ = nullptr;
+    QPushButton* findButton_ = nullptr;
+    QListWidget* matchList_ = nullptr;
 
 private:
-    void Command1_Click();
-    void List1_Click(QListWidgetItem* item);
+    void findMatches();
+    void loadChosenName(QListWidgetItem* item);
 
     SharedState& state_;
     RecordHost& host_;

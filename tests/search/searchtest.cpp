@@ -73,21 +73,21 @@ private slots:
         AdvancedSearchWindow* window =
             AdvancedSearchWindow::showFor(slot, state, host, host.window());
         QCOMPARE(window->windowTitle(), QStringLiteral("Advanced search"));
-        QCOMPARE(window->Command1->text(), QStringLiteral("Search"));
+        QCOMPARE(window->findButton_->text(), QStringLiteral("Search"));
         QVERIFY(!window->isModal() && QTest::qWaitForWindowExposed(window));
-        QTRY_COMPARE(QApplication::focusWidget(), window->Text1);
-        QTest::keyClicks(window->Text1, QStringLiteral("o"));
-        QTest::keyClick(window->Text1, Qt::Key_Return);
-        QTest::keyClick(window->Text1, Qt::Key_Return); // a second search replaces the first
-        QCOMPARE(window->List1->count(), 2);
+        QTRY_COMPARE(QApplication::focusWidget(), window->patternBox_);
+        QTest::keyClicks(window->patternBox_, QStringLiteral("o"));
+        QTest::keyClick(window->patternBox_, Qt::Key_Return);
+        QTest::keyClick(window->patternBox_, Qt::Key_Return); // a second search replaces the first
+        QCOMPARE(window->matchList_->count(), 2);
 
-        const QRect second = window->List1->visualItemRect(window->List1->item(1));
-        QTest::mouseClick(window->List1->viewport(), Qt::LeftButton, {}, second.center());
+        const QRect second = window->matchList_->visualItemRect(window->matchList_->item(1));
+        QTest::mouseClick(window->matchList_->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(state.selectedName, QStringLiteral("jordan"));
         QCOMPARE(host.onScreen.name, QStringLiteral("jordan"));
         QCOMPARE(AdvancedSearchWindow::showFor(slot, state, host, host.window()), window);
         QVERIFY(window->isVisible());
-        QCOMPARE(window->List1->item(0)->text(), QStringLiteral("bob"));
+        QCOMPARE(window->matchList_->item(0)->text(), QStringLiteral("bob"));
         window->close();
         QTRY_VERIFY(slot.isNull());
     }
