@@ -70,10 +70,10 @@ void benchPrintWindow(int count)
 
     QElapsedTimer timer;
     timer.start();
-    window.printbutt->click();
+    window.printButton_->click();
     const qint64 elapsed = timer.elapsed();
     report(qPrintable(QStringLiteral("print %1 marked records (window, recording printer)")
-                          .arg(window.List->count())),
+                          .arg(window.nameList_->count())),
            elapsed, 2000);
     std::printf("    %d pages, %s\n", log.pages(), qPrintable(messages.texts().join(u'|')));
 }

@@ -24,8 +24,8 @@ void PageLayout::setup()
     printer_.setFontSize(12);
     printer_.setScaleMode(Printer::ScaleMode::Characters);
     printer_.setCurrentY(kColumnTop);
-    currx = kLeftColumn;
-    printer_.setCurrentX(currx);
+    lineStartX = kLeftColumn;
+    printer_.setCurrentX(lineStartX);
     printer_.setPaperSize(Printer::PaperSize::A4);
 }
 
@@ -37,55 +37,55 @@ void PageLayout::lineDown()
 
 void PageLayout::printRecord(const PrintedRecord& record)
 {
-    checkprint(currx, 0);
-    printer_.setCurrentX(currx);
+    moveOnWhenColumnFull(lineStartX, 0);
+    printer_.setCurrentX(lineStartX);
     printFitted(record.name, 0);
-    currx = qint16(currx + 1);
+    lineStartX = qint16(lineStartX + 1);
     for (const QString* text : {&record.email, &record.address}) {
         if (text->isEmpty()) {
             continue;
         }
-        printer_.setCurrentX(currx);
+        printer_.setCurrentX(lineStartX);
         lineDown();
-        checkprint(currx, 1);
+        moveOnWhenColumnFull(lineStartX, 1);
         printFitted(*text, 1);
     }
     lineDown();
     for (const QString& line : record.numberLines) {
-        checkprint(currx, 1);
-        printer_.setCurrentX(currx);
+        moveOnWhenColumnFull(lineStartX, 1);
+        printer_.setCurrentX(lineStartX);
         printer_.printLine(line);
     }
     lineDown();
-    currx = qint16(currx - 1);
+    lineStartX = qint16(lineStartX - 1);
 }
 
 void PageLayout::printFitted(const QString& text, qint16 add)
 {
     if (printer_.textWidth(text) > kWidthLimit) {
-        fixtxt(text, add);
+        printWrapped(text, add);
     } else {
         printer_.print(text);
     }
 }
 
-void PageLayout::checkprint(qint16& currx, qint16 add)
+void PageLayout::moveOnWhenColumnFull(qint16& lineStartX, qint16 add)
 {
-    if (printer_.currentY() > kBottomLimit && currx < kRightColumn) {
+    if (printer_.currentY() > kBottomLimit && lineStartX < kRightColumn) {
         printer_.setCurrentY(kColumnTop);
-        currx = qint16(add + kRightColumn);
-        printer_.setCurrentX(currx);
+        lineStartX = qint16(add + kRightColumn);
+        printer_.setCurrentX(lineStartX);
     } else if (printer_.currentY() > kBottomLimit) {
         printer_.newPage();
         printer_.setCurrentY(kColumnTop);
-        currx = qint16(add + kLeftColumn);
-        printer_.setCurrentX(currx);
+        lineStartX = qint16(add + kLeftColumn);
+        printer_.setCurrentX(lineStartX);
     }
 }
 
 // A piece ends at the last blank within its length, blank included; a piece without a
 // usable blank is cut short. A blank already printed never counts again.
-void PageLayout::fixtxt(const QString& txt, qint16 add)
+void PageLayout::printWrapped(const QString& txt, qint16 add)
 {
     const qsizetype length = txt.size();
     qsizetype printed = 0;
@@ -101,9 +101,9 @@ void PageLayout::fixtxt(const QString& txt, qint16 add)
         if (end < 0) {
             end = std::min(printed + kHardCut - add, length);
         }
-        checkprint(currx, add);
+        moveOnWhenColumnFull(lineStartX, add);
         printer_.print(txt.sliced(printed, end - printed));
-        printer_.setCurrentX(currx);
+        printer_.setCurrentX(lineStartX);
         lineDown();
         printed = end;
     }

@@ -28,12 +28,12 @@ public:
     void printRecord(const PrintedRecord& record);
 
     // Moves to the next column or page when the current line would fall below the column.
-    void checkprint(qint16& currx, qint16 add);
+    void moveOnWhenColumnFull(qint16& lineStartX, qint16 add);
     // Prints a text too wide for its column as pieces on successive lines.
-    void fixtxt(const QString& txt, qint16 add);
+    void printWrapped(const QString& txt, qint16 add);
 
     // The x of the current line's start: 4 or 50 for names, 5 or 51 for the lines below.
-    qint16 currx = 4;
+    qint16 lineStartX = 4;
 
 private:
     void printFitted(const QString& text, qint16 add);

@@ -40,60 +40,61 @@ PrintSelectionWindow::PrintSelectionWindow(SharedState& state, RecordHost& host,
     setModal(false);
     twips::setClientSize(this, 4230, 4440);
     buildControls();
-    Form_Load();
+    fillNameList();
 }
 
 PrintSelectionWindow::~PrintSelectionWindow() = default;
 
 void PrintSelectionWindow::buildControls()
 {
-    Label3 = new QLabel(QStringLiteral("Select names you will print its information :"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    twips::place(Label3, 240, 120, 3135, 255);
+    promptLabel_ =
+        new QLabel(QStringLiteral("Select names you will print its information :"), this);
+    promptLabel_->setObjectName(QStringLiteral("Label3"));
+    twips::place(promptLabel_, 240, 120, 3135, 255);
 
-    List = new QListWidget(this);
-    List->setObjectName(QStringLiteral("List"));
-    twips::place(List, 240, 480, 3735, 2310);
+    nameList_ = new QListWidget(this);
+    nameList_->setObjectName(QStringLiteral("List"));
+    twips::place(nameList_, 240, 480, 3735, 2310);
 
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFrameShape(QFrame::Box);
-    twips::place(Picture1, 240, 3120, kPictureWidth, 375);
+    progressFrame_ = new QFrame(this);
+    progressFrame_->setObjectName(QStringLiteral("Picture1"));
+    progressFrame_->setFrameShape(QFrame::Box);
+    twips::place(progressFrame_, 240, 3120, kPictureWidth, 375);
 
-    Shape2 = new QFrame(Picture1);
-    Shape2->setObjectName(QStringLiteral("Shape2"));
-    Shape2->setAutoFillBackground(true);
-    Shape2->setBackgroundRole(QPalette::Highlight);
+    progressBar_ = new QFrame(progressFrame_);
+    progressBar_->setObjectName(QStringLiteral("Shape2"));
+    progressBar_->setAutoFillBackground(true);
+    progressBar_->setBackgroundRole(QPalette::Highlight);
     setBarWidth(barWidth_);
 
-    Label1 = new QLabel(QStringLiteral("0%"), Picture1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
-    twips::place(Label1, 1680, 30, 495, 255);
+    progressLabel_ = new QLabel(QStringLiteral("0%"), progressFrame_);
+    progressLabel_->setObjectName(QStringLiteral("Label1"));
+    progressLabel_->setAlignment(Qt::AlignCenter);
+    twips::place(progressLabel_, 1680, 30, 495, 255);
 
-    printbutt = makeButton(QStringLiteral("Print "), "printbutt", this);
-    twips::place(printbutt, 240, 3840, 855, 375);
-    Selectall = makeButton(QStringLiteral("Select all"), "Selectall", this);
-    twips::place(Selectall, 1200, 3840, 855, 375);
-    deselect = makeButton(QStringLiteral("None"), "deselect", this);
-    twips::place(deselect, 2160, 3840, 855, 375);
-    Command1 = makeButton(QStringLiteral("Cancel"), "Command1", this);
-    twips::place(Command1, 3120, 3840, 855, 375);
+    printButton_ = makeButton(QStringLiteral("Print "), "printbutt", this);
+    twips::place(printButton_, 240, 3840, 855, 375);
+    selectAllButton_ = makeButton(QStringLiteral("Select all"), "Selectall", this);
+    twips::place(selectAllButton_, 1200, 3840, 855, 375);
+    deselectAllButton_ = makeButton(QStringLiteral("None"), "deselect", this);
+    twips::place(deselectAllButton_, 2160, 3840, 855, 375);
+    cancelButton_ = makeButton(QStringLiteral("Cancel"), "Command1", this);
+    twips::place(cancelButton_, 3120, 3840, 855, 375);
 
-    setTabOrder(List, printbutt);
-    setTabOrder(printbutt, Selectall);
-    setTabOrder(Selectall, deselect);
-    setTabOrder(deselect, Command1);
-    List->setFocus();
+    setTabOrder(nameList_, printButton_);
+    setTabOrder(printButton_, selectAllButton_);
+    setTabOrder(selectAllButton_, deselectAllButton_);
+    setTabOrder(deselectAllButton_, cancelButton_);
+    nameList_->setFocus();
 
-    connect(printbutt, &QPushButton::clicked, this, &PrintSelectionWindow::printbutt_Click);
-    connect(Selectall, &QPushButton::clicked, this, &PrintSelectionWindow::Selectall_Click);
-    connect(deselect, &QPushButton::clicked, this, &PrintSelectionWindow::deselect_Click);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(printButton_, &QPushButton::clicked, this, &PrintSelectionWindow::printMarked);
+    connect(selectAllButton_, &QPushButton::clicked, this, &PrintSelectionWindow::selectAll);
+    connect(deselectAllButton_, &QPushButton::clicked, this, &PrintSelectionWindow::deselectAll);
+    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
 // Every name of the main window's list, marked; the empty entries that end it are not names.
-void PrintSelectionWindow::Form_Load()
+void PrintSelectionWindow::fillNameList()
 {
     if (QWidget* main = host_.window(); main != nullptr) {
         move(main->pos());
@@ -106,7 +107,7 @@ void PrintSelectionWindow::Form_Load()
         if (name.isEmpty()) {
             continue;
         }
-        auto* item = new QListWidgetItem(name, List);
+        auto* item = new QListWidgetItem(name, nameList_);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
@@ -125,33 +126,33 @@ PrintSelectionWindow* PrintSelectionWindow::showFor(QPointer<PrintSelectionWindo
     return slot;
 }
 
-void PrintSelectionWindow::Selectall_Click()
+void PrintSelectionWindow::selectAll()
 {
-    for (int i = 0; i < List->count(); ++i) {
-        List->item(i)->setCheckState(Qt::Checked);
+    for (int i = 0; i < nameList_->count(); ++i) {
+        nameList_->item(i)->setCheckState(Qt::Checked);
     }
-    List->viewport()->update();
+    nameList_->viewport()->update();
 }
 
-void PrintSelectionWindow::deselect_Click()
+void PrintSelectionWindow::deselectAll()
 {
-    for (int i = 0; i < List->count(); ++i) {
-        List->item(i)->setCheckState(Qt::Unchecked);
+    for (int i = 0; i < nameList_->count(); ++i) {
+        nameList_->item(i)->setCheckState(Qt::Unchecked);
     }
 }
 
 int PrintSelectionWindow::markedCount() const
 {
     int marked = 0;
-    for (int i = 0; i < List->count(); ++i) {
-        marked += List->item(i)->checkState() == Qt::Checked ? 1 : 0;
+    for (int i = 0; i < nameList_->count(); ++i) {
+        marked += nameList_->item(i)->checkState() == Qt::Checked ? 1 : 0;
     }
     return marked;
 }
 
 // Printing loads every marked record into the main window, so a record being edited there
 // is offered for saving first, and a job that could never print is refused before that.
-void PrintSelectionWindow::printbutt_Click()
+void PrintSelectionWindow::printMarked()
 {
     const std::unique_ptr<Printer> printer = printerFactory_();
     if (markedCount() > 0) {
@@ -166,20 +167,20 @@ void PrintSelectionWindow::printbutt_Click()
             return;
         }
     }
-    printnames(*printer);
+    printMarkedRecords(*printer);
 }
 
-void PrintSelectionWindow::printnames(Printer& printer)
+void PrintSelectionWindow::printMarkedRecords(Printer& printer)
 {
     PageLayout layout(printer);
     layout.setup();
     // No input is handled while the layout runs, so the marks cannot change under it.
     const int marked = markedCount();
-    for (int i = 0; i < List->count(); ++i) {
-        if (List->item(i)->checkState() != Qt::Checked) {
+    for (int i = 0; i < nameList_->count(); ++i) {
+        if (nameList_->item(i)->checkState() != Qt::Checked) {
             continue;
         }
-        state_.selectedName = List->item(i)->text();
+        state_.selectedName = nameList_->item(i)->text();
         host_.loadRecordByName();
         layout.printRecord(recordOnScreen());
         setBarWidth(barWidth_ + float(kPictureWidth) / float(marked));
@@ -188,17 +189,17 @@ void PrintSelectionWindow::printnames(Printer& printer)
     if (marked == 0) {
         MessageBox::ok(this, QStringLiteral("Select names to print its information"),
                        QStringLiteral("Vennor"));
-        Label1->setText(QStringLiteral("0%"));
+        progressLabel_->setText(QStringLiteral("0%"));
         return;
     }
-    Label1->setText(QStringLiteral("100%"));
+    progressLabel_->setText(QStringLiteral("100%"));
     state_.selectedName.clear();
     const int pages = printer.page();
     const MessageBox::Answer answer = MessageBox::okCancel(
         this, QString::number(pages) + QStringLiteral(" pages will be printed"),
         QStringLiteral("Confirming"));
     setBarWidth(0);
-    Label1->setText(QStringLiteral("0%"));
+    progressLabel_->setText(QStringLiteral("0%"));
     if (answer == MessageBox::Answer::Cancel) {
         printer.killDoc();
     } else if (const Status sent = printer.endDoc(); !sent) {
@@ -222,7 +223,7 @@ void PrintSelectionWindow::setBarWidth(float width)
 {
     barWidth_ = width;
     const int pixels = twips::toPixels(int(std::min(width, float(kPictureWidth))));
-    Shape2->setGeometry(twips::rect(0, 10, 0, 280).adjusted(0, 0, pixels, 0));
+    progressBar_->setGeometry(twips::rect(0, 10, 0, 280).adjusted(0, 0, pixels, 0));
 }
 
 // The layout keeps the event loop waiting, so the bar and the figure are painted at once,
@@ -231,11 +232,11 @@ void PrintSelectionWindow::showProgress()
 {
     const QString percent =
         QString::number(int(barWidth_ / float(kPictureWidth) * 100.0F)) + QStringLiteral("%");
-    if (percent == Label1->text()) {
+    if (percent == progressLabel_->text()) {
         return;
     }
-    Label1->setText(percent);
-    Picture1->repaint();
+    progressLabel_->setText(percent);
+    progressFrame_->repaint();
 }
 
 } // namespace vennor

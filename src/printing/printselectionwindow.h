@@ -37,24 +37,24 @@ public:
     // Where each job goes; the system's default printer unless replaced.
     void setPrinterFactory(PrinterFactory factory) { printerFactory_ = std::move(factory); }
 
-    QLabel* Label3 = nullptr;
-    QListWidget* List = nullptr;
-    QFrame* Picture1 = nullptr;
-    QFrame* Shape2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* printbutt = nullptr;
-    QPushButton* Selectall = nullptr;
-    QPushButton* deselect = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* promptLabel_ = nullptr;
+    QListWidget* nameList_ = nullptr;
+    QFrame* progressFrame_ = nullptr;
+    QFrame* progressBar_ = nullptr;
+    QLabel* progressLabel_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* selectAllButton_ = nullptr;
+    QPushButton* deselectAllButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 
 private:
     void buildControls();
-    void Form_Load();
-    void printbutt_Click();
-    void Selectall_Click();
-    void deselect_Click();
+    void fillNameList();
+    void printMarked();
+    void selectAll();
+    void deselectAll();
 
-    void printnames(Printer& printer);
+    void printMarkedRecords(Printer& printer);
     PrintedRecord recordOnScreen() const;
     int markedCount() const;
     void setBarWidth(float width);

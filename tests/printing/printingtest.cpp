@@ -22,10 +22,10 @@ using Records = QList<PrintedRecord>;
 
 namespace {
 
-void layoutRow(const char* tag, float y, qint16 currx, double cellsPerChar, const Records& records,
-               const QStringList& spots)
+void layoutRow(const char* tag, float y, qint16 lineStartX, double cellsPerChar,
+               const Records& records, const QStringList& spots)
 {
-    QTest::newRow(tag) << y << currx << cellsPerChar << records << spots;
+    QTest::newRow(tag) << y << lineStartX << cellsPerChar << records << spots;
 }
 
 int marked(const QListWidget* list)
@@ -70,7 +70,7 @@ private slots:
     void linesLandInPlace_data()
     {
         QTest::addColumn<float>("y");
-        QTest::addColumn<qint16>("currx");
+        QTest::addColumn<qint16>("lineStartX");
         QTest::addColumn<double>("cellsPerChar");
         QTest::addColumn<Records>("records");
         QTest::addColumn<QStringList>("expected");
@@ -116,7 +116,7 @@ private slots:
     void linesLandInPlace()
     {
         QFETCH(float, y);
-        QFETCH(qint16, currx);
+        QFETCH(qint16, lineStartX);
         QFETCH(double, cellsPerChar);
         QFETCH(Records, records);
         QFETCH(QStringList, expected);
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(printer.paperSize(), Printer::PaperSize::A4);
         QCOMPARE(QPointF(printer.currentX(), printer.currentY()), QPointF(4, 5));
         printer.setCurrentY(y);
-        layout.currx = currx;
+        layout.lineStartX = lineStartX;
         for (const PrintedRecord& record : records) {
             layout.printRecord(record);
         }
@@ -156,7 +156,7 @@ private slots:
         test::MessageLog messages;
         PrintSelectionWindow window(state, *host, nullptr);
         window.setPrinterFactory([&] { return SystemPrinter::toPdf(path); });
-        window.printbutt->click();
+        window.printButton_->click();
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();
@@ -173,22 +173,25 @@ private slots:
         QPointer<PrintSelectionWindow> slot;
         PrintSelectionWindow* window = PrintSelectionWindow::showFor(slot, state, *host, nullptr);
         QCOMPARE(window->pos(), QPoint(70, 40));
-        const QStringList captions{window->windowTitle(),     window->Label3->text(),
-                                   window->Label1->text(),    window->printbutt->text(),
-                                   window->Selectall->text(), window->deselect->text(),
-                                   window->Command1->text()};
+        const QStringList captions{window->windowTitle(),
+                                   window->promptLabel_->text(),
+                                   window->progressLabel_->text(),
+                                   window->printButton_->text(),
+                                   window->selectAllButton_->text(),
+                                   window->deselectAllButton_->text(),
+                                   window->cancelButton_->text()};
         QCOMPARE(captions, (QStringList{"Print Phone Book",
                                         "Select names you will print its information :", "0%",
                                         "Print ", "Select all", "None", "Cancel"}));
-        QCOMPARE(marked(window->List), 3);
-        window->deselect->click();
+        QCOMPARE(marked(window->nameList_), 3);
+        window->deselectAllButton_->click();
         QCOMPARE(PrintSelectionWindow::showFor(slot, state, *host, nullptr), window);
-        window->Selectall->click();
-        QCOMPARE(marked(window->List), 3);
-        window->Command1->click();
+        window->selectAllButton_->click();
+        QCOMPARE(marked(window->nameList_), 3);
+        window->cancelButton_->click();
         QTRY_VERIFY(slot.isNull());
         host = std::make_unique<test::RecordsHost>(state); // only the three empty entries
-        QCOMPARE(PrintSelectionWindow(state, *host, nullptr).List->count(), 0);
+        QCOMPARE(PrintSelectionWindow(state, *host, nullptr).nameList_->count(), 0);
     }
 
     // Every message shown, as "title: text", with "?" for an OK and Cancel question.
@@ -238,11 +241,11 @@ private slots:
         PrintSelectionWindow window(state, *host, nullptr);
         window.setPrinterFactory(printer);
         if (record.endsWith(QStringLiteral("none marked"))) {
-            window.deselect->click();
+            window.deselectAllButton_->click();
         }
         test::MessageLog messages;
         std::ranges::for_each(answers, [&](Answer answer) { messages.answerNext(answer); });
-        window.printbutt->click();
+        window.printButton_->click();
 
         QStringList texts;
         for (const MessageBox::Request& request : messages.shown()) {
@@ -256,8 +259,8 @@ private slots:
         const bool laidOut = texts.contains(QStringLiteral("Confirming: 1 pages will be printed?"));
         QCOMPARE(host->onScreen.name, laidOut ? QStringLiteral("carol") : QString());
         QCOMPARE(state.selectedName.isEmpty(), laidOut);
-        QCOMPARE(window.Shape2->width() == 0, laidOut);
-        QCOMPARE(window.Label1->text(), QStringLiteral("0%"));
+        QCOMPARE(window.progressBar_->width() == 0, laidOut);
+        QCOMPARE(window.progressLabel_->text(), QStringLiteral("0%"));
         const bool sent = texts.last().startsWith("Confirming") && answers.last() == Answer::Ok;
         QCOMPARE(printLog.jobs.size(), sent ? 1 : 0);
     }
@@ -270,14 +273,16 @@ private slots:
         PrintSelectionWindow window(state, *host, nullptr);
         window.setPrinterFactory(
             [this] { return std::make_unique<test::RecordingPrinter>(printLog); });
-        window.List->item(1)->setCheckState(Qt::Unchecked);
+        window.nameList_->item(1)->setCheckState(Qt::Unchecked);
         QStringList seen;
-        host->onSearch = [&] { seen.append(state.selectedName + " " + window.Label1->text()); };
-        const auto atQuestion = [&](const auto&) { seen.append(window.Label1->text()); };
+        host->onSearch = [&] {
+            seen.append(state.selectedName + " " + window.progressLabel_->text());
+        };
+        const auto atQuestion = [&](const auto&) { seen.append(window.progressLabel_->text()); };
         messages.onNext(atQuestion);
-        window.printbutt->click();
+        window.printButton_->click();
         messages.onNext(atQuestion);
-        window.printbutt->click();
+        window.printButton_->click();
         QCOMPARE(seen, (QStringList{"anna 0%", "carol 33%", "dora 67%", "100%", "anna 0%",
                                     "carol 33%", "dora 66%", "100%"}));
         QCOMPARE(printLog.drawn(1),
