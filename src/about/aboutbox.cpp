@@ -31,29 +31,30 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("About VENNOR"));
     twips::setClientSize(this, 5685, 3345);
 
-    Label1 = makeLabel(QStringLiteral("Vennor 1.4"), "Label1", 13.5, this);
-    twips::place(Label1, 1950, 330, 1785, 300);
-    Label2 = makeLabel(QStringLiteral("Copyright (C) The Vennor developers"), "Label2", 9, this);
-    twips::place(Label2, 1455, 795, 2775, 300);
-    Label3 = makeLabel(QString(), "Label3", 9.75, this);
-    twips::place(Label3, 1927, 1170, 1830, 300);
-    Label4 = makeLabel(QString(), "Label4", 0, this);
-    Label4->setWordWrap(true);
-    twips::place(Label4, 240, 1680, 5145, 975);
+    versionLabel_ = makeLabel(QStringLiteral("Vennor 1.4"), "Label1", 13.5, this);
+    twips::place(versionLabel_, 1950, 330, 1785, 300);
+    copyrightLabel_ =
+        makeLabel(QStringLiteral("Copyright (C) The Vennor developers"), "Label2", 9, this);
+    twips::place(copyrightLabel_, 1455, 795, 2775, 300);
+    blankLabel_ = makeLabel(QString(), "Label3", 9.75, this);
+    twips::place(blankLabel_, 1927, 1170, 1830, 300);
+    legalNoticeLabel_ = makeLabel(QString(), "Label4", 0, this);
+    legalNoticeLabel_->setWordWrap(true);
+    twips::place(legalNoticeLabel_, 240, 1680, 5145, 975);
 
-    Command1 = new QPushButton(QStringLiteral("Ok"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
-    twips::place(Command1, 2280, 2880, 1080, 310);
+    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    okButton_->setDefault(true);
+    twips::place(okButton_, 2280, 2880, 1080, 310);
     // Ok hides the box; so does Esc, through the dialog's own reject.
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    Form_Load();
+    fillTexts();
 }
 
-void AboutBox::Form_Load()
+void AboutBox::fillTexts()
 {
-    Label4->setText(QStringLiteral(" "));
+    legalNoticeLabel_->setText(QStringLiteral(" "));
 }
 
 void AboutBox::showEvent(QShowEvent* event)

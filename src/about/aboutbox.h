@@ -16,17 +16,17 @@ class AboutBox : public QDialog
 public:
     explicit AboutBox(QWidget* parent);
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    QLabel* copyrightLabel_ = nullptr;
+    QLabel* blankLabel_ = nullptr;
+    QLabel* legalNoticeLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Form_Load();
+    void fillTexts();
 };
 
 } // namespace vennor

@@ -24,14 +24,15 @@ private slots:
     {
         QWidget main;
         QPointer<AboutBox> box = new AboutBox(&main);
-        const QStringList texts{box->windowTitle(), box->Label1->text(), box->Label3->text(),
-                                box->Label4->text(), box->Command1->text()};
+        const QStringList texts{box->windowTitle(), box->versionLabel_->text(),
+                                box->blankLabel_->text(), box->legalNoticeLabel_->text(),
+                                box->okButton_->text()};
         QCOMPARE(texts, (QStringList{"About VENNOR", "Vennor 1.4", "", " ", "Ok"}));
         test::ModalDriver driver;
         for (const bool escape : {false, true}) {
             driver.whenShown<AboutBox>([&](AboutBox* shown) {
                 QCOMPARE(shown, box.data());
-                escape ? QTest::keyClick(shown, Qt::Key_Escape) : shown->Command1->click();
+                escape ? QTest::keyClick(shown, Qt::Key_Escape) : shown->okButton_->click();
             });
             box->exec();
             QVERIFY(driver.waitAllHandled());
