@@ -13,12 +13,12 @@ void prepare(FileDialog& dialog, const QString& title, const QString& filter, qu
              const QString& fileName)
 {
     dialog.setMaxFileSize(kMaxFileSize);
-    dialog.setDefaultExt(QStringLiteral("*.*"));
+    dialog.setDefaultExtension(QStringLiteral("*.*"));
     dialog.setDialogTitle(title);
     dialog.setFileName(fileName);
     dialog.setFilter(filter);
     dialog.setFlags(options);
-    dialog.setInitDir(QDir::toNativeSeparators(QDir::currentPath()));
+    dialog.setInitialFolder(QDir::toNativeSeparators(QDir::currentPath()));
 }
 
 } // namespace
@@ -28,8 +28,8 @@ QString chooseFileToOpen(QWidget* mainWindow, const QString& title, const QStrin
 {
     FileDialog dialog;
     prepare(dialog, title, filter, options, {});
-    dialog.ShowOpen(mainWindow);
-    return dialog.FileName();
+    dialog.showOpen(mainWindow);
+    return dialog.fileName();
 }
 
 QString chooseFileToSave(const QString& title, const QString& filter, quint32 options,
@@ -37,10 +37,10 @@ QString chooseFileToSave(const QString& title, const QString& filter, quint32 op
 {
     FileDialog dialog;
     prepare(dialog, title, filter, options, name + QStringLiteral(".dat"));
-    dialog.ShowSave();
-    // A cancelled dialog leaves the proposed name in FileName; only a confirmed one sets
-    // FileTitle.
-    return dialog.FileTitle().isEmpty() ? QString() : dialog.FileName();
+    dialog.showSave();
+    // A cancelled dialog leaves the proposed name in fileName; only a confirmed one sets
+    // fileTitle.
+    return dialog.fileTitle().isEmpty() ? QString() : dialog.fileName();
 }
 
 } // namespace vennor

@@ -31,7 +31,7 @@ qsizetype baseNameStart(const QString& path)
 
 // Where the extension starts, as the dialog reports it: after the last "." of the file name;
 // the end of the path when there is none; 0 when the name ends in the ".".
-qint16 extensionOffset(const QString& path)
+qint16 extensionStart(const QString& path)
 {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     if (dot < baseNameStart(path)) {
@@ -44,22 +44,22 @@ qint16 extensionOffset(const QString& path)
 
 FileDialog::FileDialog()
 {
-    CancelError_ = false;
-    DefaultExt_.clear();
-    DialogTitle_.clear();
-    FileName_.clear();
-    FileTitle_.clear();
+    cancelError_ = false;
+    defaultExtension_.clear();
+    dialogTitle_.clear();
+    fileName_.clear();
+    fileTitle_.clear();
     setFilter(QStringLiteral("All Files (*.*)|*.*"));
-    FilterIndex_ = 1;
+    filterIndex_ = 1;
     flags_ = 0;
-    InitDir_ = QStringLiteral("C:\\");
-    MaxFileSize_ = 260;
-    hWnd_ = nullptr;
+    initialFolder_ = QStringLiteral("C:\\");
+    maxFileSize_ = 260;
+    owner_ = nullptr;
 }
 
-QString FileDialog::Filter() const
+QString FileDialog::filter() const
 {
-    QString text = Filter_;
+    QString text = filter_;
     text.replace(kNul, QLatin1Char('|'));
     for (int i = 0; i < 2 && text.endsWith(QLatin1Char('|')); ++i) {
         text.chop(1);
@@ -69,21 +69,21 @@ QString FileDialog::Filter() const
 
 void FileDialog::setFilter(const QString& value)
 {
-    Filter_ = value;
-    Filter_.replace(QLatin1Char('|'), kNul);
-    for (int i = 0; i < 2 && !Filter_.endsWith(QString(2, kNul)); ++i) {
-        Filter_ += kNul;
+    filter_ = value;
+    filter_.replace(QLatin1Char('|'), kNul);
+    for (int i = 0; i < 2 && !filter_.endsWith(QString(2, kNul)); ++i) {
+        filter_ += kNul;
     }
 }
 
-void FileDialog::ShowOpen(QWidget* mainWindow)
+void FileDialog::showOpen(QWidget* mainWindow)
 {
     show(false, mainWindow);
 }
 
-void FileDialog::ShowSave()
+void FileDialog::showSave()
 {
-    show(true, hWnd_);
+    show(true, owner_);
 }
 
 void FileDialog::show(bool save, QWidget* owner)
@@ -91,28 +91,28 @@ void FileDialog::show(bool save, QWidget* owner)
     FileDialogRequest request;
     request.kind = save ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open;
     request.owner = owner;
-    request.title = DialogTitle_;
-    request.filter = Filter_;
-    request.filterIndex = FilterIndex_;
+    request.title = dialogTitle_;
+    request.filter = filter_;
+    request.filterIndex = filterIndex_;
     request.startFolder = QDir::toNativeSeparators(QDir::currentPath());
-    request.fileName = FileName_;
-    request.defaultExt = DefaultExt_;
+    request.fileName = fileName_;
+    request.defaultExt = defaultExtension_;
     request.flags = flags_;
-    request.maxFileSize = MaxFileSize_;
+    request.maxFileSize = maxFileSize_;
 
     const std::optional<FileDialogResult> result = runFileDialog(request);
     // A path longer than the buffer is a failed dialog, as on the platform.
-    if (!result || result->path.size() > MaxFileSize_) {
+    if (!result || result->path.size() > maxFileSize_) {
         return;
     }
     flags_ = result->flags;
-    DefaultExt_ = request.defaultExt;
-    FileName_ = trimBlanks(result->path);
-    FileTitle_ = trimBlanks(result->path.mid(baseNameStart(result->path)));
-    FileExt_ = extensionOffset(result->path);
-    Filter_ = trimBlanks(request.filter);
-    InitDir_ = trimBlanks(request.startFolder);
-    FilterIndex_ = qint16(result->filterIndex);
+    defaultExtension_ = request.defaultExt;
+    fileName_ = trimBlanks(result->path);
+    fileTitle_ = trimBlanks(result->path.mid(baseNameStart(result->path)));
+    extensionOffset_ = extensionStart(result->path);
+    filter_ = trimBlanks(request.filter);
+    initialFolder_ = trimBlanks(request.startFolder);
+    filterIndex_ = qint16(result->filterIndex);
 }
 
 } // namespace vennor

@@ -19,17 +19,17 @@ private slots:
     void initialValues()
     {
         const FileDialog dialog;
-        QCOMPARE(dialog.CancelError(), false);
-        QCOMPARE(dialog.DefaultExt() + dialog.DialogTitle() + dialog.FileName() +
-                     dialog.FileTitle(),
+        QCOMPARE(dialog.cancelError(), false);
+        QCOMPARE(dialog.defaultExtension() + dialog.dialogTitle() + dialog.fileName() +
+                     dialog.fileTitle(),
                  QString());
-        QCOMPARE(dialog.Filter(), "All Files (*.*)|*.*");
-        QCOMPARE(dialog.FilterIndex(), qint16(1));
+        QCOMPARE(dialog.filter(), "All Files (*.*)|*.*");
+        QCOMPARE(dialog.filterIndex(), qint16(1));
         QCOMPARE(dialog.flags(), quint32(0));
-        QCOMPARE(dialog.InitDir(), "C:\\");
-        QCOMPARE(dialog.MaxFileSize(), qint16(260));
-        QCOMPARE(dialog.hWnd(), nullptr);
-        QCOMPARE(dialog.FileExt(), qint16(0));
+        QCOMPARE(dialog.initialFolder(), "C:\\");
+        QCOMPARE(dialog.maxFileSize(), qint16(260));
+        QCOMPARE(dialog.owner(), nullptr);
+        QCOMPARE(dialog.extensionOffset(), qint16(0));
     }
 
     void filter_data()
@@ -55,16 +55,16 @@ private slots:
         FileDialog dialog;
         dialog.setFilter(written);
         QCOMPARE(dialog.storedFilter(), stored);
-        QTEST(dialog.Filter(), "read");
+        QTEST(dialog.filter(), "read");
         QTEST(qtNameFilters(stored), "qt");
     }
 
-    // The request starts in the current folder, whatever InitDir says; the file is written back
-    // only when confirmed and within MaxFileSize.
+    // The request starts in the current folder, whatever initialFolder says; the file is written
+    // back only when confirmed and within maxFileSize.
     void showSave_data()
     {
         QTest::addColumn<QString>("answer"); // empty: cancelled
-        QTest::addColumn<QString>("title");  // FileTitle afterwards; empty: nothing written back
+        QTest::addColumn<QString>("title");  // fileTitle afterwards; empty: nothing written back
         QTest::addColumn<int>("ext");
         const auto row = [](const char* name, const QString& answer, const char* title, int ext) {
             QTest::newRow(name) << answer << QString(title) << ext;
@@ -84,17 +84,17 @@ private slots:
         QWidget owner;
         FileDialog dialog;
         dialog.setFileName("proposed.dat");
-        dialog.setInitDir("/nowhere");
+        dialog.setInitialFolder("/nowhere");
         dialog.setMaxFileSize(25);
-        dialog.setHWnd(&owner);
-        dialog.ShowSave();
+        dialog.setOwner(&owner);
+        dialog.showSave();
 
         const FileDialogRequest& request = files.requests.first();
         QVERIFY(request.kind == FileDialogRequest::Kind::Save && request.owner == &owner);
         QCOMPARE(request.startFolder, QDir::toNativeSeparators(QDir::currentPath()));
-        QCOMPARE(dialog.FileName(), title.isEmpty() ? "proposed.dat" : answer.trimmed());
-        QCOMPARE(dialog.FileTitle(), title);
-        QTEST(int(dialog.FileExt()), "ext");
+        QCOMPARE(dialog.fileName(), title.isEmpty() ? "proposed.dat" : answer.trimmed());
+        QCOMPARE(dialog.fileTitle(), title);
+        QTEST(int(dialog.extensionOffset()), "ext");
     }
 
     // The one test that shows QFileDialog itself: what it proposes, and that a name typed and
