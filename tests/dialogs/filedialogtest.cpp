@@ -11,7 +11,7 @@
 
 using namespace vennor;
 
-class ClsOpenSaveTest : public QObject
+class FileDialogTest : public QObject
 {
     Q_OBJECT
 
@@ -130,5 +130,5 @@ private slots:
     }
 };
 
-VENNOR_TEST(ClsOpenSaveTest)
+VENNOR_TEST(FileDialogTest)
 #include "filedialogtest.moc"

@@ -112,12 +112,12 @@ private slots:
         QTest::keyClicks(f.text(0), "zz");
         QTest::keyClick(f.text(0), Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(f.messages.texts(), QStringList{"Select a record to delete"});
-        bool AdvancedSearchWindow = false;
+        bool searchOpened = false;
         connect(f.child("Advsrch"), &QAction::triggered, this,
-                [&AdvancedSearchWindow] { AdvancedSearchWindow = true; });
+                [&searchOpened] { searchOpened = true; });
         f.comment()->setFocus();
         QTest::keyClick(f.comment(), Qt::Key_A, Qt::ControlModifier);
-        QVERIFY(AdvancedSearchWindow && !f.comment()->textCursor().hasSelection());
+        QVERIFY(searchOpened && !f.comment()->textCursor().hasSelection());
     }
 
     void dialNeedsANumberAndDetectsFirstWithoutSettings()
