@@ -1,9 +1,9 @@
 // Times the phone book operations on generated books of growing size and prints the median
 // of several runs of each, in milliseconds.
 
+#include "realisticbook.h"
 #include "storage/phonebook.h"
 #include "storage/record.h"
-#include "support/recordgenerator.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -27,9 +27,8 @@ struct Book
 
 Book generate(int count)
 {
-    test::RecordGenerator generator(20261206u + quint32(count));
     Book book;
-    book.records = generator.realisticBook(count);
+    book.records = bench::realisticBook(count, 20261206u + quint32(count));
     QString text = QStringLiteral(")\r\n");
     for (const Record& record : std::as_const(book.records)) {
         text += recordText(record);

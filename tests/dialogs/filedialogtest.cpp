@@ -16,22 +16,6 @@ class FileDialogTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initialValues()
-    {
-        const FileDialog dialog;
-        QCOMPARE(dialog.cancelError(), false);
-        QCOMPARE(dialog.defaultExtension() + dialog.dialogTitle() + dialog.fileName() +
-                     dialog.fileTitle(),
-                 QString());
-        QCOMPARE(dialog.filter(), "All Files (*.*)|*.*");
-        QCOMPARE(dialog.filterIndex(), qint16(1));
-        QCOMPARE(dialog.flags(), quint32(0));
-        QCOMPARE(dialog.initialFolder(), "C:\\");
-        QCOMPARE(dialog.maxFileSize(), qint16(260));
-        QCOMPARE(dialog.owner(), nullptr);
-        QCOMPARE(dialog.extensionOffset(), qint16(0));
-    }
-
     void filter_data()
     {
         QTest::addColumn<QString>("written");

@@ -69,43 +69,6 @@ private slots:
         QCOMPARE(endLineOnly.nameSearch()->count() + endLineOnly.numberSearch()->count(), 0);
     }
 
-    void textsAreTheProgramsOwn()
-    {
-        WindowFixture f;
-        QCOMPARE(f.window->windowTitle(), "VENNOR");
-        // object|text|shortcut: the menus and their items, then tooltips and labels.
-        // clang-format off
-        const QStringList texts{
-            "fil|&File", "save|&Save|Ctrl+S", "clean|&Clear|Ctrl+R", "deleterec|&Delete|Ctrl+D",
-            "del_num|Delete number", "exit|&Exit",
-            "editphonebook|&Edit", "nphonebook|New phone book", "rphonebook|Rename phone book",
-            "dphonebook|Delete phone book", "makedefault|Make default",
-            "tools|&Tools", "Get_backup|Get backup|Ctrl+G", "Make_backup|Make backup|Ctrl+M",
-            "Advsrch|Advanced search|Ctrl+A", "printcommand|Print Phone Book",
-            "dil|&Dial", "dialnow|&Dial|Ctrl+L", "qdial|&Manual dial", "detectmodem|Detect Modem",
-            "helpme|&Help", "helpuser|&Help Topics|F1", "latestversion|Download Latest version",
-            "mai|Join Vennor mail group", "abt|&About|Ctrl+B",
-            "sav|Save the existing record", "del|Delete a record ", "clr|Clear all text boxs",
-            "dial|Call selected phone number", "Command2|Print phone book",
-            "Combo3|Select type of the number", "phones|Type number then Press Enter",
-            "Label1|Name ", "Label6|Email", "Label8|Address", "Label5|Comment", "Label3|Numbers",
-            "Label4|Type name to search", "Label2|Type number to search"};
-        // clang-format on
-        for (const QString& row : texts) {
-            const QStringList cell = row.split('|');
-            QObject* found = f.child<QObject>(cell.at(0));
-            QVERIFY2(found != nullptr, qPrintable(row));
-            const bool action = found->inherits("QAction");
-            const char* shown = found->inherits("QMenu")              ? "title"
-                                : action || found->inherits("QLabel") ? "text"
-                                                                      : "toolTip";
-            QCOMPARE(found->property(shown).toString(), cell.at(1));
-            if (action) {
-                QCOMPARE(qobject_cast<QAction*>(found)->shortcut(), QKeySequence(cell.value(2)));
-            }
-        }
-    }
-
     void acceleratorsReachTheMenuFromTextBoxes()
     {
         WindowFixture f;

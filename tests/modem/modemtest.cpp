@@ -38,28 +38,6 @@ private slots:
                  (QStringList{"/tmp/my-modem", "/dev/ttyS0", "/dev/ttyUSB2"}));
     }
 
-    void captions()
-    {
-        SharedState state;
-        state.numberToDial = QStringLiteral("555-1234");
-        ModemDetectionDialog detection(state, nullptr);
-        DialingWindow call(state, nullptr, nullptr);
-        ManualDialDialog manual(state, nullptr, nullptr);
-        QStringList shown;
-        for (QDialog* window : std::initializer_list<QDialog*>{&detection, &call, &manual}) {
-            shown << window->windowTitle();
-            for (auto* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                shown.last() +=
-                    '|' + control->objectName() + '=' + control->property("text").toString();
-            }
-        }
-        QCOMPARE(shown,
-                 (QStringList{
-                     "Configuration|Label1=Detecting the modem now...|Label2=|Command1=Cancel",
-                     "Dialing|Label1=Dialing:|Label2=555-1234|Command1=Cancel",
-                     "Manual dial|Label1=Number to dial|Text1=|Command1=Dial|Command2=Cancel"}));
-    }
-
     // A failed step (no usable port line) runs the detection, which finds port 1, then calls again.
     void callStaysOffTheHookUntilCancel_data()
     {

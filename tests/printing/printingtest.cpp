@@ -173,16 +173,6 @@ private slots:
         QPointer<PrintSelectionWindow> slot;
         PrintSelectionWindow* window = PrintSelectionWindow::showFor(slot, state, *host, nullptr);
         QCOMPARE(window->pos(), QPoint(70, 40));
-        const QStringList captions{window->windowTitle(),
-                                   window->promptLabel_->text(),
-                                   window->progressLabel_->text(),
-                                   window->printButton_->text(),
-                                   window->selectAllButton_->text(),
-                                   window->deselectAllButton_->text(),
-                                   window->cancelButton_->text()};
-        QCOMPARE(captions, (QStringList{"Print Phone Book",
-                                        "Select names you will print its information :", "0%",
-                                        "Print ", "Select all", "None", "Cancel"}));
         QCOMPARE(marked(window->nameList_), 3);
         window->deselectAllButton_->click();
         QCOMPARE(PrintSelectionWindow::showFor(slot, state, *host, nullptr), window);

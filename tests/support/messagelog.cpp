@@ -4,7 +4,8 @@ namespace vennor::test {
 
 MessageLog::MessageLog()
 {
-    MessageBox::setResponder([this](const MessageBox::Request& request) { return respond(request); });
+    MessageBox::setResponder(
+        [this](const MessageBox::Request& request) { return respond(request); });
 }
 
 MessageLog::~MessageLog()

@@ -7,7 +7,6 @@
 namespace vennor::test {
 namespace {
 
-const QString kLetters = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
 const QString kWide = QStringLiteral("abcdefghijklmnopqrstuvwxyzéüøçñжß0123456789");
 const QString kAwkward = QStringLiteral("abcxyzéжß0129 ,.@-'#/()&;:!?");
 
@@ -20,30 +19,6 @@ QString RecordGenerator::word(int minLength, int maxLength, const QString& lette
         text += letters.at(random_.bounded(int(letters.size())));
     }
     return text;
-}
-
-QList<Record> RecordGenerator::realisticBook(int count)
-{
-    QList<Record> records(count);
-    for (int i = 0; i < count; ++i) {
-        Record& record = records[i];
-        record.name = word(3, 8, kLetters) + QLatin1Char(' ') + word(4, 10, kLetters) +
-                      QLatin1Char(' ') + QString::number(i);
-        for (int n = random_.bounded(1, 5); n > 0; --n) {
-            record.numbers.append(number());
-        }
-        if (random_.bounded(2) == 0) {
-            record.email = word(3, 10, kLetters) + QStringLiteral("@example.com");
-        }
-        if (random_.bounded(3) == 0) {
-            record.address = QString::number(random_.bounded(1, 300)) +
-                             QStringLiteral(" main street, ") + word(4, 10, kLetters);
-        }
-        if (random_.bounded(10) == 0) {
-            record.comment = QStringLiteral("call after 6 pm, not on sundays");
-        }
-    }
-    return records;
 }
 
 Record RecordGenerator::awkward()

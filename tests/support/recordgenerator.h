@@ -13,10 +13,6 @@ class RecordGenerator
 public:
     explicit RecordGenerator(quint32 seed) : random_(seed) {}
 
-    // count records like the ones people keep, each with a unique name: one to four numbers,
-    // an e-mail for half of them, an address for a third, a comment for a tenth.
-    QList<Record> realisticBook(int count);
-
     // A record in the form the file keeps (lowered, trimmed, numbers all numeric) that is
     // hard on the format: commas, "@" and digits in the comment, comments of several lines,
     // addresses with commas, letters beyond ASCII, empty parts.
