@@ -185,7 +185,7 @@ private slots:
                 if (op == 1) {
                     f.child("del_num")->trigger();
                 }
-                if (op != 2) {
+                if (op == 1 || op == 3) {
                     f.addNumber(pick(numbers));
                 }
                 if (op == 2 || op == 3) {
