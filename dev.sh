@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6)
+# xvfb, xauth and xdotool run the end-to-end journeys (tests/e2e) on their own X server.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6 xvfb xauth xdotool)
 
 install_missing() {
     local missing=()

@@ -24,6 +24,7 @@ class AboutBox;
 class AdvancedSearchWindow;
 class PrintSelectionWindow;
 class TextBox;
+struct Listing;
 struct Record;
 
 // The four text boxes of the record: 0 name, 1 e-mail, 2 address (one line each), 3 comment.
@@ -58,6 +59,7 @@ public:
     QStringList numberEntries() const override;
     bool hasUnsavedChanges() const override;
     bool save() override;
+    std::function<void()> keepEditor() override;
     void refillLists() override;
     void focusNameBox() override;
     void focusNameSearch() override;
@@ -121,14 +123,11 @@ private:
 
     // Saving and deleting
     void fieldKeyPress(int index, int& keyAscii);
+    void fieldEdited();
     std::optional<QString> refusalOf() const;
     Record recordOnScreen() const;
     bool writeRecord(const QString& book, const Record& record);
-    Result<std::optional<QStringList>> storedNumbersOf(const QString& book, const QString& name);
-    void takeOutOfLists(const QString& name, const QStringList& numbers);
-    void putIntoLists(const QString& name, const QStringList& numbers);
-    void removeTrailingEmpties(SimpleCombo* list);
-    void appendTrailingEmpties();
+    void followBookChange(const PhoneBookFile& file, const Listing& before);
     bool removeRecordFromBook();
     bool readyToEnd();
     void phoneBookFallback();
@@ -174,12 +173,9 @@ private:
     int recordFromFile_ = 0;
     int recordChanged_ = 0;
     int chosenNumberIndex_ = 0;
-    // Numbers Delete number took out of the number list since the record was shown: the save
-    // must not take them out a second time.
-    QStringList numbersTakenOut_;
-    // The record last shown from the file, as stored: saving it again needs no search.
+    // The name of the record last shown from the file, as read: while it stays unchanged the
+    // record can be saved again even if its name would be refused when typed today.
     QString shownName_;
-    QStringList shownNumbers_;
     bool ending_ = false;
 
     // The modeless windows and the About box live on after they were shown.

@@ -40,11 +40,18 @@ void MainWindow::connectControls()
     connect(numberSearch_, &SimpleCombo::changed, this, &MainWindow::numberSearchEdited);
     connect(numberSearch_, &SimpleCombo::clicked, this, &MainWindow::numberSearchChosen);
     connect(numbers_, &QComboBox::activated, this, &MainWindow::numberChosen);
-    KeyPressFilter::install(numbers_->lineEdit(), [this](int& key) { numberBoxKeyPress(key); });
-    KeyPressFilter::install(numberType_->lineEdit(), [this](int& key) { typeBoxKeyPress(key); });
+    // The combo box itself has the focus and hands keys to its line edit directly, past any
+    // filter there: the keys are filtered where they arrive.
+    KeyPressFilter::install(numbers_, [this](int& key) { numberBoxKeyPress(key); });
+    KeyPressFilter::install(numberType_, [this](int& key) { typeBoxKeyPress(key); });
     for (int i = 0; i < 4; ++i) {
         KeyPressFilter::install(fields_[i], [this, i](int& key) { fieldKeyPress(i, key); });
     }
+    // Typing, pasting, cutting, dropping and undoing all change the text: each is an edit.
+    for (TextBox* line : fields_.line) {
+        connect(line, &QLineEdit::textEdited, this, &MainWindow::fieldEdited);
+    }
+    connect(fields_.comment, &TextArea::edited, this, &MainWindow::fieldEdited);
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveRecord(); });
     connect(deleteButton_, &QPushButton::clicked, this, &MainWindow::deleteRecord);
     connect(dialButton_, &QPushButton::clicked, this, &MainWindow::dialSelectedNumber);
@@ -105,9 +112,7 @@ void MainWindow::emptyEditor()
         fields_.setText(i, QString());
     }
     numbers_->clear();
-    numbersTakenOut_.clear();
     shownName_.clear();
-    shownNumbers_.clear();
     // What is on screen now is no loaded record: Delete must not act on it.
     recordFromFile_ = 0;
 }
@@ -150,10 +155,6 @@ void MainWindow::showRecord(const Record& record)
 {
     state_.typeCodes.clear();
     shownName_ = record.name;
-    shownNumbers_.clear();
-    for (const PhoneNumber& number : record.numbers) {
-        shownNumbers_ << number.number;
-    }
     fields_.setText(0, record.name);
     fields_.setText(1, record.email);
     fields_.setText(2, record.address);

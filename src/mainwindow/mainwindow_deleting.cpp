@@ -37,19 +37,26 @@ bool MainWindow::removeRecordFromBook()
     const QString key = trimBlanks(fields_.text(0).toLower());
     state_.selectedName = key;
     const auto book = SettingsFile().readDefaultBook();
-    const Status removed =
-        book ? PhoneBookFile::named(*book).removeAll(key) : Status::failure(book.error());
+    Status removed = book ? Status::success() : Status::failure(book.error());
+    if (removed) {
+        const PhoneBookFile file = PhoneBookFile::named(*book);
+        const auto before = file.list();
+        removed = before ? file.removeAll(key) : Status::failure(before.error());
+        if (removed) {
+            followBookChange(file, *before);
+        }
+    }
     if (!removed) {
         MessageBox::show(this,
                          {QStringLiteral("The record could not be deleted"),
                           QStringLiteral("Warning"), MessageBox::Buttons::Ok, removed.error()});
         return false;
     }
-    takeOutOfLists(key, numberEntries());
     return true;
 }
 
-// Removes the number shown in the number box, with its type, from the record on screen.
+// Removes the number shown in the number box, with its type, from the record on screen. The
+// file keeps it until the record is saved, and so does the number list.
 void MainWindow::deleteNumber()
 {
     const QString shown = numbers_->currentText();
@@ -66,9 +73,6 @@ void MainWindow::deleteNumber()
     if (index < state_.typeCodes.size()) {
         state_.typeCodes.removeAt(index);
     }
-    const QString number = numbers_->itemText(index);
-    numberSearch_->removeItem(numberSearch_->indexOf(number));
-    numbersTakenOut_ << number;
     state_.numberDeleted = 1;
     numbers_->removeItem(index);
     numbers_->setEditText(QString());

@@ -122,6 +122,8 @@ void MainWindow::buildRecordFields(QWidget* client)
     numbers_ = named(new QComboBox(client), QStringLiteral("phones"));
     numbers_->setEditable(true);
     numbers_->setInsertPolicy(QComboBox::NoInsert);
+    // Numbers are compared exactly: completing 12 to a listed 123 would add the wrong one.
+    numbers_->setCompleter(nullptr);
     numbers_->setToolTip(QStringLiteral("Type number then Press Enter"));
     twips::place(numbers_, 2710, 3240, 1575, 315);
 }

@@ -7,6 +7,7 @@
 #include "storage/settingsfile.h"
 
 #include <QComboBox>
+#include <QHash>
 
 namespace vennor {
 namespace {
@@ -19,6 +20,40 @@ void closeWithEmpties(SimpleCombo* list)
             list->insertItem(list->count(), QString());
         }
     }
+}
+
+// How many times each entry occurs.
+QHash<QString, int> tally(const QStringList& entries, int sign = 1, QHash<QString, int> into = {})
+{
+    for (const QString& entry : entries) {
+        into[entry] += sign;
+    }
+    return into;
+}
+
+// Moves one list from the entries the file listed before a change to those it lists now, so
+// that it equals a fresh fill without sorting everything again; a list that was out of step
+// with the file (a restore does not refill) is filled afresh.
+void followListing(SimpleCombo* list, const QStringList& before, const QStringList& after)
+{
+    while (list->count() > 0 && list->at(list->count() - 1).isEmpty()) {
+        list->removeItem(list->count() - 1);
+    }
+    if (tally(list->entries()) != tally(before)) {
+        list->clear();
+        list->addItems(after);
+    } else {
+        const QHash<QString, int> added = tally(before, -1, tally(after));
+        for (auto it = added.cbegin(); it != added.cend(); ++it) {
+            for (int i = it.value(); i < 0; ++i) {
+                list->removeItem(list->indexOf(it.key()));
+            }
+            for (int i = 0; i < it.value(); ++i) {
+                list->addItem(it.key());
+            }
+        }
+    }
+    closeWithEmpties(list);
 }
 
 } // namespace
@@ -46,6 +81,14 @@ void MainWindow::fillSearchLists()
     closeWithEmpties(numberSearch_);
 }
 
+void MainWindow::followBookChange(const PhoneBookFile& file, const Listing& before)
+{
+    if (const auto after = file.list()) {
+        followListing(nameSearch_, before.names, after->names);
+        followListing(numberSearch_, before.numbers, after->numbers);
+    }
+}
+
 void MainWindow::clearRecord()
 {
     fields_[0]->setFocus();
@@ -56,9 +99,7 @@ void MainWindow::clearRecord()
         fields_.setText(i, QString());
     }
     state_.typeCodes.clear();
-    numbersTakenOut_.clear();
     shownName_.clear();
-    shownNumbers_.clear();
     recordFromFile_ = 0;
 }
 

@@ -47,12 +47,14 @@ QString storedComment(const QString& typed)
 } // namespace
 
 // Why the record on screen cannot be stored as it is, or nullopt. A double quote or a comma
-// in the name, a double quote or "@" in the address, would read back as other fields.
+// in the name, a double quote or "@" in the address, would read back as other fields. A name
+// read from the file and left unchanged is written in a form that reads back the same.
 std::optional<QString> MainWindow::refusalOf() const
 {
     const QString name = trimBlanks(fields_.text(0));
-    if (name.isEmpty() || isNumeric(name) || name.contains(QLatin1Char(',')) || holdsQuote(name) ||
-        name == endLine()) {
+    const bool asRead = !shownName_.isEmpty() && fields_.text(0) == shownName_;
+    if (!asRead && (name.isEmpty() || isNumeric(name) || name.contains(QLatin1Char(',')) ||
+                    holdsQuote(name) || name == endLine())) {
         return QStringLiteral("Enter a name");
     }
     const QString address = fields_.text(2);
@@ -98,40 +100,13 @@ bool MainWindow::saveRecord()
     return writeRecord(*book, recordOnScreen());
 }
 
-// The numbers of the stored record of that name, nullopt when there is none. The record shown
-// from the file is known already; a name the list does not hold is not in the file.
-Result<std::optional<QStringList>> MainWindow::storedNumbersOf(const QString& book,
-                                                               const QString& name)
-{
-    if (!shownName_.isEmpty() && shownName_ == name) {
-        return std::optional<QStringList>(shownNumbers_);
-    }
-    if (nameSearch_->indexOf(name) < 0) {
-        return std::optional<QStringList>();
-    }
-    const auto found = PhoneBookFile::named(book).findByName(name);
-    if (!found) {
-        return Status::failure(found.error());
-    }
-    if (!found->has_value()) {
-        return std::optional<QStringList>();
-    }
-    QStringList numbers;
-    for (const PhoneNumber& number : (*found)->numbers) {
-        numbers << number.number;
-    }
-    return std::optional<QStringList>(numbers);
-}
-
-// One write replaces any record of the same name; the lists follow only once it succeeded.
+// One write replaces every stored record of the same name; the lists follow only once it
+// succeeded.
 bool MainWindow::writeRecord(const QString& book, const Record& record)
 {
-    const QString key = trimBlanks(record.name.toLower());
     const PhoneBookFile file = PhoneBookFile::named(book);
-    const auto stored = storedNumbersOf(book, key);
-    const Status written = !stored               ? Status::failure(stored.error())
-                           : stored->has_value() ? file.replace(record)
-                                                 : file.append(record);
+    const auto before = file.list();
+    const Status written = before ? file.replace(record) : Status::failure(before.error());
     if (!written) {
         MessageBox::show(this, {QStringLiteral("The phone book could not be saved"), kWarning,
                                 MessageBox::Buttons::Ok, written.error()});
@@ -139,61 +114,18 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
     }
     state_.fieldCount += recordFieldCount(record);
     state_.typeCodes.clear();
-    if (stored->has_value()) {
-        QStringList oldNumbers;
-        for (const QString& number : **stored) {
-            if (!numbersTakenOut_.removeOne(number)) {
-                oldNumbers << number;
-            }
-        }
-        takeOutOfLists(key, oldNumbers);
-    }
-    QStringList numbers;
-    for (const PhoneNumber& number : record.numbers) {
-        if (!isNumeric(number.number)) {
-            break;
-        }
-        numbers << number.number;
-    }
-    putIntoLists(key, numbers);
+    followBookChange(file, *before);
     clearRecord();
     return true;
 }
 
-void MainWindow::takeOutOfLists(const QString& name, const QStringList& numbers)
+void MainWindow::fieldEdited()
 {
-    nameSearch_->removeItem(nameSearch_->indexOf(name));
-    for (const QString& number : numbers) {
-        numberSearch_->removeItem(numberSearch_->indexOf(number));
-    }
-}
-
-void MainWindow::removeTrailingEmpties(SimpleCombo* list)
-{
-    for (int i = 0; i < 3 && list->count() > 0 && list->at(list->count() - 1).isEmpty(); ++i) {
-        list->removeItem(list->count() - 1);
-    }
-}
-
-void MainWindow::putIntoLists(const QString& name, const QStringList& numbers)
-{
-    removeTrailingEmpties(nameSearch_);
-    removeTrailingEmpties(numberSearch_);
-    for (const QString& number : numbers) {
-        numberSearch_->addItem(number);
-    }
-    nameSearch_->addItem(name);
-    for (int i = 0; i < 3; ++i) {
-        nameSearch_->insertItem(nameSearch_->count(), QString());
-        if (numberSearch_->count() > 0) {
-            numberSearch_->insertItem(numberSearch_->count(), QString());
-        }
-    }
+    recordFromFile_ = 0;
 }
 
 void MainWindow::fieldKeyPress(int index, int& keyAscii)
 {
-    recordFromFile_ = 0;
     if (index == 3 && keyAscii == 13) {
         numberType_->setFocus(); // the comment box still takes the line break
         return;

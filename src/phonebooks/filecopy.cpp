@@ -30,7 +30,9 @@ CopyOutcome copyReplacing(const QString& source, const QString& target)
         return failed(QStringLiteral("%1: %2").arg(source, in.errorString()));
     }
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a failed write shows at once; buffered, a late flush could lose it and an
+    // empty file would replace the target.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return failed(QStringLiteral("%1: %2").arg(target, out.errorString()));
     }
     constexpr qint64 chunk = 1 << 16;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -28,6 +29,12 @@ public:
     virtual bool hasUnsavedChanges() const = 0;
     // Runs the save procedure; true when the record was written.
     virtual bool save() = 0;
+    // Takes what the editor shows now; calling the result puts it back, after a print run
+    // loaded other records into the editor. A host without an editor has nothing to keep.
+    virtual std::function<void()> keepEditor()
+    {
+        return [] {};
+    }
 
     // Clears both search lists and the editor, then fills the lists from the default
     // phone book again.

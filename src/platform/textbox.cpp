@@ -12,13 +12,20 @@ TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] { dataChanged_ = true; });
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        dataChanged_ = true;
+        if (!settingText_) {
+            emit edited();
+        }
+    });
 }
 
 void TextArea::setText(const QString& text)
 {
     if (text != toPlainText()) {
+        settingText_ = true;
         setPlainText(text);
+        settingText_ = false;
     }
 }
 

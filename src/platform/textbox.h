@@ -36,8 +36,13 @@ public:
     bool dataChanged() const { return dataChanged_; }
     void setDataChanged(bool changed) { dataChanged_ = changed; }
 
+signals:
+    // The user changed the text (typing, paste, cut, drop, undo); setText() does not raise it.
+    void edited();
+
 private:
     bool dataChanged_ = false;
+    bool settingText_ = false;
 };
 
 } // namespace vennor

@@ -151,26 +151,34 @@ int PrintSelectionWindow::markedCount() const
 }
 
 // Printing loads every marked record into the main window, so a record being edited there
-// is offered for saving first, and a job that could never print is refused before that.
+// is offered for saving first, and a job that could never print is refused before that. A
+// record the user did not save, or a job the user cancelled, leaves the editor as it was.
 void PrintSelectionWindow::printMarked()
 {
     const std::unique_ptr<Printer> printer = printerFactory_();
-    if (markedCount() > 0) {
-        if (const Status ready = printer->ready(); !ready) {
-            MessageBox::ok(this, ready.error(), QStringLiteral("Warning"));
-            return;
-        }
-        if (host_.hasUnsavedChanges() &&
-            MessageBox::okCancel(this, QStringLiteral("save the record before printing"),
-                                 QStringLiteral("Warning")) == MessageBox::Answer::Ok &&
-            !host_.save()) {
+    if (markedCount() == 0) {
+        printMarkedRecords(*printer);
+        return;
+    }
+    if (const Status ready = printer->ready(); !ready) {
+        MessageBox::ok(this, ready.error(), QStringLiteral("Warning"));
+        return;
+    }
+    bool unsaved = false;
+    if (host_.hasUnsavedChanges()) {
+        unsaved = MessageBox::okCancel(this, QStringLiteral("save the record before printing"),
+                                       QStringLiteral("Warning")) != MessageBox::Answer::Ok;
+        if (!unsaved && !host_.save()) {
             return;
         }
     }
-    printMarkedRecords(*printer);
+    const std::function<void()> putBack = host_.keepEditor();
+    if (!printMarkedRecords(*printer) || unsaved) {
+        putBack();
+    }
 }
 
-void PrintSelectionWindow::printMarkedRecords(Printer& printer)
+bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
 {
     PageLayout layout(printer);
     layout.setup();
@@ -190,7 +198,7 @@ void PrintSelectionWindow::printMarkedRecords(Printer& printer)
         MessageBox::ok(this, QStringLiteral("Select names to print its information"),
                        QStringLiteral("Vennor"));
         progressLabel_->setText(QStringLiteral("0%"));
-        return;
+        return false;
     }
     progressLabel_->setText(QStringLiteral("100%"));
     state_.selectedName.clear();
@@ -202,9 +210,13 @@ void PrintSelectionWindow::printMarkedRecords(Printer& printer)
     progressLabel_->setText(QStringLiteral("0%"));
     if (answer == MessageBox::Answer::Cancel) {
         printer.killDoc();
-    } else if (const Status sent = printer.endDoc(); !sent) {
-        MessageBox::ok(this, sent.error(), QStringLiteral("Warning"));
+        return false;
     }
+    if (const Status sent = printer.endDoc(); !sent) {
+        MessageBox::ok(this, sent.error(), QStringLiteral("Warning"));
+        return false;
+    }
+    return true;
 }
 
 PrintedRecord PrintSelectionWindow::recordOnScreen() const

@@ -54,7 +54,8 @@ private:
     void selectAll();
     void deselectAll();
 
-    void printMarkedRecords(Printer& printer);
+    // True when the job went to the printer.
+    bool printMarkedRecords(Printer& printer);
     PrintedRecord recordOnScreen() const;
     int markedCount() const;
     void setBarWidth(float width);

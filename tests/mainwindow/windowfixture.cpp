@@ -1,5 +1,6 @@
 #include "windowfixture.h"
 
+#include <QApplication>
 #include <QListView>
 #include <QTest>
 
@@ -45,12 +46,32 @@ void WindowFixture::choose(SimpleCombo* list, const QString& entry) const
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
+void WindowFixture::click(QWidget* control) const
+{
+    const QPoint spot = qobject_cast<QComboBox*>(control)
+                            ? QPoint(control->width() / 3, control->height() / 2)
+                            : control->rect().center();
+    QWidget* under = control->childAt(spot) ? control->childAt(spot) : control;
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(control, spot));
+}
+
+void WindowFixture::type(const QString& keys) const
+{
+    QTest::keyClicks(QApplication::focusWidget(), keys);
+}
+
+void WindowFixture::press(Qt::Key key, Qt::KeyboardModifiers modifiers) const
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
 void WindowFixture::addNumber(const QString& number) const
 {
-    numberBox()->setFocus();
-    numberBox()->clearEditText();
-    QTest::keyClicks(numberBox()->lineEdit(), number);
-    QTest::keyClick(numberBox()->lineEdit(), Qt::Key_Return);
+    click(numberBox());
+    press(Qt::Key_End);
+    press(Qt::Key_Home, Qt::ShiftModifier);
+    type(number);
+    press(Qt::Key_Return);
 }
 
 QStringList WindowFixture::numberBoxEntries() const

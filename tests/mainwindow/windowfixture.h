@@ -46,7 +46,12 @@ struct WindowFixture
     void fill(const QStringList& fields) const;
     // Clicks the entry of a search list, as the user chooses it.
     void choose(SimpleCombo* list, const QString& entry) const;
-    // Types a number into the number box and presses Enter.
+    // Clicks a control as the user does (an editable combo box on its edit line), which
+    // gives it the focus; type() and press() then go where the user's keys go.
+    void click(QWidget* control) const;
+    void type(const QString& keys) const;
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) const;
+    // Clicks the number box, replaces its text by typing the number and presses Enter.
     void addNumber(const QString& number) const;
     QStringList numberBoxEntries() const;
     QByteArray book() const { return folders.readPhoneBook("book"); }

@@ -139,6 +139,7 @@ private slots:
             QTest::newRow(name) << typed << button << sent;
         };
         row("Enter", "0 12 34", "Enter", "ATDT0 12 34;\rATH\r");
+        row("dialled as typed", " (0)1-2,w ", "Command1", "ATDT (0)1-2,w ;\rATH\r");
         row("empty box, Dial", "", "Command1", "");
         row("Cancel", "123", "Command2", "");
     }

@@ -1,0 +1,311 @@
+// The built program on a real X server (CTest starts it under xvfb-run), driven only with X
+// key events from xdotool: windows are found by their titles, results read from the files.
+#include "support/fakemodem.h"
+#include "support/tempfolders.h"
+#include "support/testregistry.h"
+
+#include <QClipboard>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTest>
+
+using namespace vennor::test;
+
+namespace {
+
+QString xdotool(const QStringList& args)
+{
+    QProcess run;
+    run.start(QStringLiteral("xdotool"), args);
+    run.waitForFinished(10000);
+    return QString::fromLatin1(run.readAllStandardOutput()).trimmed();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// One run of the program on its own folders.
+class Session
+{
+public:
+    Session() = default;
+    ~Session()
+    {
+        if (app_.state() != QProcess::NotRunning) {
+            app_.kill();
+            app_.waitForFinished();
+        }
+    }
+
+    void start(const QStringList& settings = {}, const QByteArray& home = {})
+    {
+        if (!settings.isEmpty()) {
+            folders.writeSettings(settings);
+            folders.writePhoneBook("Home", home);
+        }
+        app_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        app_.start(qEnvironmentVariable("VENNOR_EXE"), {});
+        QVERIFY(app_.waitForStarted());
+        QVERIFY(settings.isEmpty() || focus("VENNOR")); // a first start detects the modem first
+    }
+
+    // Waits for the window with exactly this title and gives it the keyboard focus.
+    bool focus(const QString& title)
+    {
+        const QDeadlineTimer deadline(15000);
+        while (!deadline.hasExpired()) {
+            const QStringList ids =
+                xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).split('\n');
+            if (!ids.last().isEmpty()) {
+                xdotool({"windowfocus", ids.last()});
+                if (xdotool({"getwindowfocus"}) == ids.last()) {
+                    return true;
+                }
+            }
+            QTest::qWait(50);
+        }
+        qWarning("no window %s", qPrintable(title));
+        return false;
+    }
+    // Keys and text go to whatever has the focus, as a user's do.
+    void keys(const QString& keys) const
+    {
+        xdotool(QStringList{"key", "--clearmodifiers", "--delay", "30"} + keys.split(' '));
+    }
+    void type(const QString& text) const { xdotool({"type", "--delay", "30", text}); }
+    // Clear puts the focus in the name box, or in a search box it emptied: twice, the name box.
+    void toNameBox() const { keys("ctrl+r ctrl+r"); }
+    void toNumberSearch() const { keys("ctrl+r ctrl+r Tab Tab Tab Tab Tab Tab"); }
+    void keysTo(const QString& title, const QString& sequence)
+    {
+        QVERIFY(focus(title));
+        keys(sequence);
+    }
+
+    // Selects the focused line's text and copies it, as a user can.
+    QString copied() const
+    {
+        bool copiedNow = false;
+        const auto watch = QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged,
+                                            [&copiedNow] { copiedNow = true; });
+        keys("End shift+Home ctrl+c");
+        const QDeadlineTimer deadline(10000);
+        while (!copiedNow && !deadline.hasExpired()) {
+            QTest::qWait(20);
+        }
+        QObject::disconnect(watch);
+        return QGuiApplication::clipboard()->text();
+    }
+    bool fileBecomes(const QString& path, const QByteArray& bytes) const
+    {
+        const QDeadlineTimer deadline(10000);
+        while (fileBytes(path) != bytes && !deadline.hasExpired()) {
+            QTest::qWait(50);
+        }
+        return fileBytes(path) == bytes;
+    }
+    bool bookBecomes(const QByteArray& bytes) const
+    {
+        return fileBecomes(folders.phoneBook("Home"), bytes);
+    }
+    bool ended() { return app_.waitForFinished(10000) && app_.exitCode() == 0; }
+    void exit()
+    {
+        keysTo("VENNOR", "alt+f e");
+        QVERIFY(ended());
+    }
+
+    TempFolders folders;
+
+private:
+    QProcess app_;
+};
+
+const QByteArray kAnn =
+    ")\r\nann lee\r\n\"ann@x.org\"\r\n\"1 elm st\"\r\n\" hi\"\r\n15551234\r\n2777\r\n)\r\n";
+
+} // namespace
+
+class JourneysTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(qEnvironmentVariable("VENNOR_EXE")), "VENNOR_EXE: the program");
+        QVERIFY2(!xdotool({"version"}).isEmpty(), "xdotool is needed");
+    }
+
+    // First start without a modem, the first phone book, then one record typed, found,
+    // changed, stripped of a number and deleted, all from the keyboard.
+    void firstStartToDeletedRecord()
+    {
+        Session s;
+        s.start();
+        s.keysTo("Warning", "Return");      // no modem found
+        s.keysTo("VENNOR", "alt+e Return"); // Edit > New phone book
+        QVERIFY(s.focus("Create new phone book"));
+        s.type("Home");
+        s.keys("Return");
+        QVERIFY(s.bookBecomes(")\r\n"));
+        QCOMPARE(s.folders.readSettings().value(1), "Home");
+
+        QVERIFY(s.focus("VENNOR"));
+        s.toNameBox();
+        s.type("Ann Lee");
+        s.keys("Return");
+        s.type("ann@x.org");
+        s.keys("Return");
+        s.type("1 elm st");
+        s.keys("Return");
+        s.type("hi");
+        s.keys("Return Down Return"); // comment, then the type box: Mobile, on to the numbers
+        s.type("5551234");
+        s.keys("Return shift+Tab Down KP_Enter"); // added; back to the type box: Work
+        s.type("777");
+        s.keys("KP_Enter Return"); // added; Enter in the empty number box saves
+        QVERIFY(s.bookBecomes(kAnn));
+
+        s.keys("shift+Tab"); // from the name box to the name search box
+        s.type("ann lee");
+        s.keys("Tab");
+        QCOMPARE(s.copied(), "ann lee");
+        s.toNumberSearch();
+        s.type("777");
+        s.keys("shift+Tab shift+Tab shift+Tab shift+Tab"); // the address
+        QCOMPARE(s.copied(), "1 elm st");
+        s.type("2 oak st");
+        s.keys("ctrl+s");
+        QByteArray changed = kAnn;
+        changed.replace("1 elm st", "2 oak st");
+        QVERIFY(s.bookBecomes(changed));
+
+        s.toNumberSearch();
+        s.type("777");
+        s.keys("alt+f Down Down Down Return ctrl+s"); // File > Delete number, then save
+        changed.replace("15551234\r\n", "");
+        QVERIFY(s.bookBecomes(changed));
+        s.toNumberSearch();
+        s.type("777");
+        s.keys("ctrl+d");
+        s.keysTo("Warning", "Return"); // sure to delete
+        QVERIFY(s.bookBecomes(")\r\n"));
+        s.exit();
+    }
+
+    void exitWithUnsavedChanges_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QByteArray>("book");
+        QTest::newRow("Cancel") << "Escape" << QByteArray(")\r\n");
+        QTest::newRow("OK") << "Return" << QByteArray(")\r\nbo\r\n)\r\n");
+    }
+    void exitWithUnsavedChanges()
+    {
+        QFETCH(QString, answer);
+        Session s;
+        s.start({"none", "Home"}, ")\r\n");
+        s.keys("ctrl+r");
+        s.type("Bo");
+        s.keys("alt+f e");
+        s.keysTo("Warning", answer); // save the record before exit
+        QVERIFY(s.ended());
+        QTEST(fileBytes(s.folders.phoneBook("Home")), "book");
+    }
+
+    void pastedNameIsNoLoadedRecord()
+    {
+        const QByteArray book = ")\r\njohn\r\n0555\r\n)\r\nbob\r\n0777\r\n)\r\n";
+        Session s;
+        s.start({"none", "Home"}, book);
+        s.toNumberSearch();
+        s.type("555"); // john, loaded by number
+        s.keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab");
+        QCOMPARE(s.copied(), "john");
+        QGuiApplication::clipboard()->setText(QStringLiteral("bob"));
+        s.keys("End shift+Home shift+Insert");
+        QCOMPARE(s.copied(), "bob");
+        s.keys("ctrl+d");
+        s.keysTo("Warning", "Return"); // "Select a record to delete": OK deletes nothing
+        s.keysTo("VENNOR", "alt+f e");
+        s.keysTo("Warning", "Escape"); // the pasted name is an edit: exit asks to save it
+        QVERIFY(s.ended());
+        QCOMPARE(fileBytes(s.folders.phoneBook("Home")), book);
+    }
+
+    void advancedSearchFromTheNameSearchBox()
+    {
+        Session s;
+        s.start({"none", "Home"}, ")\r\n");
+        s.keys("ctrl+r shift+Tab ctrl+a");
+        QVERIFY(s.focus("Advanced search"));
+        s.keys("Escape");
+        s.exit();
+    }
+
+    void backupAndRestoreThroughTheFileDialogs()
+    {
+        const QByteArray home = ")\r\nann\r\n0555\r\n)\r\n";
+        const QByteArray clients = ")\r\ncarl\r\n0999\r\n)\r\n";
+        Session s;
+        const QString copy = s.folders.root() + "/copy.dat";
+        const QString backup = s.folders.root() + "/Clients.dat";
+        QFile out(backup);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(clients) == clients.size());
+        out.close();
+        s.start({"none", "Home"}, home);
+        s.keys("ctrl+m");
+        s.keysTo("Make a backup from phone book", "Return");
+        s.keysTo("Save to ", "End shift+Home BackSpace");
+        s.type(copy);
+        s.keys("Return");
+        QVERIFY(s.fileBecomes(copy, home));
+        s.keysTo("VENNOR", "ctrl+g");
+        QVERIFY(s.focus("Select File To open "));
+        s.type(backup);
+        s.keys("Return");
+        QVERIFY(s.fileBecomes(s.folders.phoneBook("Clients"), clients));
+        QCOMPARE(s.folders.readSettings(), (QStringList{"none", "Home", "Clients"}));
+        s.exit();
+    }
+
+    void detectionAndCalls()
+    {
+        FakeModem modem;
+        const QByteArray before = qgetenv("VENNOR_COM3");
+        qputenv("VENNOR_COM3", modem.path().toLocal8Bit());
+        Session s;
+        s.start({"none", "Home"}, ")\r\njohn\r\n0555\r\n)\r\n");
+        qputenv("VENNOR_COM3", before);
+        s.keys("alt+d Down Down Return"); // Dial > Detect Modem
+        const QDeadlineTimer deadline(15000);
+        while (s.folders.readSettings().value(0) != "3" && !deadline.hasExpired()) {
+            QTest::qWait(50);
+        }
+        QCOMPARE(s.folders.readSettings(), (QStringList{"3", "Home"}));
+        QVERIFY(s.focus("VENNOR"));
+        s.toNumberSearch();
+        s.type("555");
+        s.keys("ctrl+l");
+        QTRY_VERIFY_WITH_TIMEOUT(modem.received().endsWith("ATDT555;\r"), 10000);
+        s.keysTo("Dialing", "Escape");
+        QTRY_VERIFY_WITH_TIMEOUT(modem.received().endsWith("ATH\r"), 10000);
+        s.keysTo("VENNOR", "alt+d m");
+        QVERIFY(s.focus("Manual dial"));
+        s.type(" (0)12-34 ");
+        s.keys("Return");
+        QTRY_VERIFY_WITH_TIMEOUT(modem.received().endsWith("ATDT (0)12-34 ;\r"), 10000);
+        s.keysTo("Dialing", "Escape");
+        QTRY_VERIFY_WITH_TIMEOUT(modem.received().endsWith("ATH\r"), 10000);
+        s.exit();
+    }
+};
+
+VENNOR_TEST(JourneysTest)
+#include "journeystest.moc"
