@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(shown,
                  (QStringList{
                      "Configuration|Label1=Detecting the modem now...|Label2=|Command1=Cancel",
-                     "Dialing|Label1=Dialing:|Label2=555-1234|Command1=Cancel",
+                     "Dialing|Label1=Dialing:|Label2=555-1234|replyLabel=|Command1=Cancel",
                      "Manual dial|Label1=Number to dial|Text1=|Command1=Dial|Command2=Cancel"}));
     }
 
