@@ -83,12 +83,15 @@ void getBackup(RecordHost& host)
         return;
     }
     const bool listed = lines->indexOf(name, 1) >= 1;
-    if ((listed || QFile::exists(*target)) &&
+    // A book file that fell out of the list (the settings file was made anew) is chosen where
+    // it lies: it is listed again as it is, with nothing to copy and nothing to ask.
+    const bool inPlace = !listed && isSameFile(source, *target);
+    if (!inPlace && (listed || QFile::exists(*target)) &&
         MessageBox::okCancel(parent, QStringLiteral("   File exists.. Overwrite"),
                              QStringLiteral("Warning ")) != MessageBox::Answer::Ok) {
         return;
     }
-    if (!reportCopy(parent, copyReplacing(source, *target))) {
+    if (!inPlace && !reportCopy(parent, copyReplacing(source, *target))) {
         return;
     }
     if (!listed) {
