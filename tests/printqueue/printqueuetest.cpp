@@ -53,17 +53,24 @@ private slots:
         }
         const QString root = dir_.path();
         socket_ = root + "/cups.sock";
-        for (const char* folder : {"spool", "cache", "state", "log", "ppd"}) {
-            QVERIFY(QDir(root).mkpath(folder));
-        }
-        QVERIFY(writeFile(root + "/cupsd.conf",
-                          "Listen " + socket_ +
-                              "\nLogLevel warn\n<Policy default>\n<Limit All>\nOrder "
-                              "deny,allow\n</Limit>\n</Policy>\n"));
-        QString files = "ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/spool\nCacheDir "
-                        "%1/cache\nStateDir %1/state\nErrorLog %1/log/error_log\nAccessLog "
-                        "%1/log/access_log\nPageLog %1/log/page_log\nFileDevice Yes\n";
-        QVERIFY(writeFile(root + "/cups-files.conf", files.arg(root)));
+        QVERIFY(QDir(root).mkpath("spool") && QDir(root).mkpath("log"));
+        QVERIFY(writeFile(root + "/cupsd.conf", "Listen " + socket_ + R"(
+<Policy default>
+<Limit All>
+Order deny,allow
+</Limit>
+</Policy>
+)"));
+        QVERIFY(writeFile(root + "/cups-files.conf", QString(R"(ServerRoot %1
+RequestRoot %1/spool
+TempDir %1/spool
+CacheDir %1/spool
+StateDir %1/spool
+ErrorLog %1/log/error_log
+AccessLog %1/log/access_log
+PageLog %1/log/page_log
+)")
+                                                         .arg(root)));
         qputenv("CUPS_SERVER", socket_.toUtf8());
         cupsd_.start(tool("cupsd"),
                      {"-f", "-c", root + "/cupsd.conf", "-s", root + "/cups-files.conf"});
