@@ -19,10 +19,10 @@ Result<QString> read(const QString& path);
 // mark get another in front: readers drop the first as the file's own.
 Status rewrite(const QString& path, const QByteArray& bytes);
 
-// Appends at the end, starting a new line first when the file does not end in one.
-// Creates the file (and its folder) when missing. A file holding lines that are not UTF-8
-// (Windows-1252) is converted in the same safe rewrite, so it never mixes two encodings. When the write fails
-// the file is cut back to its old length.
+// Appends at the end, starting a new line first when the file does not end in one (a byte
+// order mark alone is no line). Creates the file (and its folder) when missing. A file holding
+// lines that are not UTF-8 (Windows-1252) is converted in the same safe rewrite, so it never
+// mixes two encodings. When the write fails the file is cut back to its old length.
 Status append(const QString& path, const QByteArray& bytes);
 
 } // namespace vennor::textfile
