@@ -14,8 +14,9 @@ namespace {
 qint64 residentBytes()
 {
     QFile statm("/proc/self/statm");
-    statm.open(QIODevice::ReadOnly);
-    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+    return statm.open(QIODevice::ReadOnly)
+               ? statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE)
+               : 0;
 }
 
 // A call to 5 on a modem that answers only what the test sends, its dial command received.
@@ -35,7 +36,7 @@ struct Call
 
 } // namespace
 
-// The dialing window against a modem that answers, is unplugged, or never stops sending.
+// The dialing window against a modem that answers, never stops sending, or is unplugged.
 class ModemFailureTest : public QObject
 {
     Q_OBJECT
@@ -54,7 +55,8 @@ private slots:
                  {"NO ANSWER\n", "No answer"},
                  {"ERROR\r\n", "The modem refused the command"},
                  {"7\r", "The line is busy"}}) {
-            QTest::newRow(QByteArray(reply).simplified().constData()) << QByteArray(reply) << QString(shown);
+            QTest::newRow(QByteArray(reply).simplified().constData())
+                << QByteArray(reply) << QString(shown);
         }
     }
     void replyIsShownUnderTheNumber()
@@ -67,18 +69,8 @@ private slots:
         QVERIFY(call.window.isVisible()); // until Cancel, whatever the modem said
     }
 
-    void unpluggedModemEndsTheCall()
-    {
-        Call call;
-        const std::clock_t cpuBefore = std::clock(); // this process's processor time
-        call.modem.closeLine();
-        QTest::qWait(500); // the time over which the processor's use is measured
-        QVERIFY2(std::clock() - cpuBefore < CLOCKS_PER_SEC / 8, "the hang-up spins");
-        QCOMPARE(call.bench.log.texts(), QStringList{"The modem was disconnected"});
-        QVERIFY(call.bench.log.last().title == "Warning" && !call.window.isVisible());
-    }
-
-    void floodKeepsMemoryFlat()
+    // A device that never stops sending, then is unplugged.
+    void floodAndHangUp()
     {
         Call call;
         const qint64 before = residentBytes();
@@ -89,8 +81,13 @@ private slots:
         flood.start(0);
         QTRY_VERIFY_WITH_TIMEOUT(sent > (32 << 20), 60000);
         QVERIFY2(residentBytes() - before < (12 << 20), "what arrives is kept");
-        clickButton(&call.window, "Command1");
-        QTRY_VERIFY(call.modem.received().endsWith("ATH\r"));
+        flood.stop();
+        const std::clock_t cpuBefore = std::clock(); // this process's processor time
+        call.modem.closeLine();
+        QTest::qWait(500); // the time over which the processor's use is measured
+        QVERIFY2(std::clock() - cpuBefore < CLOCKS_PER_SEC / 8, "the hang-up spins");
+        QCOMPARE(call.bench.log.texts(), QStringList{"The modem was disconnected"});
+        QVERIFY(call.bench.log.last().title == "Warning" && !call.window.isVisible());
     }
 };
 

@@ -8,16 +8,6 @@
 
 using namespace vennor;
 
-namespace {
-
-int run(const QString& name, const QStringList& arguments)
-{
-    return QProcess::execute(
-        QStandardPaths::findExecutable(name, {"/usr/sbin", "/sbin", "/usr/bin"}), arguments);
-}
-
-} // namespace
-
 // The default queue of a print system of the test's own (cupsd on a private socket and folder,
 // in its own executable so that no other test has asked another print system before).
 class PrintQueueTest : public QObject
@@ -26,6 +16,12 @@ class PrintQueueTest : public QObject
 
     QTemporaryDir dir_;
     QProcess cupsd_;
+
+    static int run(const QString& tool, const QStringList& arguments)
+    {
+        return QProcess::execute(QStandardPaths::findExecutable(tool, {"/usr/sbin", "/sbin"}),
+                                 arguments);
+    }
 
 private slots:
     void initTestCase()
@@ -36,13 +32,13 @@ private slots:
         QFile conf(dir_.filePath("cupsd.conf")), files(dir_.filePath("cups-files.conf"));
         QVERIFY(conf.open(QIODevice::WriteOnly) && files.open(QIODevice::WriteOnly));
         conf.write(("Listen " + dir_.filePath("s") +
-                    "\n<Policy default>\n<Limit All>\nOrder "
-                    "deny,allow\n</Limit>\n</Policy>\n")
+                    "\n<Policy default>\n<Limit All>\n"
+                    "Order deny,allow\n</Limit>\n</Policy>\n")
                        .toUtf8());
-        for (const char* key : {"ServerRoot", "RequestRoot", "TempDir", "CacheDir", "StateDir"}) {
-            files.write(key + (' ' + dir_.path() + '\n').toUtf8());
-        }
-        files.write("ErrorLog stderr\nAccessLog stderr\nPageLog stderr\n");
+        files.write(QString("ServerRoot %1\nRequestRoot %1\nTempDir %1\nCacheDir %1\nStateDir %1\n"
+                            "ErrorLog stderr\n")
+                        .arg(dir_.path())
+                        .toUtf8());
         conf.close(), files.close();
         qputenv("CUPS_SERVER", dir_.filePath("s").toUtf8());
         cupsd_.start(QStandardPaths::findExecutable("cupsd", {"/usr/sbin", "/sbin"}),
