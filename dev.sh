@@ -4,8 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# xvfb, xauth and xdotool run the end-to-end journeys (tests/e2e) on their own X server.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6 xvfb xauth xdotool)
+# xvfb, xauth and xdotool run the end-to-end journeys (tests/e2e) on their own X server;
+# libcups2-dev asks the print system whether a queue takes jobs, and cups with
+# printer-driver-cups-pdf give its test a private print server.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6
+          xvfb xauth xdotool libcups2-dev cups printer-driver-cups-pdf)
 
 install_missing() {
     local missing=()

@@ -1,6 +1,7 @@
 #include "platform/printer.h"
 
 #include "platform/fonts.h"
+#include "platform/printqueue.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -142,6 +143,12 @@ Status SystemPrinter::ready() const
     }
     if (QPrinterInfo::defaultPrinter().isNull() || !printer_->isValid()) {
         return Status::failure(QStringLiteral("No printer is installed, nothing was printed"));
+    }
+    // A queue that refuses jobs would take the job silently and print nothing.
+    if (const std::optional<bool> accepts = queueAcceptsJobs(printer_->printerName());
+        accepts && !*accepts) {
+        return Status::failure(
+            QStringLiteral("The printer is not accepting jobs, nothing was printed"));
     }
     return Status::success();
 }

@@ -36,11 +36,14 @@ private slots:
         QTest::newRow("port line only") << QStringList{"1"} << create << "Create new phone book";
         QTest::newRow("default book's file missing")
             << QStringList{"1", "gone"} << create << "Create new phone book";
+        QTest::newRow("default book's name leaves the folder")
+            << QStringList{"1", "../vennor/book"} << create << "Create new phone book";
     }
     void startupDetours()
     {
         QFETCH(QStringList, settings);
         WindowFixture f{WindowFixture::Unopened{}};
+        f.folders.writePhoneBook("book", "x\r\n)\r\n"); // reached only by a name with a path
         if (!settings.isEmpty()) {
             f.folders.writeSettings(settings);
         }

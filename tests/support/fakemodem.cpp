@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <pty.h>
 #include <sys/inotify.h>
@@ -48,6 +49,12 @@ void FakeModem::closeLine()
     data_->deleteLater();
     ::close(master_);
     master_ = -1;
+}
+
+qint64 FakeModem::send(const QByteArray& bytes)
+{
+    return master_ < 0 ? 0
+                       : std::max<ssize_t>(0, ::write(master_, bytes.constData(), bytes.size()));
 }
 
 void FakeModem::readCommands()

@@ -27,6 +27,8 @@ public:
     bool isHeldOpen() const { return opens_ > closes_; }
     // Pulls the plug, as if the modem were switched off mid-call.
     void closeLine();
+    // Sends as the modem would; returns how many bytes the line took (none when it is full).
+    qint64 send(const QByteArray& bytes);
 
 signals:
     void bytesReceived();
