@@ -127,7 +127,7 @@ private:
     std::optional<QString> refusalOf() const;
     Record recordOnScreen() const;
     bool writeRecord(const QString& book, const Record& record);
-    void followBookChange(const PhoneBookFile& file, const Listing& before);
+    void followBookChange(const Listing& removed, const Listing& added);
     bool removeRecordFromBook();
     bool readyToEnd();
     void phoneBookFallback();

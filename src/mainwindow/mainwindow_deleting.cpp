@@ -40,10 +40,10 @@ bool MainWindow::removeRecordFromBook()
     Status removed = book ? Status::success() : Status::failure(book.error());
     if (removed) {
         const PhoneBookFile file = PhoneBookFile::named(*book);
-        const auto before = file.list();
-        removed = before ? file.removeAll(key) : Status::failure(before.error());
+        const auto stored = file.listNamed(key);
+        removed = stored ? file.removeAll(key) : Status::failure(stored.error());
         if (removed) {
-            followBookChange(file, *before);
+            followBookChange(*stored, {});
         }
     }
     if (!removed) {

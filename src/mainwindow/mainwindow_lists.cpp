@@ -7,7 +7,6 @@
 #include "storage/settingsfile.h"
 
 #include <QComboBox>
-#include <QHash>
 
 namespace vennor {
 namespace {
@@ -22,36 +21,18 @@ void closeWithEmpties(SimpleCombo* list)
     }
 }
 
-// How many times each entry occurs.
-QHash<QString, int> tally(const QStringList& entries, int sign = 1, QHash<QString, int> into = {})
-{
-    for (const QString& entry : entries) {
-        into[entry] += sign;
-    }
-    return into;
-}
-
-// Moves one list from the entries the file listed before a change to those it lists now, so
-// that it equals a fresh fill without sorting everything again; a list that was out of step
-// with the file (a restore does not refill) is filled afresh.
-void followListing(SimpleCombo* list, const QStringList& before, const QStringList& after)
+// Takes the entries of removed records out of a list and puts those of an added one in, so
+// that it equals a fresh fill without sorting everything again.
+void followListing(SimpleCombo* list, const QStringList& removed, const QStringList& added)
 {
     while (list->count() > 0 && list->at(list->count() - 1).isEmpty()) {
         list->removeItem(list->count() - 1);
     }
-    if (tally(list->entries()) != tally(before)) {
-        list->clear();
-        list->addItems(after);
-    } else {
-        const QHash<QString, int> added = tally(before, -1, tally(after));
-        for (auto it = added.cbegin(); it != added.cend(); ++it) {
-            for (int i = it.value(); i < 0; ++i) {
-                list->removeItem(list->indexOf(it.key()));
-            }
-            for (int i = 0; i < it.value(); ++i) {
-                list->addItem(it.key());
-            }
-        }
+    for (const QString& entry : removed) {
+        list->removeItem(list->indexOf(entry));
+    }
+    for (const QString& entry : added) {
+        list->addItem(entry);
     }
     closeWithEmpties(list);
 }
@@ -81,12 +62,10 @@ void MainWindow::fillSearchLists()
     closeWithEmpties(numberSearch_);
 }
 
-void MainWindow::followBookChange(const PhoneBookFile& file, const Listing& before)
+void MainWindow::followBookChange(const Listing& removed, const Listing& added)
 {
-    if (const auto after = file.list()) {
-        followListing(nameSearch_, before.names, after->names);
-        followListing(numberSearch_, before.numbers, after->numbers);
-    }
+    followListing(nameSearch_, removed.names, added.names);
+    followListing(numberSearch_, removed.numbers, added.numbers);
 }
 
 void MainWindow::clearRecord()

@@ -44,6 +44,22 @@ QString storedComment(const QString& typed)
     return comment;
 }
 
+// What list() reads back of the record once written: its key, and its numbers up to the
+// first that is empty or not a number.
+Listing listingOf(const Record& record)
+{
+    Listing listing;
+    listing.names << trimBlanks(record.name.toLower());
+    for (const PhoneNumber& number : record.numbers) {
+        const QString digits = trimBlanks(number.number.toLower());
+        if (digits.isEmpty() || !isNumeric(digits)) {
+            break;
+        }
+        listing.numbers << digits;
+    }
+    return listing;
+}
+
 } // namespace
 
 // Why the record on screen cannot be stored as it is, or nullopt. A double quote or a comma
@@ -105,8 +121,8 @@ bool MainWindow::saveRecord()
 bool MainWindow::writeRecord(const QString& book, const Record& record)
 {
     const PhoneBookFile file = PhoneBookFile::named(book);
-    const auto before = file.list();
-    const Status written = before ? file.replace(record) : Status::failure(before.error());
+    const auto stored = file.listNamed(trimBlanks(record.name.toLower()));
+    const Status written = stored ? file.replace(record) : Status::failure(stored.error());
     if (!written) {
         MessageBox::show(this, {QStringLiteral("The phone book could not be saved"), kWarning,
                                 MessageBox::Buttons::Ok, written.error()});
@@ -114,7 +130,7 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
     }
     state_.fieldCount += recordFieldCount(record);
     state_.typeCodes.clear();
-    followBookChange(file, *before);
+    followBookChange(*stored, listingOf(record));
     clearRecord();
     return true;
 }

@@ -116,6 +116,20 @@ bool PhoneBookFile::exists() const
     return usable() && QFile::exists(path_);
 }
 
+namespace {
+
+void addToListing(Listing& listing, const FieldWalker::Step& step)
+{
+    ++listing.fieldCount;
+    if (step.nameLine) {
+        listing.names.append(fieldText(step.field));
+    } else if (looksLikeNumberLine(step.field) && isNumeric(step.field.sliced(1))) {
+        listing.numbers.append(step.field.sliced(1).toString());
+    }
+}
+
+} // namespace
+
 Result<Listing> PhoneBookFile::list() const
 {
     if (Status status = usable(); !status) {
@@ -128,11 +142,25 @@ Result<Listing> PhoneBookFile::list() const
     Listing listing;
     FieldWalker walker(*text);
     while (const auto step = walker.next()) {
-        ++listing.fieldCount;
-        if (step->nameLine) {
-            listing.names.append(fieldText(step->field));
-        } else if (looksLikeNumberLine(step->field) && isNumeric(step->field.sliced(1))) {
-            listing.numbers.append(step->field.sliced(1).toString());
+        addToListing(listing, *step);
+    }
+    return listing;
+}
+
+Result<Listing> PhoneBookFile::listNamed(const QString& name) const
+{
+    const Result<QString> text = textfile::read(path_);
+    if (!text) {
+        return Status::failure(text.error());
+    }
+    Listing listing;
+    const NameMatch matches(name);
+    bool inside = false;
+    FieldWalker walker(*text);
+    while (const auto step = walker.next()) {
+        inside = step->nameLine ? matches(step->field) : inside && !step->endLine;
+        if (inside) {
+            addToListing(listing, *step);
         }
     }
     return listing;

@@ -31,6 +31,9 @@ public:
     bool exists() const;
 
     Result<Listing> list() const;
+    // What list() gives for the records whose name line equals name exactly: the entries a
+    // removal of that name takes out of the search lists.
+    Result<Listing> listNamed(const QString& name) const;
 
     // The record whose name line equals name exactly (the first in the file), or nullopt.
     Result<std::optional<Record>> findByName(const QString& name) const;

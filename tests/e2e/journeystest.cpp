@@ -227,12 +227,11 @@ private slots:
         s.toNumberSearch();
         s.type("555"); // john, loaded by number
         s.keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab");
-        QCOMPARE(s.copied(), "john");
         QGuiApplication::clipboard()->setText(QStringLiteral("bob"));
-        s.keys("End shift+Home shift+Insert");
-        QCOMPARE(s.copied(), "bob");
-        s.keys("ctrl+d");
+        s.keys("End shift+Home shift+Insert ctrl+d");
         s.keysTo("Warning", "Return"); // "Select a record to delete": OK deletes nothing
+        QVERIFY(s.focus("VENNOR"));
+        QCOMPARE(s.copied(), "bob");
         s.keysTo("VENNOR", "alt+f e");
         s.keysTo("Warning", "Escape"); // the pasted name is an edit: exit asks to save it
         QVERIFY(s.ended());
