@@ -4,7 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6)
+# desktop-file-utils, appstream: the packaging test validates the installed desktop entry and
+# AppStream data; dpkg-dev, file: cpack computes the .deb's library dependencies with them.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6
+          desktop-file-utils appstream dpkg-dev file)
 
 install_missing() {
     local missing=()

@@ -1,6 +1,7 @@
 #include "phonebooks/phonebookdialog.h"
 
 #include "phonebooks/booknames.h"
+#include "platform/accessiblename.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "storage/settingsfile.h"
@@ -67,6 +68,10 @@ void PhoneBookDialog::buildControls()
     bookList_->setEditable(true);
     bookList_->setInsertPolicy(QComboBox::NoInsert);
     okButton_->setDefault(true);
+
+    setAccessibleNameOf(nameBox_, promptLabel_->text());
+    setAccessibleNameOf(bookList_, promptLabel_->text());
+    setAccessibleNameOf(newNameBox_, newNameLabel_->text());
 
     twips::place(promptLabel_, 240, 120, 2655, 375);
     twips::place(nameBox_, 240, 480, 2295, 285);
