@@ -6,6 +6,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
+#include <QWidget>
 
 namespace vennor::app {
 namespace {
@@ -91,14 +92,18 @@ void InstanceServer::readNumber(QLocalSocket* socket)
         socket->abort();
         return;
     }
-    const bool busy = QApplication::activeModalWidget() != nullptr;
-    socket->write(busy ? "busy\n" : "ok\n");
+    QWidget* waiting = QApplication::activeModalWidget();
+    socket->write(waiting ? "busy\n" : "ok\n");
     socket->flush();
     socket->disconnectFromServer();
-    if (!busy) {
-        // Queued: the dialing window runs its own event loop, and the answer must leave first.
-        QTimer::singleShot(0, this, [this, number] { emit numberReceived(number); });
+    if (waiting) {
+        // The link was clicked elsewhere: show the user what holds the number back.
+        waiting->raise();
+        waiting->activateWindow();
+        return;
     }
+    // Queued: the dialing window runs its own event loop, and the answer must leave first.
+    QTimer::singleShot(0, this, [this, number] { emit numberReceived(number); });
 }
 
 } // namespace vennor::app
