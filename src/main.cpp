@@ -3,6 +3,8 @@
 #include "app/programstart.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/display.h"
+#include "platform/messagebox.h"
+#include "platform/terminal.h"
 #include "storage/sharedstate.h"
 
 #include <QApplication>
@@ -34,6 +36,11 @@ int main(int argc, char** argv)
     app::describeApplication();
     const app::Startup startup = app::parseCommandLine(argumentsOf(argc, argv));
     if (startup.exitStatus) {
+        if (startup.refusedNumber && !errorsGoToTerminal() && !missingDisplayReason()) {
+            QApplication application(argc, argv);
+            const QString text = QString(startup.message).remove(QStringLiteral("vennor: "));
+            MessageBox::ok(nullptr, text, QStringLiteral("Vennor"));
+        }
         return printAndEnd(*startup.exitStatus, startup.message);
     }
     if (!startup.number.isEmpty()) {

@@ -27,12 +27,9 @@ QString helpOf(const QCommandLineParser& parser)
 Startup startDialling(const QString& target)
 {
     const auto prefix = internationalPrefix();
-    if (!prefix) {
-        return {kBadUsage, prefix.error(), {}};
-    }
-    const auto number = dialStringOf(target, *prefix);
+    const auto number = prefix ? dialStringOf(target, *prefix) : prefix;
     if (!number) {
-        return failure(number.error());
+        return {kBadUsage, number.error(), {}, true};
     }
     return {std::nullopt, {}, *number};
 }

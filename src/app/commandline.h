@@ -12,6 +12,8 @@ struct Startup
     std::optional<int> exitStatus; // set: print message and end with this status
     QString message;               // to standard output when exitStatus is 0, else to errors
     QString number;                // the number to dial once started; empty for none
+    // The message refuses a number: a user who clicked a link on the desktop sees it in a box.
+    bool refusedNumber = false;
 };
 
 // vennor [--dial NUMBER | tel:NUMBER], --help, --version. Bad input ends with status 2.
