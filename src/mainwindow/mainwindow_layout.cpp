@@ -32,6 +32,7 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QString& ico
     button->setObjectName(QLatin1String(name));
     button->setIcon(QIcon(icon));
     button->setToolTip(tip);
+    setAccessibleNameOf(button, tip); // a screen reader has no picture to describe
     button->setAutoDefault(false);
     return button;
 }

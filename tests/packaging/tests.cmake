@@ -1,11 +1,8 @@
 # The installed files and the Debian package, checked as a user or a distribution would.
-# Slow (an install, a package build): label "packaging".
-add_test(NAME install_validates
-         COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR}
-                 -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/install-check
-                 -P ${CMAKE_CURRENT_SOURCE_DIR}/packaging/checkinstall.cmake)
-add_test(NAME deb_package
-         COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR}
-                 -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/deb-check
-                 -P ${CMAKE_CURRENT_SOURCE_DIR}/packaging/checkdeb.cmake)
-set_tests_properties(install_validates deb_package PROPERTIES LABELS packaging TIMEOUT 600)
+foreach(mode install deb)
+    add_test(NAME packaging_${mode}
+             COMMAND ${CMAKE_COMMAND} -DMODE=${mode} -DBUILD_DIR=${PROJECT_BINARY_DIR}
+                     -DVERSION=${PROJECT_VERSION} -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/${mode}-check
+                     -P ${CMAKE_CURRENT_SOURCE_DIR}/packaging/check.cmake)
+    set_tests_properties(packaging_${mode} PROPERTIES LABELS packaging TIMEOUT 600)
+endforeach()
