@@ -1,27 +1,77 @@
+#include "app/commandline.h"
+#include "app/instancechannel.h"
+#include "app/programstart.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/display.h"
+#include "platform/messagebox.h"
+#include "platform/terminal.h"
 #include "storage/sharedstate.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+int printAndEnd(int status, const QString& message)
+{
+    std::fprintf(status == 0 ? stdout : stderr, "%s\n", qPrintable(message));
+    return status;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    if (const auto reason = vennor::missingDisplayReason()) {
-        std::fprintf(stderr, "%s\n", qPrintable(*reason));
-        return 1;
+    using namespace vennor;
+    app::describeApplication();
+    const app::Startup startup = app::parseCommandLine(argumentsOf(argc, argv));
+    if (startup.exitStatus) {
+        if (startup.refusedNumber && !errorsGoToTerminal() && !missingDisplayReason()) {
+            QApplication application(argc, argv);
+            const QString text = QString(startup.message).remove(QStringLiteral("vennor: "));
+            MessageBox::ok(nullptr, text, QStringLiteral("Vennor"));
+        }
+        return printAndEnd(*startup.exitStatus, startup.message);
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vennor"));
-    vennor::SharedState state;
-    vennor::MainWindow window(state);
+    if (!startup.number.isEmpty()) {
+        const auto handOver = app::handOverNumber(startup.number);
+        if (handOver == app::HandOver::Delivered) {
+            return 0;
+        }
+        if (handOver != app::HandOver::NoInstance) {
+            return printAndEnd(1, app::handOverMessage(handOver));
+        }
+    }
+    if (const auto reason = missingDisplayReason()) {
+        return printAndEnd(1, *reason);
+    }
+    QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(app::kApplicationId));
+    SharedState state;
+    MainWindow window(state);
     QObject::connect(
-        &window, &vennor::MainWindow::programEnded, &app,
+        &window, &MainWindow::programEnded, &application,
         [] {
             QApplication::closeAllWindows();
             QApplication::quit();
         },
         Qt::QueuedConnection);
+    app::InstanceServer server;
+    server.listen();
+    app::dialHandedOverNumbers(server, window);
     window.show();
-    return app.exec();
+    if (!startup.number.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, &startup] { window.dialNumber(startup.number); });
+    }
+    return application.exec();
 }

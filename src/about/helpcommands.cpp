@@ -1,10 +1,9 @@
 #include "about/helpcommands.h"
 
+#include "help/userguidewindow.h"
 #include "platform/recordhost.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 
 namespace vennor::help {
 
@@ -32,15 +31,10 @@ void setUrlOpener(UrlOpener opener)
     installedOpener() = std::move(opener);
 }
 
-QString helpFilePath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Vennor.Hlp"));
-}
-
 void helpTopics(RecordHost& host)
 {
     host.focusNameBox();
-    open(QUrl::fromLocalFile(helpFilePath()));
+    UserGuideWindow::showFor(host.window());
 }
 
 void latestVersion()

@@ -8,17 +8,14 @@ namespace vennor {
 
 class RecordHost;
 
-// The Help menu's commands that hand a file or a web page to the desktop. Failures are not
-// reported: at worst nothing opens.
+// The Help menu's commands: the user guide inside the program, and web pages handed to the
+// desktop. Failures to open a page are not reported: at worst nothing opens.
 namespace help {
 
 inline constexpr auto kLatestVersionPage = "https://vennor.example.org/download";
 inline constexpr auto kMailGroupPage = "https://vennor.example.org/mailgroup";
 
-// "Vennor.Hlp" beside the executable.
-QString helpFilePath();
-
-// Help Topics: focus to the record's name box, then the help file.
+// Help Topics: focus to the record's name box, then the user guide in its own window.
 void helpTopics(RecordHost& host);
 void latestVersion();
 void mailGroup();

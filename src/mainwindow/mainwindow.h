@@ -69,6 +69,8 @@ public:
     void deleteRecord();
     void deleteNumber();
     void dialSelectedNumber();
+    // Dials the number through the Dial command's path (a tel: link, --dial).
+    void dialNumber(const QString& number);
     void manualDial();
     void detectModem();
     // Asks to save a changed record, then ends the program; false when the user asked to save

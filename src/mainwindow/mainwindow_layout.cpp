@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "platform/accessiblename.h"
 #include "platform/simplecombo.h"
 #include "platform/textbox.h"
 #include "platform/twips.h"
@@ -31,6 +32,7 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QString& ico
     button->setObjectName(QLatin1String(name));
     button->setIcon(QIcon(icon));
     button->setToolTip(tip);
+    setAccessibleNameOf(button, tip); // a screen reader has no picture to describe
     button->setAutoDefault(false);
     return button;
 }
@@ -63,6 +65,19 @@ void MainWindow::buildControls(QWidget* client)
     twips::place(spareBox_, 4200, 6240, 735, 285);
     for (QGroupBox* box : {recordFrame_, searchFrame_, toolbarFrame_}) {
         box->lower();
+    }
+    const std::pair<QWidget*, QString> spokenNames[] = {
+        {fields_[0], nameLabel_->text()},
+        {fields_[1], emailLabel_->text()},
+        {fields_[2], addressLabel_->text()},
+        {fields_[3], commentLabel_->text()},
+        {numberType_, QStringLiteral("Number type")},
+        {numbers_, numbersLabel_->text()},
+        {nameSearch_, nameSearchLabel_->text()},
+        {numberSearch_, numberSearchLabel_->text()},
+        {spareBox_, QStringLiteral("Scratch field")}};
+    for (const auto& [control, name] : spokenNames) {
+        setAccessibleNameOf(control, name);
     }
     buildTabOrder();
 }

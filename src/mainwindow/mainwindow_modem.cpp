@@ -13,8 +13,13 @@ namespace vennor {
 
 void MainWindow::dialSelectedNumber()
 {
+    dialNumber(numbers_->currentText());
+}
+
+void MainWindow::dialNumber(const QString& number)
+{
     const bool settingsMissing = !SettingsFile().canOpen();
-    state_.numberToDial = numbers_->currentText();
+    state_.numberToDial = number;
     if (state_.numberToDial.isEmpty()) {
         MessageBox::ok(this, QStringLiteral("A telephone number is required"),
                        QStringLiteral("Warning"));

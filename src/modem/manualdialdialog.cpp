@@ -1,6 +1,7 @@
 #include "modem/manualdialdialog.h"
 
 #include "modem/dialingwindow.h"
+#include "platform/accessiblename.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 
@@ -24,6 +25,7 @@ ManualDialDialog::ManualDialDialog(SharedState& state, QWidget* focusOnCancel, Q
     twips::place(promptLabel_, 240, 240, 1095, 255);
 
     numberBox_->setObjectName(QStringLiteral("Text1"));
+    setAccessibleNameOf(numberBox_, promptLabel_->text());
     twips::place(numberBox_, 240, 480, 2295, 285);
     numberBox_->setFocus();
 

@@ -1,5 +1,6 @@
 #include "phonebooks/phonebookdialog.h"
 
+#include "platform/accessiblename.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "storage/settingsfile.h"
@@ -66,6 +67,10 @@ void PhoneBookDialog::buildControls()
     bookList_->setEditable(true);
     bookList_->setInsertPolicy(QComboBox::NoInsert);
     okButton_->setDefault(true);
+
+    setAccessibleNameOf(nameBox_, promptLabel_->text());
+    setAccessibleNameOf(bookList_, promptLabel_->text());
+    setAccessibleNameOf(newNameBox_, newNameLabel_->text());
 
     twips::place(promptLabel_, 240, 120, 2655, 375);
     twips::place(nameBox_, 240, 480, 2295, 285);

@@ -1,5 +1,6 @@
 #include "printing/printselectionwindow.h"
 
+#include "platform/accessiblename.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 #include "platform/recordhost.h"
@@ -54,6 +55,7 @@ void PrintSelectionWindow::buildControls()
 
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("List"));
+    setAccessibleNameOf(nameList_, QStringLiteral("Names to print"));
     twips::place(nameList_, 240, 480, 3735, 2310);
 
     progressFrame_ = new QFrame(this);

@@ -1,5 +1,6 @@
 #include "search/advancedsearchwindow.h"
 
+#include "platform/accessiblename.h"
 #include "platform/recordhost.h"
 #include "platform/twips.h"
 #include "search/pattern.h"
@@ -22,6 +23,7 @@ AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host,
 
     patternBox_ = new QLineEdit(this);
     patternBox_->setObjectName(QStringLiteral("Text1"));
+    setAccessibleNameOf(patternBox_, QStringLiteral("Name pattern"));
     twips::place(patternBox_, 120, 120, 1455, 285);
 
     findButton_ = new QPushButton(QStringLiteral("Search"), this);
@@ -32,6 +34,7 @@ AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host,
 
     matchList_ = new QListWidget(this);
     matchList_->setObjectName(QStringLiteral("List1"));
+    setAccessibleNameOf(matchList_, QStringLiteral("Matching names"));
     twips::place(matchList_, 120, 720, 2535, 1425);
 
     connect(findButton_, &QPushButton::clicked, this, &AdvancedSearchWindow::findMatches);

@@ -1,11 +1,8 @@
 #include "about/aboutbox.h"
 #include "about/helpcommands.h"
-#include "support/messagelog.h"
 #include "support/modaldriver.h"
-#include "support/recordshost.h"
 #include "support/testregistry.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -34,24 +31,6 @@ private slots:
             QVERIFY(driver.waitAllHandled());
             QVERIFY(!box.isNull() && !box->isVisible());
         }
-    }
-
-    // There is no help file beside the tests: Help Topics reports nothing all the same.
-    void helpTopicsWithTheFileMissing()
-    {
-        SharedState state;
-        test::RecordsHost host(state);
-        test::MessageLog messages;
-        QList<QUrl> opened;
-        help::setUrlOpener([&](const QUrl& url) {
-            QCOMPARE(host.nameBoxFocused, 1);
-            opened.append(url);
-        });
-        QVERIFY(!QFile::exists(help::helpFilePath()));
-        help::helpTopics(host);
-        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                                                         QStringLiteral("/Vennor.Hlp"))});
-        QCOMPARE(messages.count(), 0);
     }
 };
 

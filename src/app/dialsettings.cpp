@@ -1,0 +1,34 @@
+#include "app/dialsettings.h"
+
+#include "platform/folders.h"
+
+#include <QSettings>
+
+namespace vennor::app {
+
+QString dialSettingsPath()
+{
+    return folders::settingsFolder() + QStringLiteral("vennor.ini");
+}
+
+Result<QString> internationalPrefix()
+{
+    const QSettings settings(dialSettingsPath(), QSettings::IniFormat);
+    const QString prefix =
+        settings.value(QStringLiteral("tel/internationalPrefix"), kDefaultInternationalPrefix)
+            .toString()
+            .trimmed();
+    const bool digitsOnly =
+        !prefix.isEmpty() && std::all_of(prefix.begin(), prefix.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
+    if (!digitsOnly) {
+        return Result<QString>::failure(
+            QStringLiteral("vennor: the international prefix \"%1\" in %2 is not a number of "
+                           "digits, such as 00 or 011")
+                .arg(prefix, dialSettingsPath()));
+    }
+    return prefix;
+}
+
+} // namespace vennor::app
