@@ -29,6 +29,8 @@ public:
     bool exists() const;
 
     Result<Listing> list() const;
+    // Every record in file order.
+    Result<QList<Record>> records() const;
 
     // The record whose name line equals name exactly (the first in the file), or nullopt.
     Result<std::optional<Record>> findByName(const QString& name) const;
@@ -49,6 +51,11 @@ public:
     // the end, in one rewrite: a failure leaves the old file whole. Without such a record it
     // is a plain append. Fails when the file is missing.
     Status replace(const Record& record) const;
+
+    // Removes every record named as one of the records (lowered, trimmed) and appends them all
+    // at the end, in one rewrite: a failure leaves the old file whole. Fails when the file is
+    // missing.
+    Status store(const QList<Record>& records) const;
 
 private:
     QString path_;
