@@ -25,7 +25,8 @@ bool isRefusedIn(RecordField field, QChar c)
 
 bool holdsRefused(RecordField field, const QString& text)
 {
-    return std::any_of(text.cbegin(), text.cend(), [field](QChar c) { return isRefusedIn(field, c); });
+    return std::any_of(text.cbegin(), text.cend(),
+                       [field](QChar c) { return isRefusedIn(field, c); });
 }
 
 QString blankRefused(RecordField field, QString text)

@@ -263,9 +263,8 @@ Status PhoneBookFile::store(const QList<Record>& records) const
     for (const Record& record : records) {
         names.insert(trimBlanks(record.name.toLower()));
     }
-    Kept kept = rewritten(*text, [&names](QStringView field) {
-        return names.contains(fieldText(field));
-    });
+    Kept kept =
+        rewritten(*text, [&names](QStringView field) { return names.contains(fieldText(field)); });
     // Without a record to drop the file keeps its bytes, only closed when left open.
     if (const Ending ending = endingOf(*text); !kept.found && !ending.openQuote) {
         kept.text = *text;

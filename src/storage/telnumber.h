@@ -15,8 +15,8 @@ inline QString defaultInternationalPrefix()
 // A telephone number as the modem dials it: the visual separators "-", ".", "(", ")" and
 // blanks removed, a leading "+" replaced by the international call prefix. nullopt when
 // anything else is left (letters, an extension, parameters) or no digit at all.
-std::optional<QString> reducedTelNumber(QStringView text,
-                                        const QString& internationalPrefix =
-                                            defaultInternationalPrefix());
+std::optional<QString>
+reducedTelNumber(QStringView text,
+                 const QString& internationalPrefix = defaultInternationalPrefix());
 
 } // namespace vennor

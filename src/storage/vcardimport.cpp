@@ -11,8 +11,8 @@ namespace {
 
 QString describedCard(const CardRecord& card)
 {
-    const QString who = card.record ? card.record->name
-                                    : QStringLiteral("the card on line %1").arg(card.line);
+    const QString who =
+        card.record ? card.record->name : QStringLiteral("the card on line %1").arg(card.line);
     return who + QStringLiteral(": ") + card.changes.join(QStringLiteral("; "));
 }
 
@@ -113,8 +113,7 @@ Result<ImportSummary> VCardImport::write(OnExisting onExisting) const
     return summary;
 }
 
-Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath,
-                         VCardVersion version)
+Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VCardVersion version)
 {
     const Result<QList<Record>> records = book.records();
     if (!records) {

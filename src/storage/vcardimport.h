@@ -32,9 +32,9 @@ class VCardImport
 {
 public:
     // Reads the whole file; fails with the reason (naming the line) when it is no vCard file.
-    static Result<VCardImport> read(const QString& vcardPath, const PhoneBookFile& book,
-                                    const QString& internationalPrefix =
-                                        defaultInternationalPrefix());
+    static Result<VCardImport>
+    read(const QString& vcardPath, const PhoneBookFile& book,
+         const QString& internationalPrefix = defaultInternationalPrefix());
 
     int cardCount() const { return int(cards_.size()); }
     // How many cards bear a name the book holds already, or an earlier card of the file.
@@ -53,7 +53,6 @@ private:
 
 // Writes every record of the book as one card each, in one rewrite of the target file;
 // the number of cards written.
-Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath,
-                         VCardVersion version);
+Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VCardVersion version);
 
 } // namespace vennor

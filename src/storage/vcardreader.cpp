@@ -141,8 +141,8 @@ void addParameter(VCardProperty& property, QByteArrayView parameter)
         // vCard 2.1 writes bare types ("TEL;HOME;VOICE") and bare encodings.
         const QString value = QString::fromUtf8(parameter.trimmed()).toUpper();
         const bool encoding = isEncodingName(value);
-        property.parameters.append({encoding ? QStringLiteral("ENCODING") : QStringLiteral("TYPE"),
-                                    value});
+        property.parameters.append(
+            {encoding ? QStringLiteral("ENCODING") : QStringLiteral("TYPE"), value});
         return;
     }
     const QString name = QString::fromUtf8(parameter.first(equals).trimmed()).toUpper();
@@ -198,8 +198,8 @@ QString decodedValue(const VCardProperty& property, QByteArrayView raw)
     if (encoding == u"B" || encoding == u"BASE64") {
         return QString::fromLatin1(raw); // pictures and keys: never text
     }
-    const QByteArray bytes = encoding == u"QUOTED-PRINTABLE" ? decodedQuotedPrintable(raw)
-                                                              : raw.toByteArray();
+    const QByteArray bytes =
+        encoding == u"QUOTED-PRINTABLE" ? decodedQuotedPrintable(raw) : raw.toByteArray();
     const QString charset = parameter(property, u"CHARSET");
     if (!charset.isEmpty()) {
         QStringDecoder decoder(charset.toLatin1().constData());
@@ -271,7 +271,8 @@ QStringList VCardProperty::types() const
 bool VCardProperty::isPreferred() const
 {
     for (const auto& [key, value] : parameters) {
-        if (key == u"PREF" || (key == u"TYPE" && value.compare(u"pref", Qt::CaseInsensitive) == 0)) {
+        if (key == u"PREF" ||
+            (key == u"TYPE" && value.compare(u"pref", Qt::CaseInsensitive) == 0)) {
             return true;
         }
     }
@@ -344,8 +345,9 @@ Result<QList<VCard>> readVCards(const QByteArray& bytes)
         const bool begin = isCardLine(line->bytes, "BEGIN:VCARD");
         if (!card) {
             if (!begin) {
-                return failure(line->line, QStringLiteral("BEGIN:VCARD expected, found \"%1\"")
-                                               .arg(shown(line->bytes)));
+                return failure(
+                    line->line,
+                    QStringLiteral("BEGIN:VCARD expected, found \"%1\"").arg(shown(line->bytes)));
             }
             card.emplace().line = line->line;
         } else if (begin) {
@@ -360,8 +362,9 @@ Result<QList<VCard>> readVCards(const QByteArray& bytes)
         } else if (nested == 0) {
             std::optional<VCardProperty> property = parsedProperty(*line);
             if (!property) {
-                return failure(line->line, QStringLiteral("\"%1\" is not a vCard property")
-                                               .arg(shown(line->bytes)));
+                return failure(
+                    line->line,
+                    QStringLiteral("\"%1\" is not a vCard property").arg(shown(line->bytes)));
             }
             if (property->name == u"VERSION") {
                 card->version = property->value.trimmed();

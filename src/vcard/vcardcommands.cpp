@@ -60,9 +60,8 @@ CommandOutcome runVCardImport(const QString& file, const QString& book, const QS
 {
     const std::optional<OnExisting> choice = onExistingNamed(onExisting);
     if (!choice) {
-        return failed(QStringLiteral("--on-existing takes replace or skip, not \"%1\".")
-                          .arg(onExisting),
-                      2);
+        return failed(
+            QStringLiteral("--on-existing takes replace or skip, not \"%1\".").arg(onExisting), 2);
     }
     const Result<QString> name = chosenBook(book);
     if (!name) {
@@ -76,9 +75,9 @@ CommandOutcome runVCardImport(const QString& file, const QString& book, const QS
     if (!summary) {
         return failed(summary.error() + QStringLiteral(" Nothing was imported."));
     }
-    return {QStringLiteral("%1 into %2: %3.")
-                .arg(QFileInfo(file).fileName(), *name, summary->counts()),
-            summary->details, 0};
+    return {
+        QStringLiteral("%1 into %2: %3.").arg(QFileInfo(file).fileName(), *name, summary->counts()),
+        summary->details, 0};
 }
 
 CommandOutcome runVCardExport(const QString& file, const QString& book, const QString& version)
@@ -98,7 +97,8 @@ CommandOutcome runVCardExport(const QString& file, const QString& book, const QS
     return {QStringLiteral("%1 cards of %2 written to %3.")
                 .arg(*written)
                 .arg(*name, QFileInfo(file).fileName()),
-            {}, 0};
+            {},
+            0};
 }
 
 } // namespace vennor

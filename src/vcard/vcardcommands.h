@@ -9,15 +9,14 @@ namespace vennor {
 // could not be read or written (nothing was changed), 2 a wrong argument.
 struct CommandOutcome
 {
-    QString line;       // the one line of the outcome
+    QString line;        // the one line of the outcome
     QStringList details; // the cards changed to fit or not imported, one line each
     int exitStatus = 0;
 };
 
 // vennor --import-vcard FILE [--book NAME] [--on-existing replace|skip]
 // An empty book means the default phone book, an empty onExisting "skip".
-CommandOutcome runVCardImport(const QString& file, const QString& book,
-                              const QString& onExisting);
+CommandOutcome runVCardImport(const QString& file, const QString& book, const QString& onExisting);
 
 // vennor --export-vcard FILE [--book NAME] [--version 3.0|4.0]
 // An empty book means the default phone book, an empty version "3.0".

@@ -20,7 +20,8 @@ const QString kExportTitle = QStringLiteral("Export vCard");
 
 void warn(RecordHost& host, const QString& text, const QString& why)
 {
-    MessageBox::show(host.window(), {text, QStringLiteral("Warning"), MessageBox::Buttons::Ok, why});
+    MessageBox::show(host.window(),
+                     {text, QStringLiteral("Warning"), MessageBox::Buttons::Ok, why});
 }
 
 std::optional<QString> defaultBook(RecordHost& host)
@@ -39,9 +40,9 @@ bool recordOnScreenSettled(RecordHost& host)
     if (!host.hasUnsavedChanges()) {
         return true;
     }
-    const MessageBox::Answer answer = MessageBox::okCancel(
-        host.window(), QStringLiteral("save the record before the import"),
-        QStringLiteral("Warning"));
+    const MessageBox::Answer answer =
+        MessageBox::okCancel(host.window(), QStringLiteral("save the record before the import"),
+                             QStringLiteral("Warning"));
     return answer == MessageBox::Answer::Ok && host.save();
 }
 
@@ -147,9 +148,10 @@ void exportVCardFromMenu(RecordHost& host)
         warn(host, QStringLiteral("%1 was not written.").arg(fileName), written.error());
         return;
     }
-    MessageBox::ok(host.window(),
-                   QStringLiteral("%1 cards of %2 written to %3.").arg(*written).arg(*book, fileName),
-                   kExportTitle);
+    MessageBox::ok(
+        host.window(),
+        QStringLiteral("%1 cards of %2 written to %3.").arg(*written).arg(*book, fileName),
+        kExportTitle);
 }
 
 } // namespace vennor
