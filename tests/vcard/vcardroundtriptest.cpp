@@ -93,16 +93,18 @@ private slots:
                               "--outformat", "vcard", "--outfile", path("abook.vcf")});
         QVERIFY2(abook.waitForFinished(10000) && abook.exitCode() == 0, "abook is not installed");
         folders_->writePhoneBook("Home", ")\r\n");
-        QCOMPARE(import("abook.vcf", "Home")->counts(), "1 added, 0 replaced, 0 skipped, 1 changed");
+        QCOMPARE(import("abook.vcf", "Home")->counts(),
+                 "1 added, 0 replaced, 0 skipped, 1 changed");
         const auto found = PhoneBookFile::named("Home").findByName("john smith");
-        QCOMPARE(found->value(),
-                 (Record{"john smith",
-                         "john@example.com",
-                         "flat 3, 12 main street, springfield, il, 62701, usa",
-                         "likes tea\ne-mail: js@work.example\nnickname: johnny\n"
-                         "web: http://example.com/",
-                         {{0, "0015551234567"}, {2, "5559876543"}, {3, "5550001111"},
-                          {1, "00447700900123"}}}));
+        QCOMPARE(found->value(), (Record{"john smith",
+                                         "john@example.com",
+                                         "flat 3, 12 main street, springfield, il, 62701, usa",
+                                         "likes tea\ne-mail: js@work.example\nnickname: johnny\n"
+                                         "web: http://example.com/",
+                                         {{0, "0015551234567"},
+                                          {2, "5559876543"},
+                                          {3, "5550001111"},
+                                          {1, "00447700900123"}}}));
     }
 
     // A write that fails leaves the book and the target file as they were.
