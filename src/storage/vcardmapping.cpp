@@ -100,8 +100,11 @@ QString joinedParts(const QStringList& parts, const QString& separator)
 
 QString firstText(const VCard& card, QStringView name)
 {
-    for (const VCardProperty* property : propertiesNamed(card, name)) {
-        if (QString text = oneLine(property->text()).trimmed(); !text.isEmpty()) {
+    for (const VCardProperty& property : card.properties) {
+        if (property.name != name) {
+            continue;
+        }
+        if (QString text = oneLine(property.text()).trimmed(); !text.isEmpty()) {
             return text;
         }
     }
@@ -194,9 +197,12 @@ private:
 
     QString name()
     {
-        const QString candidates[] = {firstText(card_, u"FN"), assembledName(card_),
-                                      organisation(card_), firstText(card_, u"EMAIL")};
-        for (const QString& candidate : candidates) {
+        using Source = QString (*)(const VCard&);
+        const Source sources[] = {[](const VCard& c) { return firstText(c, u"FN"); },
+                                  assembledName, organisation,
+                                  [](const VCard& c) { return firstText(c, u"EMAIL"); }};
+        for (const Source source : sources) {
+            const QString candidate = source(card_);
             const QString name = stored(blankRefused(RecordField::name, candidate));
             if (fileable(name)) {
                 cleaned(RecordField::name, candidate, "name");
@@ -272,8 +278,11 @@ private:
     void commentOthers()
     {
         for (const CommentedProperty& kind : kCommented) {
-            for (const VCardProperty* property : propertiesNamed(card_, kind.name)) {
-                const QString text = joinedParts(property->components(), QStringLiteral(", "));
+            for (const VCardProperty& property : card_.properties) {
+                if (property.name != kind.name) {
+                    continue;
+                }
+                const QString text = joinedParts(property.components(), QStringLiteral(", "));
                 if (!text.isEmpty()) {
                     toComment(QLatin1String(kind.label), text);
                 }

@@ -40,11 +40,22 @@ private:
     int number_ = 0;
 };
 
+// Whether the parameters before the value name quoted-printable (in any case).
 bool isQuotedPrintable(QByteArrayView line)
 {
-    const qsizetype colon = line.indexOf(':');
-    const QByteArray head = line.first(colon < 0 ? line.size() : colon).toByteArray().toUpper();
-    return head.contains("QUOTED-PRINTABLE");
+    static constexpr QByteArrayView kName("QUOTED-PRINTABLE");
+    const auto* colon = static_cast<const char*>(std::memchr(line.data(), ':', size_t(line.size())));
+    const qsizetype end = colon ? colon - line.data() : line.size();
+    for (qsizetype i = 0; i + kName.size() <= end; ++i) {
+        qsizetype j = 0;
+        while (j < kName.size() && (line[i + j] & ~0x20) == (kName[j] & ~0x20)) {
+            ++j;
+        }
+        if (j == kName.size()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 struct LogicalLine
