@@ -130,4 +130,11 @@ Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VC
     return int(records->size());
 }
 
+QString exportedText(int count, const QString& book, const QString& fileName)
+{
+    const QString cards =
+        count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count);
+    return QStringLiteral("%1 of %2 written to %3.").arg(cards, book, fileName);
+}
+
 } // namespace vennor

@@ -55,4 +55,7 @@ private:
 // the number of cards written.
 Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VCardVersion version);
 
+// "12 cards of Home written to home.vcf." for the user.
+QString exportedText(int count, const QString& book, const QString& fileName);
+
 } // namespace vennor

@@ -94,11 +94,7 @@ CommandOutcome runVCardExport(const QString& file, const QString& book, const QS
     if (!written) {
         return failed(written.error());
     }
-    return {QStringLiteral("%1 cards of %2 written to %3.")
-                .arg(*written)
-                .arg(*name, QFileInfo(file).fileName()),
-            {},
-            0};
+    return {exportedText(*written, *name, QFileInfo(file).fileName()), {}, 0};
 }
 
 } // namespace vennor

@@ -54,8 +54,8 @@ std::optional<OnExisting> askOnExisting(RecordHost& host, int existing)
             : QStringLiteral("%1 cards have names the phone book holds already.").arg(existing);
     const MessageBox::Answer answer = MessageBox::show(
         host.window(), {text, kImportTitle, MessageBox::Buttons::ReplaceSkipCancel,
-                        QStringLiteral("Replace those records with the cards, or skip the "
-                                       "cards? Cancel imports nothing.")});
+                        QStringLiteral("Replace the records of those names with the cards, "
+                                       "or skip those cards? Cancel imports nothing.")});
     if (answer == MessageBox::Answer::Replace) {
         return OnExisting::replace;
     }
@@ -148,10 +148,7 @@ void exportVCardFromMenu(RecordHost& host)
         warn(host, QStringLiteral("%1 was not written.").arg(fileName), written.error());
         return;
     }
-    MessageBox::ok(
-        host.window(),
-        QStringLiteral("%1 cards of %2 written to %3.").arg(*written).arg(*book, fileName),
-        kExportTitle);
+    MessageBox::ok(host.window(), exportedText(*written, *book, fileName), kExportTitle);
 }
 
 } // namespace vennor

@@ -76,7 +76,7 @@ private slots:
             << "Could not open none.vcf: No such file or directory Nothing was imported." << 1
             << kBook;
         QTest::newRow("export 4.0") << QStringList{"export", "out.vcf", "", "4.0"}
-                                    << "1 cards of Home written to out.vcf." << 0 << kBook;
+                                    << "1 card of Home written to out.vcf." << 0 << kBook;
         QTest::newRow("bad version") << QStringList{"export", "out.vcf", "", "2.1"}
                                      << "--version takes 3.0 or 4.0, not \"2.1\"." << 2 << kBook;
         QTest::newRow("export to no folder") << QStringList{"export", "folder.vcf", "", ""}
