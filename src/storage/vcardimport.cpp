@@ -40,7 +40,10 @@ Result<VCardImport> VCardImport::read(const QString& vcardPath, const PhoneBookF
         return Status::failure(QStringLiteral("Could not open %1: %2")
                                    .arg(QFileInfo(vcardPath).fileName(), file.errorString()));
     }
-    const Result<QList<VCard>> cards = readVCards(file.readAll());
+    QList<CardRecord> mapped;
+    const Status cards = readVCards(file.readAll(), [&](const VCard& card) {
+        mapped.append(recordFromCard(card, internationalPrefix));
+    });
     if (!cards) {
         return Status::failure(QFileInfo(vcardPath).fileName() + QStringLiteral(", ") +
                                cards.error().at(0).toLower() + cards.error().sliced(1));
@@ -48,11 +51,6 @@ Result<VCardImport> VCardImport::read(const QString& vcardPath, const PhoneBookF
     const Result<Listing> listing = book.list();
     if (!listing) {
         return Status::failure(listing.error());
-    }
-    QList<CardRecord> mapped;
-    mapped.reserve(cards->size());
-    for (const VCard& card : *cards) {
-        mapped.append(recordFromCard(card, internationalPrefix));
     }
     return VCardImport(book, std::move(mapped),
                        QSet<QString>(listing->names.cbegin(), listing->names.cend()));

@@ -198,8 +198,8 @@ private:
     QString name()
     {
         using Source = QString (*)(const VCard&);
-        const Source sources[] = {[](const VCard& c) { return firstText(c, u"FN"); },
-                                  assembledName, organisation,
+        const Source sources[] = {[](const VCard& c) { return firstText(c, u"FN"); }, assembledName,
+                                  organisation,
                                   [](const VCard& c) { return firstText(c, u"EMAIL"); }};
         for (const Source source : sources) {
             const QString candidate = source(card_);

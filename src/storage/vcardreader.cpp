@@ -3,6 +3,7 @@
 #include "storage/textfile.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -44,7 +45,8 @@ private:
 bool isQuotedPrintable(QByteArrayView line)
 {
     static constexpr QByteArrayView kName("QUOTED-PRINTABLE");
-    const auto* colon = static_cast<const char*>(std::memchr(line.data(), ':', size_t(line.size())));
+    const auto* colon =
+        static_cast<const char*>(std::memchr(line.data(), ':', size_t(line.size())));
     const qsizetype end = colon ? colon - line.data() : line.size();
     for (qsizetype i = 0; i + kName.size() <= end; ++i) {
         qsizetype j = 0;
@@ -60,7 +62,7 @@ bool isQuotedPrintable(QByteArrayView line)
 
 struct LogicalLine
 {
-    QByteArray bytes;
+    QByteArrayView bytes; // valid until the next line is read
     int line = 0;
 };
 
@@ -77,19 +79,29 @@ public:
         if (!peek_) {
             return std::nullopt;
         }
-        LogicalLine logical{peek_->toByteArray(), physical_.number()};
-        const bool quotedPrintable = isQuotedPrintable(logical.bytes);
+        const QByteArrayView first = *peek_;
+        const int number = physical_.number();
+        const bool quotedPrintable = isQuotedPrintable(first);
+        bool joined = false;
         for (advance(); peek_; advance()) {
-            if (quotedPrintable && logical.bytes.endsWith('=')) {
-                logical.bytes.chop(1);
-                logical.bytes.append(*peek_);
-            } else if (peek_->startsWith(' ') || peek_->startsWith('\t')) {
-                logical.bytes.append(peek_->sliced(1));
-            } else {
+            const bool softBreak =
+                quotedPrintable && (joined ? joined_.endsWith('=') : first.endsWith('='));
+            const bool folded = peek_->startsWith(' ') || peek_->startsWith('\t');
+            if (!softBreak && !folded) {
                 break;
             }
+            if (!joined) {
+                joined_ = first.toByteArray();
+                joined = true;
+            }
+            if (softBreak) {
+                joined_.chop(1);
+                joined_.append(*peek_);
+            } else {
+                joined_.append(peek_->sliced(1));
+            }
         }
-        return logical;
+        return LogicalLine{joined ? QByteArrayView(joined_) : first, number};
     }
     int lastLine() const { return physical_.number(); }
 
@@ -98,6 +110,7 @@ private:
 
     PhysicalLines physical_;
     std::optional<QByteArrayView> peek_;
+    QByteArray joined_; // the last line that was folded, joined again
 };
 
 // Splits at the separator wherever it stands outside double quotes.
@@ -203,15 +216,23 @@ QByteArray decodedQuotedPrintable(QByteArrayView value)
     return bytes;
 }
 
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
 QString decodedValue(const VCardProperty& property, QByteArrayView raw)
 {
     const QString encoding = parameter(property, u"ENCODING").toUpper();
     if (encoding == u"B" || encoding == u"BASE64") {
         return QString::fromLatin1(raw); // pictures and keys: never text
     }
-    const QByteArray bytes =
-        encoding == u"QUOTED-PRINTABLE" ? decodedQuotedPrintable(raw) : raw.toByteArray();
     const QString charset = parameter(property, u"CHARSET");
+    const bool quotedPrintable = encoding == u"QUOTED-PRINTABLE";
+    if (!quotedPrintable && charset.isEmpty() && isAscii(raw)) {
+        return QString::fromLatin1(raw); // most values: no decoder needed
+    }
+    const QByteArray bytes = quotedPrintable ? decodedQuotedPrintable(raw) : raw.toByteArray();
     if (!charset.isEmpty()) {
         QStringDecoder decoder(charset.toLatin1().constData());
         if (decoder.isValid()) {
@@ -229,8 +250,7 @@ std::optional<VCardProperty> parsedProperty(const LogicalLine& line)
     }
     VCardProperty property;
     property.line = line.line;
-    const QList<QByteArrayView> head =
-        splitOutsideQuotes(QByteArrayView(line.bytes).first(colon), ';');
+    const QList<QByteArrayView> head = splitOutsideQuotes(line.bytes.first(colon), ';');
     const QByteArrayView groupAndName = head.front().trimmed();
     const qsizetype dot = groupAndName.lastIndexOf('.');
     property.group = QString::fromUtf8(groupAndName.first(dot < 0 ? 0 : dot));
@@ -243,27 +263,28 @@ std::optional<VCardProperty> parsedProperty(const LogicalLine& line)
             addParameter(property, head[i]);
         }
     }
-    property.value = decodedValue(property, QByteArrayView(line.bytes).sliced(colon + 1));
+    property.value = decodedValue(property, line.bytes.sliced(colon + 1));
     return property;
 }
 
-bool isCardLine(const QByteArray& line, const char* upper)
+bool isCardLine(QByteArrayView line, QByteArrayView upper)
 {
-    return line.trimmed().toUpper() == upper;
+    line = line.trimmed();
+    return line.size() == upper.size() && qstrnicmp(line.data(), upper.data(), upper.size()) == 0;
 }
 
-QString shown(const QByteArray& line)
+QString shown(QByteArrayView line)
 {
-    QString text = textfile::decode(line.trimmed());
+    QString text = textfile::decode(line.trimmed().toByteArray());
     if (text.size() > 40) {
         text = text.first(40) + QStringLiteral("…");
     }
     return text;
 }
 
-Result<QList<VCard>> failure(int line, const QString& why)
+Status failure(int line, const QString& why)
 {
-    return Result<QList<VCard>>::failure(QStringLiteral("Line %1: %2").arg(line).arg(why));
+    return Status::failure(QStringLiteral("Line %1: %2").arg(line).arg(why));
 }
 
 } // namespace
@@ -339,13 +360,13 @@ QStringList VCardProperty::components() const
     return parts;
 }
 
-Result<QList<VCard>> readVCards(const QByteArray& bytes)
+Status readVCards(const QByteArray& bytes, const std::function<void(const VCard&)>& take)
 {
     QByteArrayView text(bytes);
     if (text.startsWith("\xEF\xBB\xBF")) {
         text = text.sliced(3);
     }
-    QList<VCard> cards;
+    int cards = 0;
     std::optional<VCard> card;
     int nested = 0; // 2.1 writes an AGENT's card inside the card
     LogicalLines lines(text);
@@ -367,7 +388,8 @@ Result<QList<VCard>> readVCards(const QByteArray& bytes)
             if (nested > 0) {
                 --nested;
             } else {
-                cards.append(*std::move(card));
+                take(*card);
+                ++cards;
                 card.reset();
             }
         } else if (nested == 0) {
@@ -389,10 +411,10 @@ Result<QList<VCard>> readVCards(const QByteArray& bytes)
                                       "(END:VCARD is missing)")
                            .arg(card->line));
     }
-    if (cards.isEmpty()) {
+    if (cards == 0) {
         return failure(1, QStringLiteral("the file is empty: it holds no vCard"));
     }
-    return cards;
+    return Status::success();
 }
 
 } // namespace vennor

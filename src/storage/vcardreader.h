@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <utility>
 
 namespace vennor {
@@ -39,10 +40,11 @@ struct VCard
     int line = 0; // the line of BEGIN:VCARD
 };
 
-// Every card of a vCard 2.1, 3.0 or 4.0 file: folded lines, quoted-printable soft line
-// breaks, CR LF or LF. A file that holds no card, text outside a card, a line that is no
-// property or a card cut short fails with a reason naming the line.
-Result<QList<VCard>> readVCards(const QByteArray& bytes);
+// Hands every card of a vCard 2.1, 3.0 or 4.0 file to take, one after another: folded lines,
+// quoted-printable soft line breaks, CR LF or LF. A file that holds no card, text outside a
+// card, a line that is no property or a card cut short fails with a reason naming the line
+// (the cards before it were handed over already).
+Status readVCards(const QByteArray& bytes, const std::function<void(const VCard&)>& take);
 
 // Resolves the text escapes of a value: \n and \N, \, \; \\; any other backslash stays.
 QString unescapedText(QStringView value);
