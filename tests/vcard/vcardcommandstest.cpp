@@ -9,6 +9,7 @@
 #include "support/testregistry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -115,6 +116,20 @@ private slots:
         }
         QCOMPARE(names, (QStringList{"save", "clean", "deleterec", "dash", "del_num", "vcardLine",
                                      "importVCard", "exportVCard", "under", "exit"}));
+
+        // The import empties the editor: a record typed and not saved is offered for saving.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget* nameBox = window.findChild<QWidget*>("Text0");
+        QTest::mouseClick(nameBox, Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), "zed");
+        messages.answerNext(MessageBox::Answer::Cancel);
+        window.findChild<QAction*>("importVCard")->trigger();
+        QCOMPARE(messages.texts(), QStringList{"save the record before the import"});
+        QVERIFY(dialogs.requests.isEmpty());
+        QCOMPARE(folders_->readPhoneBook("Home"), kBook);
+        window.findChild<QAction*>("clean")->trigger();
+        messages.clear();
 
         dialogs.choose(path("in.vcf"));
         messages.answerNext(MessageBox::Answer::Replace);
