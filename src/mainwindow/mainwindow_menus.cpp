@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "platform/keyfilter.h"
+#include "vcard/vcardmenu.h"
 
 #include <QAction>
 #include <QMenu>
@@ -70,6 +71,11 @@ void MainWindow::buildFileMenu()
         Qt::CTRL | Qt::Key_D);
     separator(fileMenu, "dash");
     item(fileMenu, "del_num", QStringLiteral("Delete number"), [this] { deleteNumber(); });
+    separator(fileMenu, "vcardLine");
+    item(fileMenu, "importVCard", QStringLiteral("&Import vCard…"),
+         [this] { importVCardFromMenu(*this); });
+    item(fileMenu, "exportVCard", QStringLiteral("E&xport vCard…"),
+         [this] { exportVCardFromMenu(*this); });
     separator(fileMenu, "under");
     item(fileMenu, "exit", QStringLiteral("&Exit"), [this] { endProgram(); });
 }

@@ -3,6 +3,7 @@
 #include "platform/messagebox.h"
 #include "platform/simplecombo.h"
 #include "platform/textbox.h"
+#include "storage/fieldrules.h"
 #include "storage/fields.h"
 #include "storage/numeric.h"
 #include "storage/phonebook.h"
@@ -19,11 +20,6 @@ const QString kWarning = QStringLiteral("Warning");
 QString quoteRefusal()
 {
     return QStringLiteral("Don't enter (\") please enter another symbole");
-}
-
-bool holdsQuote(const QString& text)
-{
-    return text.contains(QLatin1Char('"'));
 }
 
 // A comment as stored: without blanks and line breaks at either end, its lines ending CR LF.
@@ -69,12 +65,12 @@ std::optional<QString> MainWindow::refusalOf() const
 {
     const QString name = trimBlanks(fields_.text(0));
     const bool asRead = !shownName_.isEmpty() && fields_.text(0) == shownName_;
-    if (!asRead && (name.isEmpty() || isNumeric(name) || name.contains(QLatin1Char(',')) ||
-                    holdsQuote(name) || name == endLine())) {
+    if (!asRead && (name.isEmpty() || isNumeric(name) || holdsRefused(RecordField::name, name) ||
+                    name == endLine())) {
         return QStringLiteral("Enter a name");
     }
     const QString address = fields_.text(2);
-    if (isNumeric(address) || holdsQuote(address) || address.contains(QLatin1Char('@')) ||
+    if (isNumeric(address) || holdsRefused(RecordField::address, address) ||
         trimBlanks(address) == endLine()) {
         return QStringLiteral("Enter a valid address");
     }
@@ -82,7 +78,8 @@ std::optional<QString> MainWindow::refusalOf() const
     if (!email.isEmpty() && !email.contains(QLatin1Char('@'))) {
         return QStringLiteral("Write a valid E-mail address");
     }
-    if (holdsQuote(email) || holdsQuote(fields_.text(3))) {
+    if (holdsRefused(RecordField::email, email) ||
+        holdsRefused(RecordField::comment, fields_.text(3))) {
         return quoteRefusal();
     }
     return std::nullopt;

@@ -5,6 +5,23 @@
 
 namespace vennor {
 
+namespace {
+
+MessageBox::Answer replaceSkipCancel(QMessageBox& box)
+{
+    QPushButton* replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
+    QPushButton* skip = box.addButton(QStringLiteral("&Skip"), QMessageBox::AcceptRole);
+    box.setDefaultButton(skip);
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    if (box.clickedButton() == replace) {
+        return MessageBox::Answer::Replace;
+    }
+    return box.clickedButton() == skip ? MessageBox::Answer::Skip : MessageBox::Answer::Cancel;
+}
+
+} // namespace
+
 MessageBox::Responder& MessageBox::responder()
 {
     static Responder installed;
@@ -27,6 +44,9 @@ MessageBox::Answer MessageBox::show(QWidget* parent, const Request& request)
     box.setText(request.text);
     box.setInformativeText(request.informative);
     box.setIcon(request.buttons == Buttons::Ok ? QMessageBox::Warning : QMessageBox::Question);
+    if (request.buttons == Buttons::ReplaceSkipCancel) {
+        return replaceSkipCancel(box);
+    }
     QPushButton* okButton = box.addButton(QMessageBox::Ok);
     box.setDefaultButton(okButton);
     if (request.buttons == Buttons::OkCancel) {

@@ -7,13 +7,14 @@ class QWidget;
 
 namespace vennor {
 
-// Every message of the program goes through here: a text, a title, OK or OK and Cancel.
+// Every message of the program goes through here: a text, a title, OK or OK and Cancel (or
+// Replace, Skip and Cancel for what to do with records that exist already).
 // Tests answer the boxes through a responder instead of showing them.
 class MessageBox
 {
 public:
-    enum class Buttons { Ok, OkCancel };
-    enum class Answer { Ok, Cancel };
+    enum class Buttons { Ok, OkCancel, ReplaceSkipCancel };
+    enum class Answer { Ok, Cancel, Replace, Skip };
 
     struct Request
     {

@@ -7,7 +7,9 @@
 #include "storage/textfile.h"
 
 #include <QFile>
+#include <QSet>
 #include <QVarLengthArray>
+#include <functional>
 #include <optional>
 
 namespace vennor {
@@ -43,12 +45,11 @@ struct Kept
     bool endsInEndLine = true; // false when the last kept record is not closed
 };
 
-Kept rewritten(QStringView text, const std::optional<QString>& name)
+Kept rewritten(QStringView text, const std::function<bool(QStringView)>& matches)
 {
     Kept kept;
     kept.text.reserve(text.size() + text.size() / 4);
     bool dropping = false;
-    const NameMatch matches(name);
     FieldWalker walker(text);
     while (const auto step = walker.next()) {
         if (dropping) {
@@ -166,6 +167,22 @@ Result<Listing> PhoneBookFile::listNamed(const QString& name) const
     return listing;
 }
 
+Result<QList<Record>> PhoneBookFile::records() const
+{
+    const Result<QString> text = textfile::read(path_);
+    if (!text) {
+        return Status::failure(text.error());
+    }
+    QList<Record> records;
+    FieldWalker walker(*text);
+    while (const auto step = walker.next()) {
+        if (step->nameLine) {
+            records.append(readRest(walker, RecordBuilder(step->field)));
+        }
+    }
+    return records;
+}
+
 Result<std::optional<Record>> PhoneBookFile::findByName(const QString& name) const
 {
     if (Status status = usable(); !status) {
@@ -250,7 +267,7 @@ Status PhoneBookFile::append(const Record& record) const
     const Ending ending = endingOf(existing);
     if (ending.openQuote) {
         // Added text would vanish into the open quote: the file is rewritten with it closed.
-        Kept kept = rewritten(existing, std::nullopt);
+        Kept kept = rewritten(existing, NameMatch(std::nullopt));
         kept.text += closingLine() + recordText(record);
         return textfile::rewrite(path_, kept.text.toUtf8());
     }
@@ -268,7 +285,7 @@ Status PhoneBookFile::removeAll(const QString& name) const
     if (!text) {
         return Status::failure(text.error());
     }
-    const Kept kept = rewritten(*text, name);
+    const Kept kept = rewritten(*text, NameMatch(name));
     if (!kept.found) {
         return Status::success(); // nothing of that name: the file stays as it is
     }
@@ -284,7 +301,7 @@ Status PhoneBookFile::replace(const Record& record) const
     if (!text) {
         return Status::failure(text.error());
     }
-    Kept kept = rewritten(*text, trimBlanks(record.name.toLower()));
+    Kept kept = rewritten(*text, NameMatch(trimBlanks(record.name.toLower())));
     if (!kept.found) {
         return append(record);
     }
@@ -292,6 +309,35 @@ Status PhoneBookFile::replace(const Record& record) const
         kept.text += closingLine();
     }
     kept.text += recordText(record);
+    return textfile::rewrite(path_, kept.text.toUtf8());
+}
+
+Status PhoneBookFile::store(const QList<Record>& records) const
+{
+    const Result<QString> text = textfile::read(path_);
+    if (!text) {
+        return Status::failure(text.error());
+    }
+    QSet<QString> names;
+    for (const Record& record : records) {
+        names.insert(trimBlanks(record.name.toLower()));
+    }
+    Kept kept =
+        rewritten(*text, [&names](QStringView field) { return names.contains(fieldText(field)); });
+    // Without a record to drop the file keeps its bytes, only closed when left open.
+    if (const Ending ending = endingOf(*text); !kept.found && !ending.openQuote) {
+        kept.text = *text;
+        kept.endsInEndLine = ending.closed;
+        if (!kept.text.isEmpty() && !kept.text.endsWith(u'\n')) {
+            kept.text += QStringLiteral("\r\n");
+        }
+    }
+    if (!kept.endsInEndLine) {
+        kept.text += closingLine();
+    }
+    for (const Record& record : records) {
+        kept.text += recordText(record);
+    }
     return textfile::rewrite(path_, kept.text.toUtf8());
 }
 

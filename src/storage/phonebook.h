@@ -34,6 +34,8 @@ public:
     // What list() gives for the records whose name line equals name exactly: the entries a
     // removal of that name takes out of the search lists.
     Result<Listing> listNamed(const QString& name) const;
+    // Every record in file order.
+    Result<QList<Record>> records() const;
 
     // The record whose name line equals name exactly (the first in the file), or nullopt.
     Result<std::optional<Record>> findByName(const QString& name) const;
@@ -54,6 +56,11 @@ public:
     // the end, in one rewrite: a failure leaves the old file whole. Without such a record it
     // is a plain append. Fails when the file is missing.
     Status replace(const Record& record) const;
+
+    // Removes every record named as one of the records (lowered, trimmed) and appends them all
+    // at the end, in one rewrite: a failure leaves the old file whole. Fails when the file is
+    // missing.
+    Status store(const QList<Record>& records) const;
 
 private:
     Status usable() const;

@@ -1,0 +1,36 @@
+#include "storage/telnumber.h"
+
+namespace vennor {
+namespace {
+
+bool isVisualSeparator(QChar c)
+{
+    return c == u'-' || c == u'.' || c == u'(' || c == u')' || c == u' ' || c == u'\t';
+}
+
+} // namespace
+
+std::optional<QString> reducedTelNumber(QStringView text, const QString& internationalPrefix)
+{
+    QStringView rest = text.trimmed();
+    QString digits;
+    if (rest.startsWith(u'+')) {
+        digits = internationalPrefix;
+        rest = rest.sliced(1);
+    }
+    bool anyDigit = false;
+    for (const QChar c : rest) {
+        if (c >= u'0' && c <= u'9') {
+            digits.append(c);
+            anyDigit = true;
+        } else if (!isVisualSeparator(c)) {
+            return std::nullopt;
+        }
+    }
+    if (!anyDigit) {
+        return std::nullopt;
+    }
+    return digits;
+}
+
+} // namespace vennor

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "storage/record.h"
+#include "storage/vcardreader.h"
+#include "storage/vcardwriter.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <optional>
+
+namespace vennor {
+
+// A card as the phone book can hold it.
+struct CardRecord
+{
+    // Name lowered and trimmed; nullopt when the card names nobody the book could file.
+    std::optional<Record> record;
+    // What did not fit as it was (put in the comment, characters replaced), for the summary.
+    QStringList changes;
+    int line = 0; // where the card begins
+};
+
+// FN (else N assembled, else ORG, else the e-mail) gives the name; the preferred e-mail, the
+// first address (ADR, else LABEL), the notes and every number go to their fields; what the
+// record cannot hold goes to the comment, one line each. Characters the record editor refuses
+// become blanks. A leading "+" of a number becomes internationalPrefix.
+CardRecord recordFromCard(const VCard& card, const QString& internationalPrefix);
+
+// The record as one card: FN, N, EMAIL, ADR (the address as its street) and in 3.0 LABEL,
+// NOTE, TEL with its type, and a UID made from the name, so that the same record always gives
+// the same card.
+QByteArray cardFromRecord(const Record& record, VCardVersion version);
+
+} // namespace vennor

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vennor {
+
+// What a command-line operation prints and the exit status it ends with: 0 done, 1 a file
+// could not be read or written (nothing was changed), 2 a wrong argument.
+struct CommandOutcome
+{
+    QString line;        // the one line of the outcome
+    QStringList details; // the cards changed to fit or not imported, one line each
+    int exitStatus = 0;
+};
+
+// vennor --import-vcard FILE [--book NAME] [--on-existing replace|skip]
+// An empty book means the default phone book, an empty onExisting "skip".
+CommandOutcome runVCardImport(const QString& file, const QString& book, const QString& onExisting);
+
+// vennor --export-vcard FILE [--book NAME] [--version 3.0|4.0]
+// An empty book means the default phone book, an empty version "3.0".
+CommandOutcome runVCardExport(const QString& file, const QString& book, const QString& version);
+
+} // namespace vennor
