@@ -2,9 +2,11 @@
 
 #include "app/dialsettings.h"
 #include "app/telnumber.h"
+#include "vcard/vcardcommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace vennor::app {
 namespace {
@@ -34,6 +36,71 @@ Startup startDialling(const QString& target)
     return {std::nullopt, {}, *number};
 }
 
+// "--version" also gives the vCard version of an export ("--export-vcard F --version 4.0"),
+// while alone it asks for the program's version: an export's takes the other name.
+QStringList withVCardVersion(QStringList arguments)
+{
+    const bool exporting = std::any_of(arguments.cbegin(), arguments.cend(), [](const QString& a) {
+        return a.startsWith(QLatin1String("--export-vcard"));
+    });
+    for (qsizetype i = 1; exporting && i < arguments.size(); ++i) {
+        QString& argument = arguments[i];
+        if (argument.startsWith(QLatin1String("--version="))) {
+            argument.replace(0, 9, QStringLiteral("--vcard-version"));
+        } else if (argument == QLatin1String("--version") && i + 1 < arguments.size() &&
+                   !arguments.at(i + 1).startsWith(QLatin1Char('-'))) {
+            argument = QStringLiteral("--vcard-version");
+        }
+    }
+    return arguments;
+}
+
+struct VCardOptions
+{
+    QCommandLineOption importFile{QStringLiteral("import-vcard"),
+                                  QStringLiteral("Import every card of FILE into a phone book, "
+                                                 "then exit."),
+                                  QStringLiteral("FILE")};
+    QCommandLineOption exportFile{
+        QStringLiteral("export-vcard"),
+        QStringLiteral("Export every record of a phone book to FILE "
+                       "as vCard 3.0 (--version 4.0 for 4.0), then exit."),
+        QStringLiteral("FILE")};
+    QCommandLineOption book{QStringLiteral("book"),
+                            QStringLiteral("The phone book to import into or export; the default "
+                                           "one when not given."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption onExisting{QStringLiteral("on-existing"),
+                                  QStringLiteral("replace or skip (the default) a card whose name "
+                                                 "the phone book holds."),
+                                  QStringLiteral("replace|skip")};
+    QCommandLineOption version{QStringLiteral("vcard-version"), {}, QStringLiteral("3.0|4.0")};
+
+    void addTo(QCommandLineParser& parser)
+    {
+        version.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOptions({importFile, exportFile, book, onExisting, version});
+    }
+};
+
+Startup vcardCommand(const QCommandLineParser& parser, const VCardOptions& options)
+{
+    const bool importing = parser.isSet(options.importFile);
+    if (importing == parser.isSet(options.exportFile) ||
+        (importing && parser.isSet(options.version)) ||
+        (!importing && parser.isSet(options.onExisting))) {
+        return failure(QStringLiteral("vennor: use --import-vcard FILE [--book NAME] "
+                                      "[--on-existing replace|skip] or --export-vcard FILE "
+                                      "[--book NAME] [--version 3.0|4.0]"));
+    }
+    const CommandOutcome outcome =
+        importing ? runVCardImport(parser.value(options.importFile), parser.value(options.book),
+                                   parser.value(options.onExisting))
+                  : runVCardExport(parser.value(options.exportFile), parser.value(options.book),
+                                   parser.value(options.version));
+    return {outcome.exitStatus, (QStringList{outcome.line} + outcome.details).join(u'\n'), {}};
+}
+
 } // namespace
 
 void describeApplication()
@@ -56,6 +123,8 @@ Startup parseCommandLine(const QStringList& arguments)
                                                  "international prefix, 00 by default)."),
                                   QStringLiteral("NUMBER"));
     parser.addOption(dial);
+    VCardOptions vcard;
+    vcard.addTo(parser);
     for (const char* qtOption : {"platform", "display", "style"}) {
         QCommandLineOption option(QString::fromLatin1(qtOption), {}, QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -64,7 +133,7 @@ Startup parseCommandLine(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("tel:NUMBER"),
                                  QStringLiteral("A tel: link to dial, such as "
                                                 "tel:+44-20-7946-0958 from a web page."));
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(withVCardVersion(arguments))) {
         return failure(QStringLiteral("vennor: ") + parser.errorText());
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
@@ -74,6 +143,15 @@ Startup parseCommandLine(const QStringList& arguments)
         return {0, QStringLiteral("vennor ") + QCoreApplication::applicationVersion(), {}};
     }
     const QStringList links = parser.positionalArguments();
+    const bool vcardAsked = parser.isSet(vcard.importFile) || parser.isSet(vcard.exportFile) ||
+                            parser.isSet(vcard.book) || parser.isSet(vcard.onExisting) ||
+                            parser.isSet(vcard.version);
+    if (vcardAsked && (!links.isEmpty() || parser.isSet(dial))) {
+        return failure(QStringLiteral("vennor: a vCard import or export dials nothing"));
+    }
+    if (vcardAsked) {
+        return vcardCommand(parser, vcard);
+    }
     if (links.size() + int(parser.isSet(dial)) > 1) {
         return failure(QStringLiteral("vennor: one number at a time, either tel:NUMBER or "
                                       "--dial NUMBER"));

@@ -16,7 +16,9 @@ struct Startup
     bool refusedNumber = false;
 };
 
-// vennor [--dial NUMBER | tel:NUMBER], --help, --version. Bad input ends with status 2.
+// vennor [--dial NUMBER | tel:NUMBER], --help, --version, and the vCard commands
+// (--import-vcard, --export-vcard), which run here and end the program. Bad input ends
+// with status 2.
 // Needs no application object, so --help and --version work without a display.
 Startup parseCommandLine(const QStringList& arguments);
 

@@ -1,5 +1,6 @@
 #include "vcard/vcardcommands.h"
 
+#include "app/dialsettings.h"
 #include "storage/settingsfile.h"
 #include "storage/vcardimport.h"
 
@@ -56,6 +57,12 @@ std::optional<VCardVersion> versionNamed(const QString& text)
 
 } // namespace
 
+QString importPrefix()
+{
+    const Result<QString> prefix = app::internationalPrefix();
+    return prefix ? *prefix : defaultInternationalPrefix();
+}
+
 CommandOutcome runVCardImport(const QString& file, const QString& book, const QString& onExisting)
 {
     const std::optional<OnExisting> choice = onExistingNamed(onExisting);
@@ -67,7 +74,8 @@ CommandOutcome runVCardImport(const QString& file, const QString& book, const QS
     if (!name) {
         return failed(name.error(), book.isEmpty() ? 1 : 2);
     }
-    const Result<VCardImport> import = VCardImport::read(file, PhoneBookFile::named(*name));
+    const Result<VCardImport> import =
+        VCardImport::read(file, PhoneBookFile::named(*name), importPrefix());
     if (!import) {
         return failed(import.error() + QStringLiteral(" Nothing was imported."));
     }

@@ -14,6 +14,10 @@ struct CommandOutcome
     int exitStatus = 0;
 };
 
+// What a leading "+" of an imported number becomes: the user's international prefix, or
+// the usual one when none (or none readable) was set.
+QString importPrefix();
+
 // vennor --import-vcard FILE [--book NAME] [--on-existing replace|skip]
 // An empty book means the default phone book, an empty onExisting "skip".
 CommandOutcome runVCardImport(const QString& file, const QString& book, const QString& onExisting);

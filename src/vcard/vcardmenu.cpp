@@ -7,6 +7,7 @@
 #include "platform/recordhost.h"
 #include "storage/settingsfile.h"
 #include "storage/vcardimport.h"
+#include "vcard/vcardcommands.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -108,7 +109,8 @@ void importVCardFromMenu(RecordHost& host)
         return;
     }
     const QString fileName = QFileInfo(path).fileName();
-    const Result<VCardImport> import = VCardImport::read(path, PhoneBookFile::named(*book));
+    const Result<VCardImport> import =
+        VCardImport::read(path, PhoneBookFile::named(*book), importPrefix());
     if (!import) {
         warn(host, QStringLiteral("%1 was not imported.").arg(fileName), import.error());
         return;

@@ -118,6 +118,13 @@ private slots:
         row("not a link", {"http://example.org"}, "", 2, "is not a tel: link", "");
         row("two numbers", {"tel:1", "--dial", "2"}, "", 2, "one number at a time", "");
         row("unknown option", {"--frobnicate"}, "", 2, "Unknown option", "");
+        // The vCard commands run here; --version after an export is the vCard version.
+        row("export's version", {"--export-vcard", "a.vcf", "--version", "5.0"}, "", 2,
+            "takes 3.0 or 4.0, not \"5.0\"", "");
+        row("import, no book yet", {"--import-vcard", "a.vcf"}, "", 1, "no phone book yet", "");
+        row("vCard and a number", {"--import-vcard", "a.vcf", "tel:1"}, "", 2, "dials nothing",
+            "");
+        row("--book alone", {"--book", "Home"}, "", 2, "use --import-vcard FILE", "");
     }
     void outcomes()
     {
