@@ -13,9 +13,8 @@ namespace {
 qint64 residentBytes()
 {
     QFile statm("/proc/self/statm");
-    return statm.open(QIODevice::ReadOnly)
-               ? statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE)
-               : 0;
+    statm.open(QIODevice::ReadOnly);
+    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
 }
 
 } // namespace
