@@ -34,7 +34,7 @@ private slots:
                     "Order deny,allow\n</Limit>\n</Policy>\n")
                        .toUtf8());
         files.write(QString("ServerRoot %1\nRequestRoot %1\nTempDir %1\nCacheDir %1\nStateDir %1\n"
-                            "ErrorLog stderr\n")
+                            "ErrorLog %1/log\nAccessLog %1/log\nPageLog %1/log\n")
                         .arg(dir.path())
                         .toUtf8());
         conf.close(), files.close();
