@@ -33,26 +33,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<QStringList>("names"); // after the edit
-        const QByteArray mark = "\xEF\xBB\xBF", x = "x\r\n)\r\n";
-        QTest::newRow("mixed") << QByteArray("zo\xc3\xab\r\n)\r\nren\xe9\r\n)\r\n") << "x"
-                               << "zo\xc3\xab\r\n)\r\nren\xc3\xa9\r\n)\r\n" + x
-                               << QStringList{"zo\u00eb", "ren\u00e9", "x"};
-        QTest::newRow("mark only") << mark << "x" << mark + x << QStringList{"x"};
-        QTest::newRow("U+FEFF name, rewritten first") << x + mark + "y\r\n)\r\n"
-                                                      << "x" << mark + mark + "y\r\n)\r\n"
-                                                      << QStringList{QStringLiteral(u"\ufeffy")};
-        QTest::newRow("U+FEFF name, new file")
-            << QByteArray() << QStringLiteral(u"\ufeffy") << mark + mark + "y\r\n)\r\n"
-            << QStringList{QStringLiteral(u"\ufeffy")};
+        const auto row = [](const char* tag, QByteArray before, QString name, QByteArray after,
+                            QStringList names) {
+            QTest::newRow(tag) << before << name << after << names;
+        };
+        const QByteArray mark = "\xEF\xBB\xBF", x = "x\r\n)\r\n", feffY = mark + "y\r\n)\r\n";
+        const QString named = QStringLiteral(u"\ufeffy");
+        row("mixed", "zo\xc3\xab\r\n)\r\nren\xe9\r\n)\r\n", "x",
+            "zo\xc3\xab\r\n)\r\nren\xc3\xa9\r\n)\r\n" + x, {"zo\u00eb", "ren\u00e9", "x"});
+        row("mark only", mark, "x", mark + x, {"x"});
+        row("U+FEFF name, rewritten first", x + feffY, "x", mark + feffY, {named});
+        row("U+FEFF name, empty file", "", named, mark + feffY, {named});
     }
     void editsKeepEveryName()
     {
         QFETCH(QByteArray, before);
         QFETCH(QString, name);
         test::TempFolders folders;
-        if (!before.isNull()) {
-            folders.writePhoneBook("Home", before);
-        }
+        folders.writePhoneBook("Home", before);
         const PhoneBookFile home = PhoneBookFile::named("Home");
         QVERIFY(home.findByName(name)->has_value() ? home.removeAll(name)
                                                    : home.append(Record{name, {}, {}, {}, {}}));
