@@ -2,6 +2,7 @@
 
 #include "modem/hayes.h"
 #include "modem/modemdetectiondialog.h"
+#include "modem/modemreply.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
 #include "platform/serialport.h"
@@ -22,8 +23,8 @@ const QString kNoModem = QStringLiteral("none");
 DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget* parent)
     : QDialog(parent), state_(state), focusOnCancel_(focusOnCancel),
       captionLabel_(new QLabel(this)), numberLabel_(new QLabel(this)),
-      cancelButton_(new QPushButton(this)), startTimer_(new QTimer(this)),
-      port_(new SerialPort(this))
+      replyLabel_(new QLabel(this)), cancelButton_(new QPushButton(this)),
+      startTimer_(new QTimer(this)), port_(new SerialPort(this))
 {
     setWindowTitle(QStringLiteral("Dialing"));
     twips::setClientSize(this, 4335, 1380);
@@ -40,6 +41,13 @@ DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget
     numberLabel_->setText(state_.numberToDial);
     twips::place(numberLabel_, 2300, 330, 1455, 285);
 
+    // The modem's answer to the dial command, in words, on one line under the number.
+    replyLabel_->setObjectName(QStringLiteral("replyLabel"));
+    replyLabel_->setFont(arialFont(9.75));
+    replyLabel_->setTextFormat(Qt::PlainText);
+    replyLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    twips::place(replyLabel_, 120, 600, 4095, 240);
+
     cancelButton_->setObjectName(QStringLiteral("Command1"));
     cancelButton_->setText(QStringLiteral("Cancel"));
     twips::place(cancelButton_, 0, 870, 960, 375);
@@ -52,6 +60,8 @@ DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget
     connect(startTimer_, &QTimer::timeout, this, &DialingWindow::startCall);
 
     port_->setObjectName(QStringLiteral("MSComm1"));
+    connect(port_, &SerialPort::lineReceived, this, &DialingWindow::showReply);
+    connect(port_, &SerialPort::disconnected, this, &DialingWindow::lineLost);
 }
 
 DialingWindow::~DialingWindow() = default;
@@ -124,6 +134,24 @@ void DialingWindow::closeAfterFailure(const QString& message)
     ended_ = true;
     port_->setPortOpen(false);
     QDialog::reject();
+}
+
+void DialingWindow::showReply(const QString& line)
+{
+    if (const std::optional<QString> meaning = replyMeaning(line)) {
+        replyLabel_->setText(*meaning);
+    }
+}
+
+// The modem was unplugged or switched off: the call is over, and the user is told so.
+void DialingWindow::lineLost()
+{
+    if (ended_) {
+        return;
+    }
+    wait_.quit();
+    startTimer_->stop();
+    closeAfterFailure(QStringLiteral("The modem was disconnected"));
 }
 
 void DialingWindow::reject()

@@ -35,11 +35,14 @@ private:
     void call(bool detectOnError);
     void detectAndCallAgain();
     void closeAfterFailure(const QString& message);
+    void showReply(const QString& line);
+    void lineLost();
 
     SharedState& state_;
     QPointer<QWidget> focusOnCancel_;
     QLabel* captionLabel_;
     QLabel* numberLabel_;
+    QLabel* replyLabel_;
     QPushButton* cancelButton_;
     QTimer* startTimer_;
     SerialPort* port_;

@@ -57,7 +57,9 @@ void makeBackup(QWidget* parent, const QString& bookName)
     if (target.isEmpty()) {
         return;
     }
-    reportCopy(parent, copyReplacing(folders::phoneBookPath(bookName), target));
+    if (const std::optional<QString> source = folders::phoneBookPath(bookName)) {
+        reportCopy(parent, copyReplacing(*source, target));
+    }
 }
 
 void getBackup(RecordHost& host)
@@ -69,7 +71,8 @@ void getBackup(RecordHost& host)
         return;
     }
     const QString name = baseNameOf(source);
-    if (!isValidBookName(name)) {
+    const std::optional<QString> target = folders::phoneBookPath(name);
+    if (!target) {
         warn(parent, QStringLiteral("Enter a valid name for the phone book"));
         return;
     }
@@ -80,13 +83,15 @@ void getBackup(RecordHost& host)
         return;
     }
     const bool listed = lines->indexOf(name, 1) >= 1;
-    const QString target = folders::phoneBookPath(name);
-    if ((listed || QFile::exists(target)) &&
+    // A book file that fell out of the list (the settings file was made anew) is chosen where
+    // it lies: it is listed again as it is, with nothing to copy and nothing to ask.
+    const bool inPlace = !listed && isSameFile(source, *target);
+    if (!inPlace && (listed || QFile::exists(*target)) &&
         MessageBox::okCancel(parent, QStringLiteral("   File exists.. Overwrite"),
                              QStringLiteral("Warning ")) != MessageBox::Answer::Ok) {
         return;
     }
-    if (!reportCopy(parent, copyReplacing(source, target))) {
+    if (!inPlace && !reportCopy(parent, copyReplacing(source, *target))) {
         return;
     }
     if (!listed) {

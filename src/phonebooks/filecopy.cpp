@@ -7,12 +7,6 @@
 namespace vennor {
 namespace {
 
-bool sameFile(const QString& source, const QString& target)
-{
-    const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
-    return !canonicalTarget.isEmpty() && QFileInfo(source).canonicalFilePath() == canonicalTarget;
-}
-
 CopyOutcome failed(const QString& reason)
 {
     return {CopyOutcome::Kind::Failed, reason};
@@ -20,9 +14,15 @@ CopyOutcome failed(const QString& reason)
 
 } // namespace
 
+bool isSameFile(const QString& source, const QString& target)
+{
+    const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
+    return !canonicalTarget.isEmpty() && QFileInfo(source).canonicalFilePath() == canonicalTarget;
+}
+
 CopyOutcome copyReplacing(const QString& source, const QString& target)
 {
-    if (sameFile(source, target)) {
+    if (isSameFile(source, target)) {
         return {CopyOutcome::Kind::SameFile, {}};
     }
     QFile in(source);

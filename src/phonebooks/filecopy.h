@@ -13,6 +13,9 @@ struct CopyOutcome
     bool copied() const { return kind == Kind::Copied; }
 };
 
+// Whether both paths name one existing file (through links too).
+bool isSameFile(const QString& source, const QString& target);
+
 // Copies source onto target, replacing the target only once the copy is complete. When both
 // name the same file nothing is written, so the file cannot be lost by copying it onto itself.
 CopyOutcome copyReplacing(const QString& source, const QString& target);

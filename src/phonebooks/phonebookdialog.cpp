@@ -1,6 +1,5 @@
 #include "phonebooks/phonebookdialog.h"
 
-#include "phonebooks/booknames.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "storage/settingsfile.h"
@@ -147,16 +146,16 @@ bool PhoneBookDialog::settingsUnreadable()
     return true;
 }
 
-// The list's text can be typed into: a name that could not be a phone book's (a path, say)
-// must not reach the file operations.
+// The list's text can be typed into: only a listed book is acted on, never a stray file or a
+// name the list would gain.
 std::optional<QString> PhoneBookDialog::chosenBook()
 {
     const QString name = bookList_->currentText();
-    if (name.isEmpty()) {
+    if (name.isEmpty() || settingsUnreadable()) {
         return std::nullopt;
     }
-    if (!isValidBookName(name)) {
-        warn(QStringLiteral("Enter a valid name for the phone book"));
+    if (!listed(name)) {
+        warn(QStringLiteral("This phone book does not exist"));
         return std::nullopt;
     }
     return name;

@@ -95,29 +95,30 @@ void PhoneBookDialog::renameBook()
                        QStringLiteral("Warninig"));
         return;
     }
-    if (!chosenBook()) {
+    const std::optional<QString> chosen = chosenBook();
+    if (!chosen) {
         return;
     }
-    if (!isValidBookName(newName)) {
+    const std::optional<QString> from = folders::phoneBookPath(*chosen);
+    const std::optional<QString> to = folders::phoneBookPath(newName);
+    if (!from || !to) {
         warn(QStringLiteral("Enter a valid name for the phone book"));
         return;
     }
-    const QString from = folders::phoneBookPath(oldName);
-    const QString to = folders::phoneBookPath(newName);
-    if (listed(newName) || QFile::exists(to)) {
+    if (listed(newName) || QFile::exists(*to)) {
         warn(QStringLiteral("This phone book name already exists,use another name"));
         return;
     }
     if (settingsUnreadable()) {
         return;
     }
-    const MoveOutcome moved = renameOrCopy(from, to);
+    const MoveOutcome moved = renameOrCopy(*from, *to);
     if (!moved.done) {
         warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName), moved.reason);
         return;
     }
     if (Status written = renameInSettings(oldName, newName); !written) {
-        undoMove(moved, from, to);
+        undoMove(moved, *from, *to);
         warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName),
              written.error());
         return;
@@ -181,8 +182,8 @@ void PhoneBookDialog::deleteBookFile(const QString& name)
         warn(QStringLiteral("The phone book %1 was not deleted").arg(name), written.error());
         return;
     }
-    QFile file(folders::phoneBookPath(name));
-    if (file.exists() && !file.remove()) {
+    QFile file(folders::phoneBookPath(name).value_or(QString()));
+    if (!file.fileName().isEmpty() && file.exists() && !file.remove()) {
         warn(QStringLiteral("The phone book %1 was taken off the list, but its file could not be "
                             "deleted")
                  .arg(name),

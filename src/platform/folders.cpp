@@ -1,5 +1,7 @@
 #include "platform/folders.h"
 
+#include "storage/bookname.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +24,8 @@ QString withSeparator(QString path)
 #ifdef Q_OS_WIN
 qsizetype countPlainFiles(const QString& folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.*")}, QDir::Files | QDir::Hidden | QDir::System)
+    return QDir(folder)
+        .entryList({QStringLiteral("*.*")}, QDir::Files | QDir::Hidden | QDir::System)
         .size();
 }
 
@@ -75,8 +78,11 @@ QString phoneBookFolder()
 #endif
 }
 
-QString phoneBookPath(const QString& name)
+std::optional<QString> phoneBookPath(const QString& name)
 {
+    if (!isValidBookName(name)) {
+        return std::nullopt;
+    }
     return phoneBookFolder() + name + QStringLiteral(".dat");
 }
 

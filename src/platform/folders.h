@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Where the program keeps its files. Every call reads the environment afresh, so tests can
 // point both folders at temporary ones.
@@ -17,8 +18,10 @@ QString settingsFilePath();
 // folder. Elsewhere: $XDG_DATA_HOME/vennor/.
 QString phoneBookFolder();
 
-// The file of the phone book called name: the phone book folder, name and ".dat".
-QString phoneBookPath(const QString& name);
+// The file of the phone book called name: the phone book folder, name and ".dat". The only
+// way from a name to a path: a name that could reach another folder or file (a settings file
+// edited by hand, say) gives none.
+std::optional<QString> phoneBookPath(const QString& name);
 
 // Creates the folder of the given file when it is missing; false when that fails.
 bool ensureFolderOf(const QString& filePath);

@@ -89,6 +89,14 @@ QString defaultDevice(int port)
 #endif
 }
 
+// Longer lines keep only their end: no modem reply is nearly this long.
+constexpr qsizetype kMaxLine = 256;
+
+bool isLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
 } // namespace
 
 std::optional<LineSettings> parseLineSettings(const QString& text)
@@ -129,7 +137,8 @@ QString portPermissionHint()
 
 SerialPort::SerialPort(QObject* parent) : QObject(parent)
 {
-    connect(&port_, &QSerialPort::readyRead, this, &SerialPort::received);
+    connect(&port_, &QSerialPort::readyRead, this, &SerialPort::drain);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialPort::closeOnFailure);
 }
 
 SerialPort::~SerialPort()
@@ -162,6 +171,7 @@ Status SerialPort::setSettings(const QString& text)
 
 Status SerialPort::setPortOpen(bool open)
 {
+    forgetReceived();
     if (!open) {
         port_.close();
         return Status::success();
@@ -206,7 +216,7 @@ Status SerialPort::output(const QByteArray& text)
 
 qint64 SerialPort::inBufferCount() const
 {
-    return port_.isOpen() ? port_.bytesAvailable() : 0;
+    return port_.isOpen() ? receivedCount_ + port_.bytesAvailable() : 0;
 }
 
 Status SerialPort::setInBufferCount(qint64 count)
@@ -219,7 +229,67 @@ Status SerialPort::setInBufferCount(qint64 count)
     }
     port_.clear(QSerialPort::Input);
     port_.readAll();
+    forgetReceived();
     return Status::success();
+}
+
+void SerialPort::forgetReceived()
+{
+    receivedCount_ = 0;
+    partialLine_.clear();
+}
+
+void SerialPort::drain()
+{
+    QByteArray lastLine;
+    char chunk[4096];
+    qint64 count = 0;
+    while ((count = port_.read(chunk, sizeof chunk)) > 0) {
+        receivedCount_ += count;
+        if (QByteArray line = takeLines(QByteArrayView(chunk, count)); !line.isEmpty()) {
+            lastLine = std::move(line);
+        }
+    }
+    emit received();
+    if (!lastLine.isEmpty()) {
+        emit lineReceived(QString::fromLatin1(lastLine));
+    }
+}
+
+// Adds the bytes to the line arriving; returns the last line they end that is not blank.
+QByteArray SerialPort::takeLines(QByteArrayView bytes)
+{
+    QByteArray lastLine;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (!isLineBreak(bytes[i])) {
+            continue;
+        }
+        partialLine_.append(bytes.sliced(start, i - start));
+        if (const QByteArray line = partialLine_.trimmed(); !line.isEmpty()) {
+            lastLine = line.right(kMaxLine);
+        }
+        partialLine_.clear();
+        start = i + 1;
+    }
+    partialLine_.append(bytes.sliced(start));
+    if (partialLine_.size() > kMaxLine) {
+        partialLine_ = partialLine_.right(kMaxLine);
+    }
+    return lastLine;
+}
+
+// A device that hung up keeps the port readable with nothing to read: left open, the port
+// would be polled without end.
+void SerialPort::closeOnFailure(QSerialPort::SerialPortError error)
+{
+    if (!port_.isOpen() ||
+        (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)) {
+        return;
+    }
+    port_.close();
+    forgetReceived();
+    emit disconnected();
 }
 
 PortFailure SerialPort::classify(QSerialPort::SerialPortError error) const

@@ -30,8 +30,9 @@ QString portPermissionHint();
 // Why opening a port failed.
 enum class PortFailure { None, Missing, NoPermission, InUse };
 
-// A serial port with the properties the modem windows use, over QSerialPort. No reply is
-// ever read: received bytes are only counted.
+// A serial port with the properties the modem windows use, over QSerialPort. What arrives is
+// read at once and dropped, so that a device that never stops sending cannot fill memory:
+// only the count of bytes and the last line are kept.
 class SerialPort : public QObject
 {
     Q_OBJECT
@@ -70,9 +71,18 @@ public:
 
 signals:
     void received();
+    // The last line that was not blank among those that just arrived, without its line break.
+    void lineReceived(const QString& line);
+    // The device hung up or went away (end of file, hang-up, an error on reading); the port
+    // has been closed.
+    void disconnected();
 
 private:
     PortFailure classify(QSerialPort::SerialPortError error) const;
+    void drain();
+    QByteArray takeLines(QByteArrayView bytes);
+    void closeOnFailure(QSerialPort::SerialPortError error);
+    void forgetReceived();
 
     QSerialPort port_;
     int commPort_ = kFirstPort;
@@ -80,6 +90,8 @@ private:
     LineSettings line_;
     PortFailure lastFailure_ = PortFailure::None;
     int inputLen_ = 0;
+    qint64 receivedCount_ = 0;
+    QByteArray partialLine_; // the line still arriving, at most its last kMaxLine bytes
 };
 
 } // namespace vennor

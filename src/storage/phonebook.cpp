@@ -98,16 +98,29 @@ PhoneBookFile::PhoneBookFile(QString path) : path_(std::move(path)) {}
 
 PhoneBookFile PhoneBookFile::named(const QString& name)
 {
-    return PhoneBookFile(folders::phoneBookPath(name));
+    if (std::optional<QString> path = folders::phoneBookPath(name)) {
+        return PhoneBookFile(*std::move(path));
+    }
+    PhoneBookFile refused({});
+    refused.refusal_ = QStringLiteral("\"%1\" cannot be the name of a phone book.").arg(name);
+    return refused;
+}
+
+Status PhoneBookFile::usable() const
+{
+    return refusal_.isEmpty() ? Status::success() : Status::failure(refusal_);
 }
 
 bool PhoneBookFile::exists() const
 {
-    return QFile::exists(path_);
+    return usable() && QFile::exists(path_);
 }
 
 Result<Listing> PhoneBookFile::list() const
 {
+    if (Status status = usable(); !status) {
+        return status;
+    }
     const Result<QString> text = textfile::read(path_);
     if (!text) {
         return Status::failure(text.error());
@@ -127,6 +140,9 @@ Result<Listing> PhoneBookFile::list() const
 
 Result<std::optional<Record>> PhoneBookFile::findByName(const QString& name) const
 {
+    if (Status status = usable(); !status) {
+        return status;
+    }
     const Result<QString> text = textfile::read(path_);
     if (!text) {
         return Status::failure(text.error());
@@ -143,6 +159,9 @@ Result<std::optional<Record>> PhoneBookFile::findByName(const QString& name) con
 
 Result<std::optional<Record>> PhoneBookFile::findByNumber(const QString& number) const
 {
+    if (Status status = usable(); !status) {
+        return status;
+    }
     const Result<QString> text = textfile::read(path_);
     if (!text) {
         return Status::failure(text.error());
@@ -178,6 +197,9 @@ Result<std::optional<Record>> PhoneBookFile::findByNumber(const QString& number)
 
 Status PhoneBookFile::createEmpty() const
 {
+    if (Status status = usable(); !status) {
+        return status;
+    }
     if (exists()) {
         return Status::failure(QStringLiteral("The phone book file %1 already exists.").arg(path_));
     }
@@ -186,6 +208,9 @@ Status PhoneBookFile::createEmpty() const
 
 Status PhoneBookFile::append(const Record& record) const
 {
+    if (Status status = usable(); !status) {
+        return status;
+    }
     QString existing;
     if (exists()) {
         Result<QString> text = textfile::read(path_);
@@ -208,6 +233,9 @@ Status PhoneBookFile::append(const Record& record) const
 
 Status PhoneBookFile::removeAll(const QString& name) const
 {
+    if (Status status = usable(); !status) {
+        return status;
+    }
     const Result<QString> text = textfile::read(path_);
     if (!text) {
         return Status::failure(text.error());
@@ -221,6 +249,9 @@ Status PhoneBookFile::removeAll(const QString& name) const
 
 Status PhoneBookFile::replace(const Record& record) const
 {
+    if (Status status = usable(); !status) {
+        return status;
+    }
     const Result<QString> text = textfile::read(path_);
     if (!text) {
         return Status::failure(text.error());

@@ -22,7 +22,9 @@ class PhoneBookFile
 {
 public:
     explicit PhoneBookFile(QString path);
-    // The file of the phone book called name, in the phone book folder.
+    // The file of the phone book called name, in the phone book folder. A name that is no
+    // phone book's (one that would lead out of the folder) gives a book that does not exist
+    // and on which every read and write fails.
     static PhoneBookFile named(const QString& name);
 
     const QString& path() const { return path_; }
@@ -51,7 +53,10 @@ public:
     Status replace(const Record& record) const;
 
 private:
+    Status usable() const;
+
     QString path_;
+    QString refusal_; // why the name has no file; empty for a usable book
 };
 
 } // namespace vennor

@@ -19,7 +19,9 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString decodeCp1252(const QByteArray& bytes)
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
+QString decodeCp1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
@@ -30,10 +32,12 @@ QString decodeCp1252(const QByteArray& bytes)
     return text;
 }
 
-std::optional<QString> decodeUtf8(const QByteArray& bytes)
+std::optional<QString> decodeUtf8(QByteArrayView bytes)
 {
     // Stateless: a sequence cut off at the end of the bytes is an error, not pending input.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    // The file's own byte order mark is taken off before: a U+FEFF met here is text.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless |
+                                                     QStringConverter::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
         return std::nullopt;
@@ -41,9 +45,41 @@ std::optional<QString> decodeUtf8(const QByteArray& bytes)
     return text;
 }
 
-bool isUtf8(const QByteArray& bytes)
+bool isUtf8(QByteArrayView bytes)
 {
     return decodeUtf8(bytes).has_value();
+}
+
+// Lines of both encodings in one file: each line is UTF-8 when valid, else Windows-1252.
+QString decodeByLine(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    while (!bytes.isEmpty()) {
+        const qsizetype lineBreak = bytes.indexOf('\n');
+        const QByteArrayView line = lineBreak < 0 ? bytes : bytes.first(lineBreak + 1);
+        if (std::optional<QString> utf8 = decodeUtf8(line)) {
+            text += *utf8;
+        } else {
+            text += decodeCp1252(line);
+        }
+        bytes = bytes.sliced(line.size());
+    }
+    return text;
+}
+
+// The bytes after the byte order mark of the file, if it has one.
+QByteArrayView withoutMark(const QByteArray& bytes)
+{
+    return bytes.startsWith(kByteOrderMark) ? QByteArrayView(bytes).sliced(kByteOrderMark.size())
+                                            : QByteArrayView(bytes);
+}
+
+// Readers take a mark at the start of a file for the file's: text that itself begins with
+// U+FEFF (a pasted name, say) gets one in front, so that it reads back unchanged.
+QByteArray withMarkWhenNeeded(const QByteArray& bytes)
+{
+    return bytes.startsWith(kByteOrderMark) ? kByteOrderMark.toByteArray() + bytes : bytes;
 }
 
 QString describe(const QString& what, const QString& path, const QString& why)
@@ -60,13 +96,13 @@ Status ensureFolder(const QString& path)
     return Status::success();
 }
 
-bool endsInLineBreak(const QByteArray& bytes)
+bool endsInLineBreak(QByteArrayView bytes)
 {
     return bytes.isEmpty() || bytes.endsWith('\n');
 }
 
 // The bytes that end the file's last line before anything is added after it.
-QByteArray lineEndFor(const QByteArray& existing)
+QByteArray lineEndFor(QByteArrayView existing)
 {
     if (endsInLineBreak(existing)) {
         return {};
@@ -99,10 +135,11 @@ QString causeOf(const QFileDevice& file)
 
 QString decode(const QByteArray& bytes)
 {
-    if (auto text = decodeUtf8(bytes)) {
-        return *std::move(text);
+    const QByteArrayView text = withoutMark(bytes);
+    if (std::optional<QString> whole = decodeUtf8(text)) {
+        return *std::move(whole); // the usual case, in one pass
     }
-    return decodeCp1252(bytes);
+    return decodeByLine(text);
 }
 
 Result<QString> read(const QString& path)
@@ -131,7 +168,7 @@ Status rewrite(const QString& path, const QByteArray& bytes)
         return Status::failure(
             describe(QStringLiteral("Could not write"), path, file.errorString()));
     }
-    if (!writeAll(file, bytes)) {
+    if (!writeAll(file, withMarkWhenNeeded(bytes))) {
         const QString why = causeOf(file);
         file.cancelWriting();
         return Status::failure(describe(QStringLiteral("Could not write"), path, why));
@@ -159,13 +196,15 @@ Status append(const QString& path, const QByteArray& bytes)
         return Status::failure(
             describe(QStringLiteral("Could not read"), path, file.errorString()));
     }
-    // A file of an earlier installation is Windows-1252: adding UTF-8 to it would leave a file
-    // valid in neither encoding, so it is converted whole, in one safe rewrite.
-    if (!isUtf8(existing)) {
+    // Lines of an earlier installation are Windows-1252: the file is converted whole, in one
+    // safe rewrite, so that what is added never joins a file that is not UTF-8.
+    const QByteArrayView content = withoutMark(existing);
+    if (!isUtf8(content)) {
         file.close();
-        return rewrite(path, decodeCp1252(existing).toUtf8() + lineEndFor(existing) + bytes);
+        return rewrite(path, decode(existing).toUtf8() + lineEndFor(content) + bytes);
     }
-    const QByteArray added = lineEndFor(existing) + bytes;
+    const QByteArray added =
+        lineEndFor(content) + (existing.isEmpty() ? withMarkWhenNeeded(bytes) : bytes);
     if (!file.seek(existing.size()) || !writeAll(file, added)) {
         // Never leave half a record behind: cut the file back to what it held.
         const QString why = causeOf(file);

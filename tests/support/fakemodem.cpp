@@ -46,6 +46,10 @@ void FakeModem::closeLine()
     // May run from one of its own signals: the notifier goes later.
     data_->setEnabled(false);
     data_->deleteLater();
+    if (flood_ != nullptr) {
+        flood_->setEnabled(false);
+        flood_->deleteLater();
+    }
     ::close(master_);
     master_ = -1;
 }
@@ -57,8 +61,16 @@ void FakeModem::readCommands()
     while (master_ >= 0 && (count = ::read(master_, buffer, sizeof buffer)) > 0) {
         const QByteArray bytes(buffer, count);
         received_ += bytes;
-        for (qsizetype i = bytes.count('\r'); i > 0 && reply_ == Reply::Ok; --i) {
-            [[maybe_unused]] const ssize_t written = ::write(master_, "OK\r\n", 4);
+        for (const char byte : bytes) {
+            if (byte != '\r') {
+                command_ += byte;
+                continue;
+            }
+            const QByteArray reply = command_.startsWith("ATD") ? dialReply_ : "OK\r\n";
+            command_.clear();
+            if (reply_ == Reply::Ok) {
+                [[maybe_unused]] const ssize_t written = ::write(master_, reply, reply.size());
+            }
         }
         emit bytesReceived(); // a receiver may pull the plug
     }
@@ -75,6 +87,25 @@ void FakeModem::countOpens()
             closes_ += (event->mask & IN_CLOSE) ? 1 : 0;
             at += sizeof(inotify_event) + event->len;
         }
+    }
+}
+
+} // namespace vennor::test
+
+namespace vennor::test {
+
+void FakeModem::flood()
+{
+    flood_ = new QSocketNotifier(master_, QSocketNotifier::Write, this);
+    connect(flood_, &QSocketNotifier::activated, this, &FakeModem::sendFlood);
+}
+
+void FakeModem::sendFlood()
+{
+    static const QByteArray noise(1 << 16, 'x');
+    ssize_t written = 0;
+    while (master_ >= 0 && (written = ::write(master_, noise.constData(), noise.size())) > 0) {
+        flooded_ += written;
     }
 }
 

@@ -27,6 +27,12 @@ public:
     bool isHeldOpen() const { return opens_ > closes_; }
     // Pulls the plug, as if the modem were switched off mid-call.
     void closeLine();
+    // Answers a dial command with these bytes instead of "OK" CR LF: the echo, blank lines
+    // and the result as a modem sends them (for example "ATDT5;\r\r\nBUSY\r\n").
+    void answerDialWith(const QByteArray& bytes) { dialReply_ = bytes; }
+    // Sends without pause, as fast as the line takes it, until the line is closed.
+    void flood();
+    qint64 floodedBytes() const { return flooded_; }
 
 signals:
     void bytesReceived();
@@ -34,6 +40,7 @@ signals:
 private:
     void readCommands();
     void countOpens();
+    void sendFlood();
 
     int master_ = -1;
     int slave_ = -1; // kept open so the line stays up between the program's opens
@@ -41,6 +48,10 @@ private:
     QString path_;
     Reply reply_;
     QByteArray received_;
+    QByteArray command_; // the command arriving, up to its CR
+    QByteArray dialReply_ = "OK\r\n";
+    qint64 flooded_ = 0;
+    QSocketNotifier* flood_ = nullptr;
     int opens_ = 0;
     int closes_ = 0;
     QSocketNotifier* data_ = nullptr;

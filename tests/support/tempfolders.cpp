@@ -30,7 +30,7 @@ QString TempFolders::settingsFile() const
 
 QString TempFolders::phoneBook(const QString& name) const
 {
-    return folders::phoneBookPath(name);
+    return folders::phoneBookPath(name).value_or(QString());
 }
 
 void TempFolders::writeSettings(const QStringList& plainLines) const
