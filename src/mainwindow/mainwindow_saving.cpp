@@ -109,7 +109,7 @@ Result<std::optional<QStringList>> MainWindow::storedNumbersOf(const QString& bo
     if (nameSearch_->indexOf(name) < 0) {
         return std::optional<QStringList>();
     }
-    const auto found = PhoneBookFile::named(book).findByName(name);
+    const auto found = bookIndex_.findByName(PhoneBookFile::named(book), name);
     if (!found) {
         return Status::failure(found.error());
     }
@@ -131,7 +131,7 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
     const auto stored = storedNumbersOf(book, key);
     const Status written = !stored               ? Status::failure(stored.error())
                            : stored->has_value() ? file.replace(record)
-                                                 : file.append(record);
+                                                 : bookIndex_.append(file, record);
     if (!written) {
         MessageBox::show(this, {QStringLiteral("The phone book could not be saved"), kWarning,
                                 MessageBox::Buttons::Ok, written.error()});

@@ -169,7 +169,7 @@ void sortByCollator(const TextList& list, std::vector<Span>& spans)
     std::vector<QCollatorSortKey> keys;
     keys.reserve(spans.size());
     for (const Span span : spans) {
-        keys.push_back(collator().sortKey(QString::fromUtf8(list.utf8(span))));
+        keys.push_back(collator().sortKey(TextList::decode(list.utf8(span))));
     }
     std::vector<size_t> order(spans.size());
     std::iota(order.begin(), order.end(), size_t(0));
@@ -203,7 +203,7 @@ int compare(const QString& a, QByteArrayView b)
     if (plain(a) && plain(b)) {
         return comparePlain(a.utf16(), a.size(), b.data(), b.size());
     }
-    return compareByCollator(a, QString::fromUtf8(b));
+    return compareByCollator(a, TextList::decode(b));
 }
 
 int compare(QByteArrayView a, QByteArrayView b)
@@ -211,7 +211,7 @@ int compare(QByteArrayView a, QByteArrayView b)
     if (plain(a) && plain(b)) {
         return comparePlain(a.data(), a.size(), b.data(), b.size());
     }
-    return compareByCollator(QString::fromUtf8(a), QString::fromUtf8(b));
+    return compareByCollator(TextList::decode(a), TextList::decode(b));
 }
 
 qsizetype insertPosition(const QStringList& sorted, qsizetype end, const QString& text)
@@ -277,9 +277,9 @@ void sort(TextList& list)
     // so each is placed by a binary search instead of a comparison with every plain entry.
     auto from = keyed.cbegin();
     for (const Span other : others) {
-        const QString text = QString::fromUtf8(list.utf8(other));
+        const QString text = TextList::decode(list.utf8(other));
         const auto to = std::partition_point(from, keyed.cend(), [&](const Keyed& k) {
-            const int order = compareByCollator(QString::fromUtf8(list.utf8(k.span)), text);
+            const int order = compareByCollator(TextList::decode(list.utf8(k.span)), text);
             return order < 0 || (order == 0 && storedBefore(k.span, other));
         });
         for (; from != to; ++from) {

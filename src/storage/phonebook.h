@@ -52,9 +52,10 @@ public:
     // is a plain append. Fails when the file is missing.
     Status replace(const Record& record) const;
 
-private:
+    // Fails when the name of the book could lead out of the phone book folder.
     Status usable() const;
 
+private:
     QString path_;
     QString refusal_; // why the name has no file; empty for a usable book
 };

@@ -1,13 +1,24 @@
 #include "storage/textlist.h"
 
+#include <QStringDecoder>
+
 namespace vennor {
+
+QString TextList::decode(QByteArrayView utf8)
+{
+    if (!utf8.startsWith("\xEF\xBB\xBF")) {
+        return QString::fromUtf8(utf8);
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(utf8);
+}
 
 QStringList TextList::texts() const
 {
     QStringList list;
     list.reserve(size());
     for (const Span span : spans_) {
-        list.append(QString::fromUtf8(utf8(span)));
+        list.append(decode(utf8(span)));
     }
     return list;
 }

@@ -29,7 +29,9 @@ public:
         const Span span = spans_[size_t(i)];
         return {bytes_.constData() + span.offset, qsizetype(span.size)};
     }
-    QString text(qsizetype i) const { return QString::fromUtf8(utf8(i)); }
+    QString text(qsizetype i) const { return decode(utf8(i)); }
+    // An entry's text; unlike QString::fromUtf8 it keeps a leading U+FEFF, which is text here.
+    static QString decode(QByteArrayView utf8);
     QStringList texts() const;
 
     void append(QByteArrayView utf8) { spans_.push_back(store(utf8)); }
