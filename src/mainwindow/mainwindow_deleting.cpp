@@ -37,8 +37,8 @@ bool MainWindow::removeRecordFromBook()
     const QString key = trimBlanks(fields_.text(0).toLower());
     state_.selectedName = key;
     const auto book = SettingsFile().readDefaultBook();
-    const Status removed =
-        book ? PhoneBookFile::named(*book).removeAll(key) : Status::failure(book.error());
+    const Status removed = book ? bookIndex_.removeAll(PhoneBookFile::named(*book), key)
+                                : Status::failure(book.error());
     if (!removed) {
         MessageBox::show(this,
                          {QStringLiteral("The record could not be deleted"),

@@ -130,7 +130,7 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
     const PhoneBookFile file = PhoneBookFile::named(book);
     const auto stored = storedNumbersOf(book, key);
     const Status written = !stored               ? Status::failure(stored.error())
-                           : stored->has_value() ? file.replace(record)
+                           : stored->has_value() ? bookIndex_.replace(file, record)
                                                  : bookIndex_.append(file, record);
     if (!written) {
         MessageBox::show(this, {QStringLiteral("The phone book could not be saved"), kWarning,

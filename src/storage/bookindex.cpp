@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSaveFile>
 #include <algorithm>
 
 namespace vennor {
@@ -24,7 +25,7 @@ std::uint32_t tagOf(QByteArrayView key)
     return std::uint32_t(hash ^ (hash >> 32));
 }
 
-QString describe(const QString& what, const QFile& file)
+QString describe(const QString& what, const QFileDevice& file)
 {
     return QStringLiteral("%1 %2: %3")
         .arg(what, QFileInfo(file.fileName()).fileName(), file.errorString());
@@ -418,6 +419,99 @@ Status BookIndex::append(const PhoneBookFile& file, const Record& record)
     }
     stamp_ = after;
     return Status::success();
+}
+
+Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
+                                 const QByteArray& tail, bool& found)
+{
+    found = false;
+    if (Status status = file.usable(); !status) {
+        return status;
+    }
+    QFile in(file.path());
+    if (!in.open(QIODevice::ReadOnly)) {
+        return Status::failure(describe(QStringLiteral("Could not open"), in));
+    }
+    QSaveFile out(file.path());
+    if (!out.open(QIODevice::WriteOnly)) {
+        return Status::failure(describe(QStringLiteral("Could not write"), out));
+    }
+    const QByteArray key = name.toUtf8();
+    QByteArray pending;
+    bool started = false;
+    bool written = true;
+    // Text that itself begins with U+FEFF gets a mark in front, as the plain rewrite does.
+    const auto flush = [&] {
+        if (!started && pending.startsWith(kByteOrderMark)) {
+            pending.prepend(kByteOrderMark);
+        }
+        started = started || !pending.isEmpty();
+        written = written && out.write(pending) == pending.size();
+        pending.clear();
+    };
+    bool dropping = false;
+    bool endsInEndLine = true;
+    bool utf8 = true;
+    const bool read = scanFile(in, {textStart(in), {}, true}, utf8, [&](const Step& step) {
+        if (dropping) {
+            dropping = !step.endLine;
+            return true;
+        }
+        const QByteArray raw = step.decoder.rawUtf8(step.field);
+        if (step.nameLine && bytefields::fieldText(raw) == key) {
+            dropping = true;
+            found = true;
+            return true;
+        }
+        const bool bare = step.endLine || step.nameLine;
+        bytefields::appendField(pending, raw,
+                                bare ? bytefields::Form::bare : bytefields::Form::quoted);
+        endsInEndLine = step.endLine;
+        if (pending.size() >= kChunk) {
+            flush();
+        }
+        return written;
+    });
+    if (!read) {
+        out.cancelWriting();
+        return Status::failure(describe(QStringLiteral("Could not read"), in));
+    }
+    if (!found) {
+        out.cancelWriting();
+        return Status::success();
+    }
+    if (!tail.isEmpty() && !endsInEndLine) {
+        pending += ")\r\n";
+    }
+    pending += tail;
+    flush();
+    path_.clear(); // every later record moved: the index is built afresh at the next lookup
+    if (!written) {
+        const QString why = describe(QStringLiteral("Could not write"), out);
+        out.cancelWriting();
+        return Status::failure(why);
+    }
+    if (!out.commit()) {
+        return Status::failure(describe(QStringLiteral("Could not save"), out));
+    }
+    return Status::success();
+}
+
+Status BookIndex::removeAll(const PhoneBookFile& file, const QString& name)
+{
+    bool found = false;
+    return rewriteWithout(file, name, {}, found);
+}
+
+Status BookIndex::replace(const PhoneBookFile& file, const Record& record)
+{
+    bool found = false;
+    const Status rewritten =
+        rewriteWithout(file, trimBlanks(record.name.toLower()), recordText(record).toUtf8(), found);
+    if (!rewritten || found) {
+        return rewritten;
+    }
+    return append(file, record);
 }
 
 } // namespace vennor

@@ -38,7 +38,17 @@ public:
     // most its last two bytes) and keeping the index.
     Status append(const PhoneBookFile& file, const Record& record);
 
+    // PhoneBookFile::removeAll and replace, byte by byte: fields pass from the old file to
+    // the new one without a round trip through UTF-16, and the file is written as it is read.
+    Status removeAll(const PhoneBookFile& file, const QString& name);
+    Status replace(const PhoneBookFile& file, const Record& record);
+
 private:
+    // Rewrites the file without the records named name, then adds tail; leaves it untouched
+    // when there is no such record (found false).
+    Status rewriteWithout(const PhoneBookFile& file, const QString& name, const QByteArray& tail,
+                          bool& found);
+
     // Hashes of keys with the records that hold them; several records may share one.
     class KeyTable
     {

@@ -214,6 +214,33 @@ QByteArray Decoder::rawUtf8(Field field) const
     return raw(field).toUtf8();
 }
 
+void appendField(QByteArray& out, QByteArrayView text, Form preferred)
+{
+    const bool comma = text.contains(',');
+    const bool lineFeed = text.contains('\n');
+    const bool quote = text.contains('"');
+    const bool bare = text.isEmpty() || (text.front() != ' ' && text.back() != ' ' &&
+                                         text.front() != '"' && !comma && !lineFeed);
+    const bool quoted = !quote;
+    if (preferred == Form::bare ? (bare || !quoted) : (!quoted && bare)) {
+        out.append(text);
+        out.append("\r\n");
+        return;
+    }
+    out.append('"');
+    // A line feed alone becomes CR LF; CR LF and a lone CR are kept as they are.
+    qsizetype done = 0;
+    for (qsizetype i = lineFeed ? text.indexOf('\n') : -1; i >= 0; i = text.indexOf('\n', i + 1)) {
+        if (i == 0 || text[i - 1] != '\r') {
+            out.append(text.sliced(done, i - done));
+            out.append('\r');
+            done = i;
+        }
+    }
+    out.append(text.sliced(done));
+    out.append("\"\r\n");
+}
+
 QString fieldText(QString raw)
 {
     if (raw.contains(u'\r')) {
