@@ -183,7 +183,9 @@ void runSize(int records, int runs)
     const double startup = timed([&] {
         window = std::make_unique<MainWindow>(state);
         window->show();
-        QTest::qWaitForWindowExposed(window.get());
+        if (!QTest::qWaitForWindowExposed(window.get())) {
+            std::fprintf(stderr, "the window was not shown\n");
+        }
     });
     const double startupPeak = peakMegabytes();
     line(records, "start to window shown", startup, parseAndSortFloor(path), "ms");

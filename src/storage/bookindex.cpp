@@ -59,6 +59,18 @@ qint64 lineStartOf(QFile& file, qint64 offset, qint64 floor)
     return floor;
 }
 
+bool writeAll(QFileDevice& file, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const qint64 done = file.write(bytes.data(), bytes.size());
+        if (done <= 0) {
+            return false;
+        }
+        bytes = bytes.sliced(done);
+    }
+    return true;
+}
+
 // One field met by a scan, with what tells it apart.
 struct Step
 {
@@ -399,7 +411,7 @@ Status BookIndex::append(const PhoneBookFile& file, const Record& record)
         added += ")\r\n"; // a record left open would take the new one in as its own fields
     }
     added += recordText(record).toUtf8();
-    if (!out.seek(size) || out.write(added) != added.size()) {
+    if (!out.seek(size) || !writeAll(out, added)) {
         const QString why = describe(QStringLiteral("Could not add to"), out);
         out.resize(size); // never leave half a record behind
         path_.clear();
@@ -433,7 +445,8 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
         return Status::failure(describe(QStringLiteral("Could not open"), in));
     }
     QSaveFile out(file.path());
-    if (!out.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a failed write shows at once instead of being lost in a late flush.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return Status::failure(describe(QStringLiteral("Could not write"), out));
     }
     const QByteArray key = name.toUtf8();
@@ -446,7 +459,7 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
             pending.prepend(kByteOrderMark);
         }
         started = started || !pending.isEmpty();
-        written = written && out.write(pending) == pending.size();
+        written = written && writeAll(out, pending);
         pending.clear();
     };
     bool dropping = false;
