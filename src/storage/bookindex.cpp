@@ -154,6 +154,14 @@ template <typename Visit> bool scanFile(QFile& file, ScanStart start, bool& allU
 }
 
 // The number as findByNumber compares it: a field without its first character.
+QByteArray numberKey(QByteArrayView raw)
+{
+    if (raw.isEmpty() || static_cast<unsigned char>(raw.front()) < 0x80) {
+        return raw.sliced(std::min<qsizetype>(1, raw.size())).toByteArray();
+    }
+    return QString::fromUtf8(raw).sliced(1).toUtf8();
+}
+
 QByteArray numberKey(const Step& step)
 {
     const QByteArrayView view = step.view();
@@ -450,6 +458,15 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
         return Status::failure(describe(QStringLiteral("Could not write"), out));
     }
     const QByteArray key = name.toUtf8();
+    // The new file's index is built on the way, from the fields as written.
+    path_.clear();
+    records_.clear();
+    names_.clear();
+    numbers_.clear();
+    bool exact = true; // every field written reads back as it was
+    bool inNumbers = false;
+    qint64 flushed = 0;
+    bool marked = false;
     QByteArray pending;
     bool started = false;
     bool written = true;
@@ -457,7 +474,9 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
     const auto flush = [&] {
         if (!started && pending.startsWith(kByteOrderMark)) {
             pending.prepend(kByteOrderMark);
+            marked = true;
         }
+        flushed += pending.size();
         started = started || !pending.isEmpty();
         written = written && writeAll(out, pending);
         pending.clear();
@@ -477,9 +496,23 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
             return true;
         }
         const bool bare = step.endLine || step.nameLine;
-        bytefields::appendField(pending, raw,
-                                bare ? bytefields::Form::bare : bytefields::Form::quoted);
+        const qint64 at = flushed + pending.size() - (marked ? kByteOrderMark.size() : 0);
+        exact = bytefields::appendField(pending, raw,
+                                        bare ? bytefields::Form::bare : bytefields::Form::quoted) &&
+                exact;
         endsInEndLine = step.endLine;
+        if (step.nameLine) {
+            records_.push_back({at, false});
+            names_.insert(tagOf(bytefields::fieldText(raw)), std::uint32_t(records_.size() - 1));
+            inNumbers = false;
+        } else if (step.endLine) {
+            inNumbers = false;
+        } else {
+            inNumbers = inNumbers || bytefields::looksLikeNumberLine(raw);
+            if (inNumbers && !raw.isEmpty() && !records_.empty()) {
+                numbers_.insert(tagOf(numberKey(raw)), std::uint32_t(records_.size() - 1));
+            }
+        }
         if (pending.size() >= kChunk) {
             flush();
         }
@@ -498,7 +531,6 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
     }
     pending += tail;
     flush();
-    path_.clear(); // every later record moved: the index is built afresh at the next lookup
     if (!written) {
         const QString why = describe(QStringLiteral("Could not write"), out);
         out.cancelWriting();
@@ -507,7 +539,29 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
     if (!out.commit()) {
         return Status::failure(describe(QStringLiteral("Could not save"), out));
     }
+    if (exact) {
+        keepRewrittenIndex(file.path(), marked, endsInEndLine, !tail.isEmpty());
+    }
     return Status::success();
+}
+
+// Takes the index built during a rewrite for the file's: offsets moved behind a byte order
+// mark written first, and the added record read from the file.
+void BookIndex::keepRewrittenIndex(const QString& path, bool marked, bool closed, bool added)
+{
+    if (marked) {
+        for (RecordStart& record : records_) {
+            record.offset += kByteOrderMark.size();
+        }
+    }
+    path_ = path;
+    stamp_ = stampOf(path);
+    allUtf8_ = true;
+    openQuote_ = false;
+    closed_ = closed;
+    if (added && !scanFrom(path, records_.empty() ? 0 : records_.size() - 1, nullptr)) {
+        path_.clear();
+    }
 }
 
 Status BookIndex::removeAll(const PhoneBookFile& file, const QString& name)

@@ -49,6 +49,8 @@ private:
     Status rewriteWithout(const PhoneBookFile& file, const QString& name, const QByteArray& tail,
                           bool& found);
 
+    void keepRewrittenIndex(const QString& path, bool marked, bool closed, bool added);
+
     // Hashes of keys with the records that hold them; several records may share one.
     class KeyTable
     {

@@ -214,7 +214,7 @@ QByteArray Decoder::rawUtf8(Field field) const
     return raw(field).toUtf8();
 }
 
-void appendField(QByteArray& out, QByteArrayView text, Form preferred)
+bool appendField(QByteArray& out, QByteArrayView text, Form preferred)
 {
     const bool comma = text.contains(',');
     const bool lineFeed = text.contains('\n');
@@ -225,7 +225,7 @@ void appendField(QByteArray& out, QByteArrayView text, Form preferred)
     if (preferred == Form::bare ? (bare || !quoted) : (!quoted && bare)) {
         out.append(text);
         out.append("\r\n");
-        return;
+        return bare;
     }
     out.append('"');
     // A line feed alone becomes CR LF; CR LF and a lone CR are kept as they are.
@@ -239,6 +239,7 @@ void appendField(QByteArray& out, QByteArrayView text, Form preferred)
     }
     out.append(text.sliced(done));
     out.append("\"\r\n");
+    return quoted;
 }
 
 QString fieldText(QString raw)

@@ -93,7 +93,8 @@ private:
 // appendField on UTF-8: the field in the preferred form when that form reads back unchanged,
 // else in the other when that one does, else in the preferred form; lines end CR LF.
 enum class Form { bare, quoted };
-void appendField(QByteArray& out, QByteArrayView text, Form preferred);
+// Returns whether the form written reads back as text.
+bool appendField(QByteArray& out, QByteArrayView text, Form preferred);
 
 // CR LF inside a field read as LF, as fieldText does.
 QString fieldText(QString raw);
