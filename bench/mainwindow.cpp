@@ -121,11 +121,15 @@ double appendFloor(const QString& path, const QByteArray& bytes)
     });
 }
 
+// On a copy: the phone book itself must change only through the program.
 double safeRewriteFloor(const QString& path)
 {
+    const QString copy = path + QStringLiteral(".floor");
+    QFile::remove(copy);
+    QFile::copy(path, copy);
     return timed([&] {
-        const QByteArray bytes = readAll(path);
-        QSaveFile file(path);
+        const QByteArray bytes = readAll(copy);
+        QSaveFile file(copy);
         if (file.open(QIODevice::WriteOnly)) {
             file.write(bytes);
             file.commit();

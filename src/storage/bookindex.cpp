@@ -267,7 +267,8 @@ Status BookIndex::build(const PhoneBookFile& file, CompactListing* listing)
 
 // Scans from the start of record firstRecord (from the file's start when there is none),
 // dropping that record and every later one first, and adds what it finds.
-Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListing* listing)
+Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListing* listing,
+                           std::optional<qint64> lineStart)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -275,7 +276,9 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
     }
     const qint64 floor = textStart(file);
     ScanStart start{floor, {}, true};
-    if (firstRecord < records_.size()) {
+    if (lineStart) {
+        start.lineStart = *lineStart; // a line that starts a record
+    } else if (firstRecord < records_.size()) {
         const RecordStart record = records_[firstRecord];
         start.lineStart = lineStartOf(file, record.offset, floor);
         start.state = {qsizetype(record.offset - start.lineStart), record.pendingEmpty};
@@ -332,6 +335,9 @@ Result<std::optional<Record>> BookIndex::find(const PhoneBookFile& file, const Q
     const qint64 floor = textStart(in);
     bool utf8 = true;
     for (const std::uint32_t candidate : table.find(tagOf(key))) {
+        if (candidate >= records_.size() || records_[candidate].offset < 0) {
+            continue; // a record removed by a rewrite
+        }
         const RecordStart start = records_[candidate];
         const qint64 lineStart = lineStartOf(in, start.offset, floor);
         std::optional<RecordBuilder> builder;
@@ -432,7 +438,11 @@ Status BookIndex::append(const PhoneBookFile& file, const Record& record)
     }
     // Read again from the last record on: it may have been the one closed above.
     const Stamp after = stampOf(file.path());
-    const size_t resume = records_.empty() ? 0 : records_.size() - 1;
+    size_t resume = records_.size();
+    while (resume > 0 && records_[resume - 1].offset < 0) {
+        --resume;
+    }
+    resume = resume == 0 ? 0 : resume - 1;
     if (!scanFrom(file.path(), resume, nullptr)) {
         path_.clear();
         return Status::success(); // written; the index is built afresh at the next lookup
@@ -458,11 +468,16 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
         return Status::failure(describe(QStringLiteral("Could not write"), out));
     }
     const QByteArray key = name.toUtf8();
-    // The new file's index is built on the way, from the fields as written.
+    // The new file's index comes from the fields as written: a current index keeps its tables
+    // and only moves its records (the removed ones marked), any other is built afresh.
+    const bool reuse = current(file);
     path_.clear();
-    records_.clear();
-    names_.clear();
-    numbers_.clear();
+    if (!reuse) {
+        records_.clear();
+        names_.clear();
+        numbers_.clear();
+    }
+    size_t oldRecord = 0;
     bool exact = true; // every field written reads back as it was
     bool inNumbers = false;
     qint64 flushed = 0;
@@ -493,6 +508,10 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
         if (step.nameLine && bytefields::fieldText(raw) == key) {
             dropping = true;
             found = true;
+            if (reuse && oldRecord < records_.size()) {
+                records_[oldRecord].offset = -1;
+            }
+            ++oldRecord;
             return true;
         }
         const bool bare = step.endLine || step.nameLine;
@@ -501,7 +520,15 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
                                         bare ? bytefields::Form::bare : bytefields::Form::quoted) &&
                 exact;
         endsInEndLine = step.endLine;
-        if (step.nameLine) {
+        if (reuse) {
+            if (step.nameLine) {
+                exact = exact && oldRecord < records_.size();
+                if (exact) {
+                    records_[oldRecord] = {at, false};
+                }
+                ++oldRecord;
+            }
+        } else if (step.nameLine) {
             records_.push_back({at, false});
             names_.insert(tagOf(bytefields::fieldText(raw)), std::uint32_t(records_.size() - 1));
             inNumbers = false;
@@ -529,6 +556,8 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
     if (!tail.isEmpty() && !endsInEndLine) {
         pending += ")\r\n";
     }
+    // Where the added record starts, counted without a byte order mark written first.
+    const qint64 tailAt = flushed + pending.size() - (marked ? kByteOrderMark.size() : 0);
     pending += tail;
     flush();
     if (!written) {
@@ -539,27 +568,28 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
     if (!out.commit()) {
         return Status::failure(describe(QStringLiteral("Could not save"), out));
     }
-    if (exact) {
-        keepRewrittenIndex(file.path(), marked, endsInEndLine, !tail.isEmpty());
+    if (exact && (!reuse || oldRecord == records_.size())) {
+        keepRewrittenIndex(file.path(), marked, endsInEndLine,
+                           tail.isEmpty() ? std::nullopt : std::optional(tailAt));
     }
     return Status::success();
 }
 
 // Takes the index built during a rewrite for the file's: offsets moved behind a byte order
 // mark written first, and the added record read from the file.
-void BookIndex::keepRewrittenIndex(const QString& path, bool marked, bool closed, bool added)
+void BookIndex::keepRewrittenIndex(const QString& path, bool marked, bool closed,
+                                   std::optional<qint64> added)
 {
-    if (marked) {
-        for (RecordStart& record : records_) {
-            record.offset += kByteOrderMark.size();
-        }
+    const qint64 shift = marked ? kByteOrderMark.size() : 0;
+    for (RecordStart& record : records_) {
+        record.offset += record.offset >= 0 ? shift : 0;
     }
     path_ = path;
     stamp_ = stampOf(path);
     allUtf8_ = true;
     openQuote_ = false;
     closed_ = closed;
-    if (added && !scanFrom(path, records_.empty() ? 0 : records_.size() - 1, nullptr)) {
+    if (added && !scanFrom(path, 0, nullptr, *added + shift)) {
         path_.clear();
     }
 }

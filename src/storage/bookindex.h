@@ -49,7 +49,8 @@ private:
     Status rewriteWithout(const PhoneBookFile& file, const QString& name, const QByteArray& tail,
                           bool& found);
 
-    void keepRewrittenIndex(const QString& path, bool marked, bool closed, bool added);
+    void keepRewrittenIndex(const QString& path, bool marked, bool closed,
+                            std::optional<qint64> added);
 
     // Hashes of keys with the records that hold them; several records may share one.
     class KeyTable
@@ -65,7 +66,7 @@ private:
 
     struct RecordStart
     {
-        qint64 offset; // where the reader stands before the record's name line
+        qint64 offset; // where the reader stands before the record's name line; -1: removed
         bool pendingEmpty;
     };
 
@@ -79,7 +80,8 @@ private:
 
     bool current(const PhoneBookFile& file) const;
     Status build(const PhoneBookFile& file, CompactListing* listing);
-    Status scanFrom(const QString& path, size_t firstRecord, CompactListing* listing);
+    Status scanFrom(const QString& path, size_t firstRecord, CompactListing* listing,
+                    std::optional<qint64> lineStart = std::nullopt);
     template <typename Match>
     Result<std::optional<Record>> find(const PhoneBookFile& file, const QByteArray& key,
                                        const KeyTable& table, Match match);
