@@ -478,6 +478,12 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
         numbers_.clear();
     }
     size_t oldRecord = 0;
+    // The index's next record still in the file, past those an earlier rewrite removed.
+    const auto nextLive = [&] {
+        while (oldRecord < records_.size() && records_[oldRecord].offset < 0) {
+            ++oldRecord;
+        }
+    };
     bool exact = true; // every field written reads back as it was
     bool inNumbers = false;
     qint64 flushed = 0;
@@ -505,6 +511,9 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
             return true;
         }
         const QByteArray raw = step.decoder.rawUtf8(step.field);
+        if (step.nameLine) {
+            nextLive();
+        }
         if (step.nameLine && bytefields::fieldText(raw) == key) {
             dropping = true;
             found = true;
@@ -568,6 +577,7 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
     if (!out.commit()) {
         return Status::failure(describe(QStringLiteral("Could not save"), out));
     }
+    nextLive();
     if (exact && (!reuse || oldRecord == records_.size())) {
         keepRewrittenIndex(file.path(), marked, endsInEndLine,
                            tail.isEmpty() ? std::nullopt : std::optional(tailAt));

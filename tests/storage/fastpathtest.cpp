@@ -91,16 +91,20 @@ private slots:
                 QFile out(copy.path());
                 QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
             }
-            const QString name = wanted.at(random.bounded(int(wanted.size())));
-            const Record changed{name, "", "", "new", {{1, "9"}}};
+            // Up to three edits in a row through one index.
             const int edit = random.bounded(4);
-            if (edit == 0) {
-                QVERIFY(index.append(file, added).ok() && copy.append(added).ok());
-                wanted << "zoë";
-            } else if (edit == 1) {
-                QVERIFY(index.removeAll(file, name).ok() && copy.removeAll(name).ok());
-            } else if (edit == 2) {
-                QVERIFY(index.replace(file, changed).ok() && copy.replace(changed).ok());
+            for (int n = edit < 3 ? random.bounded(1, 4) : 0; n > 0; --n) {
+                const QString name = wanted.at(random.bounded(int(wanted.size())));
+                const Record changed{name, "", "", "new", {{1, "9"}}};
+                const int kind = n == 1 ? edit : random.bounded(3);
+                if (kind == 0) {
+                    QVERIFY(index.append(file, added).ok() && copy.append(added).ok());
+                    wanted << "zoë";
+                } else if (kind == 1) {
+                    QVERIFY(index.removeAll(file, name).ok() && copy.removeAll(name).ok());
+                } else {
+                    QVERIFY(index.replace(file, changed).ok() && copy.replace(changed).ok());
+                }
             }
             if (edit < 3) {
                 QFile written(copy.path());
