@@ -510,11 +510,15 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
             dropping = !step.endLine;
             return true;
         }
-        const QByteArray raw = step.decoder.rawUtf8(step.field);
+        // Most fields pass as they stand; only lines of Windows-1252 are converted.
+        const QByteArray converted =
+            step.decoder.asIs(step.field) ? QByteArray() : step.decoder.rawUtf8(step.field);
+        const QByteArrayView raw = converted.isNull() ? step.view() : QByteArrayView(converted);
         if (step.nameLine) {
             nextLive();
         }
-        if (step.nameLine && bytefields::fieldText(raw) == key) {
+        if (step.nameLine &&
+            (raw.contains('\r') ? bytefields::fieldText(raw.toByteArray()) == key : raw == key)) {
             dropping = true;
             found = true;
             if (reuse && oldRecord < records_.size()) {
@@ -539,7 +543,8 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
             }
         } else if (step.nameLine) {
             records_.push_back({at, false});
-            names_.insert(tagOf(bytefields::fieldText(raw)), std::uint32_t(records_.size() - 1));
+            names_.insert(tagOf(bytefields::fieldText(raw.toByteArray())),
+                          std::uint32_t(records_.size() - 1));
             inNumbers = false;
         } else if (step.endLine) {
             inNumbers = false;

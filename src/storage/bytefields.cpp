@@ -205,6 +205,11 @@ QString Decoder::raw(Field field) const
     return text;
 }
 
+bool Decoder::asIs(Field field) const
+{
+    return allUtf8_ || isAscii(bytes_.sliced(field.begin, field.end - field.begin));
+}
+
 QByteArray Decoder::rawUtf8(Field field) const
 {
     const QByteArrayView bytes = bytes_.sliced(field.begin, field.end - field.begin);

@@ -79,6 +79,8 @@ public:
     QString raw(Field field) const;
     // The same as UTF-8.
     QByteArray rawUtf8(Field field) const;
+    // Whether the field's bytes are already its UTF-8 text.
+    bool asIs(Field field) const;
 
 private:
     bool lineIsUtf8(qsizetype pos) const;
