@@ -15,7 +15,9 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMap>
 #include <QProcess>
 #include <QSaveFile>
 #include <QTest>
@@ -170,17 +172,56 @@ Typing type(SimpleCombo* box, const QString& text)
     return typing;
 }
 
+// The records the timed steps use: the last ones, from the middle and from a third.
+QList<int> picked(int records, int runs)
+{
+    QList<int> indexes;
+    for (int run = 0; run < runs; ++run) {
+        indexes << records - 1 - run << records / 2 + run << records / 3 + run;
+    }
+    return indexes;
+}
+
+// Writes the book and, beside it, the picked records' names and last numbers. Runs in a process
+// of its own, so that the generator's memory is not counted as the window's.
+void writeBook(int records, int runs, const QString& path)
+{
+    const QList<Record> book = bench::realisticBook(records, 20261206u + quint32(records));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bookBytes(book)) < 0) {
+        std::fprintf(stderr, "cannot write the book\n");
+    }
+    QFile picks(path + QStringLiteral(".picks"));
+    if (picks.open(QIODevice::WriteOnly)) {
+        for (const int i : picked(records, runs)) {
+            picks.write(QByteArray::number(i) + '\t' + book.value(i).name.toUtf8() + '\t' +
+                        book.value(i).numbers.last().number.toUtf8() + '\n');
+        }
+    }
+}
+
 void runSize(int records, int runs)
 {
     test::TempFolders folders;
     test::MessageLog messages;
     messages.answerRest(MessageBox::Answer::Ok);
-    const QList<Record> book = bench::realisticBook(records, 20261206u + quint32(records));
     folders.writeSettings({QStringLiteral("1"), QStringLiteral("book")});
-    const QByteArray bytes = bookBytes(book);
-    folders.writePhoneBook(QStringLiteral("book"), bytes);
     const QString path = folders.phoneBook(QStringLiteral("book"));
-    const double fileMegabytes = double(bytes.size()) / (1024.0 * 1024.0);
+    QProcess::execute(
+        QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--write"), QString::number(records), QString::number(runs), path});
+    QMap<int, Record> book;
+    QFile picks(path + QStringLiteral(".picks"));
+    if (picks.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& pick : picks.readAll().split('\n')) {
+            const QList<QByteArray> parts = pick.split('\t');
+            if (parts.size() == 3) {
+                book[parts[0].toInt()] = {
+                    QString::fromUtf8(parts[1]), {}, {}, {}, {{0, QString::fromUtf8(parts[2])}}};
+            }
+        }
+    }
+    const double fileMegabytes = double(QFileInfo(path).size()) / (1024.0 * 1024.0);
 
     SharedState state;
     std::unique_ptr<MainWindow> window;
@@ -202,7 +243,7 @@ void runSize(int records, int runs)
 
     std::vector<double> nameLast, nameOthers, numberLast, numberOthers;
     for (int run = 0; run < runs; ++run) {
-        const Record& wanted = book.at(records - 1 - run); // near the end: the longest scan
+        const Record& wanted = book.value(records - 1 - run); // near the end: the longest scan
         const Typing byName = type(names, wanted.name);
         nameLast.push_back(byName.last);
         nameOthers.push_back(byName.others);
@@ -213,7 +254,7 @@ void runSize(int records, int runs)
             std::fprintf(stderr, "the record was not loaded\n");
         }
     }
-    const Record& last = book.last();
+    const Record& last = book.value(records - 1);
     const double nameFloor = memmemFloor(path, "\r\n" + last.name.toUtf8() + "\r\n");
     const double numberFloor = memmemFloor(path, last.numbers.last().number.toUtf8() + "\r\n");
     line(records, "keystroke completing a name", median(nameLast), nameFloor, "ms");
@@ -231,12 +272,12 @@ void runSize(int records, int runs)
         saveNew.push_back(timed([&] { window->saveRecord(); }));
         appendFloors.push_back(appendFloor(path + ".floor", added));
 
-        names->setText(book.at(records / 2 + run).name);
+        names->setText(book.value(records / 2 + run).name);
         address->setText(QStringLiteral("another street %1").arg(run));
         saveChanged.push_back(timed([&] { window->saveRecord(); }));
 
         names->setText(QString());
-        state.selectedName = book.at(records / 3 + run).name;
+        state.selectedName = book.value(records / 3 + run).name;
         window->loadRecordByName();
         if (!window->hasRecordFromFile()) {
             std::fprintf(stderr, "the record to delete was not loaded\n");
@@ -264,6 +305,10 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     const int runs =
         std::max(1, int(args.value(args.indexOf(QStringLiteral("--runs")) + 1).toInt()));
+    if (const qsizetype at = args.indexOf(QStringLiteral("--write")); at > 0) {
+        writeBook(args.value(at + 1).toInt(), args.value(at + 2).toInt(), args.value(at + 3));
+        return 0;
+    }
     if (const qsizetype at = args.indexOf(QStringLiteral("--records")); at > 0) {
         runSize(args.value(at + 1).toInt(), args.contains(QStringLiteral("--runs")) ? runs : 5);
         return 0;
