@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/recordhost.h"
+#include "storage/bookindex.h"
 #include "storage/result.h"
 #include "storage/sharedstate.h"
 
@@ -116,7 +117,8 @@ private:
     void numberChosen(int position);
     void numberBoxKeyPress(int& keyAscii);
     void addNumber();
-    using RecordFinder = Result<std::optional<Record>> (PhoneBookFile::*)(const QString&) const;
+    using RecordFinder = Result<std::optional<Record>> (BookIndex::*)(const PhoneBookFile&,
+                                                                      const QString&);
     void loadRecord(const SimpleCombo* list, RecordFinder find);
     void emptyEditor();
     void showRecord(const Record& record);
@@ -149,6 +151,8 @@ private:
     void closeAboutBox();
 
     SharedState& state_;
+    // Where the records of the default phone book start: lookups read only the one wanted.
+    BookIndex bookIndex_;
 
     QGroupBox* toolbarFrame_ = nullptr;
     QPushButton* saveButton_ = nullptr;

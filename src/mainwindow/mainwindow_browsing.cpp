@@ -126,12 +126,12 @@ void MainWindow::clearChangedMarks()
 
 void MainWindow::loadRecordByName()
 {
-    loadRecord(nameSearch_, &PhoneBookFile::findByName);
+    loadRecord(nameSearch_, &BookIndex::findByName);
 }
 
 void MainWindow::loadRecordByNumber()
 {
-    loadRecord(numberSearch_, &PhoneBookFile::findByNumber);
+    loadRecord(numberSearch_, &BookIndex::findByNumber);
 }
 
 // Loads the record the search list's entry selectedName leads to; the editor stays empty when the
@@ -141,7 +141,7 @@ void MainWindow::loadRecord(const SimpleCombo* list, RecordFinder find)
     emptyEditor();
     if (list->indexOf(state_.selectedName) >= 0) {
         if (const auto book = SettingsFile().readDefaultBook()) {
-            const auto found = (PhoneBookFile::named(*book).*find)(state_.selectedName);
+            const auto found = (bookIndex_.*find)(PhoneBookFile::named(*book), state_.selectedName);
             if (found && found->has_value()) {
                 recordFromFile_ = 1;
                 showRecord(**found);

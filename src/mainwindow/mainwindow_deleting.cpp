@@ -41,7 +41,7 @@ bool MainWindow::removeRecordFromBook()
     if (removed) {
         const PhoneBookFile file = PhoneBookFile::named(*book);
         const auto stored = file.listNamed(key);
-        removed = stored ? file.removeAll(key) : Status::failure(stored.error());
+        removed = stored ? bookIndex_.removeAll(file, key) : Status::failure(stored.error());
         if (removed) {
             followBookChange(*stored, {});
         }

@@ -47,8 +47,8 @@ void MainWindow::fillSearchLists()
         return;
     }
     const auto book = settings.readDefaultBook();
-    const auto listing =
-        book ? PhoneBookFile::named(*book).list() : Result<Listing>::failure(book.error());
+    auto listing = book ? bookIndex_.list(PhoneBookFile::named(*book))
+                        : Result<CompactListing>::failure(book.error());
     if (!listing) {
         MessageBox::ok(this, QStringLiteral("Create a phone book"), QStringLiteral("Warning"));
         state_.dialogMode = 0;
@@ -56,8 +56,8 @@ void MainWindow::fillSearchLists()
         return;
     }
     state_.fieldCount += listing->fieldCount;
-    nameSearch_->addItems(listing->names);
-    numberSearch_->addItems(listing->numbers);
+    nameSearch_->addItems(std::move(listing.value().names));
+    numberSearch_->addItems(std::move(listing.value().numbers));
     closeWithEmpties(nameSearch_);
     closeWithEmpties(numberSearch_);
 }

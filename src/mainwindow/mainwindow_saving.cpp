@@ -118,8 +118,17 @@ bool MainWindow::saveRecord()
 bool MainWindow::writeRecord(const QString& book, const Record& record)
 {
     const PhoneBookFile file = PhoneBookFile::named(book);
-    const auto stored = file.listNamed(trimBlanks(record.name.toLower()));
-    const Status written = stored ? file.replace(record) : Status::failure(stored.error());
+    const QString key = trimBlanks(record.name.toLower());
+    // The index answers at once whether the book holds the name; only a replacement needs
+    // every stored record of it, to take their entries out of the lists.
+    const auto found = bookIndex_.findByName(file, key);
+    const bool storedBefore = found && found->has_value();
+    const Result<Listing> stored = !found        ? Result<Listing>(Status::failure(found.error()))
+                                   : storedBefore ? file.listNamed(key)
+                                                  : Result<Listing>(Listing{});
+    const Status written = !stored       ? Status::failure(stored.error())
+                           : storedBefore ? bookIndex_.replace(file, record)
+                                          : bookIndex_.append(file, record);
     if (!written) {
         MessageBox::show(this, {QStringLiteral("The phone book could not be saved"), kWarning,
                                 MessageBox::Buttons::Ok, written.error()});

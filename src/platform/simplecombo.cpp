@@ -1,18 +1,18 @@
 #include "platform/simplecombo.h"
 
 #include "platform/sortedtext.h"
+#include "platform/textlistmodel.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
-#include <QStringListModel>
 #include <algorithm>
 
 namespace vennor {
 
 SimpleCombo::SimpleCombo(QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit(this)), view_(new QListView(this)),
-      model_(new QStringListModel(this))
+      model_(new TextListModel(this))
 {
     view_->setModel(model_);
     view_->setUniformItemSizes(true);
@@ -35,6 +35,12 @@ SimpleCombo::SimpleCombo(QWidget* parent)
     });
     connect(view_, &QListView::clicked, this,
             [this](const QModelIndex& index) { choose(index.row()); });
+}
+
+void SimpleCombo::setSorted(bool sorted)
+{
+    sorted_ = sorted;
+    ordered_ = count() == 0;
 }
 
 void SimpleCombo::setTextColor(const QColor& color)
@@ -63,23 +69,36 @@ int SimpleCombo::count() const
 
 QString SimpleCombo::at(int position) const
 {
-    return model_->index(position).data().toString();
+    return position >= 0 && position < count() ? model_->text(position) : QString();
 }
 
 QStringList SimpleCombo::entries() const
 {
-    return model_->stringList();
+    return model_->list().texts();
 }
 
 int SimpleCombo::indexOf(const QString& text) const
 {
-    return int(model_->stringList().indexOf(text));
+    const TextList& list = model_->list();
+    const QByteArray wanted = text.toUtf8();
+    qsizetype from = 0;
+    qsizetype to = list.size();
+    if (sorted_ && ordered_ && !text.isEmpty()) {
+        std::tie(from, to) = sortedtext::equalRange(list, sortedEnd(), text);
+    }
+    for (qsizetype i = from; i < to; ++i) {
+        if (list.utf8(i) == wanted) {
+            return int(i);
+        }
+    }
+    return -1;
 }
 
-qsizetype SimpleCombo::sortedEnd(const QStringList& list) const
+qsizetype SimpleCombo::sortedEnd() const
 {
+    const TextList& list = model_->list();
     qsizetype end = list.size();
-    while (end > 0 && list.at(end - 1).isEmpty()) {
+    while (end > 0 && list.utf8(end - 1).isEmpty()) {
         --end;
     }
     return end;
@@ -89,9 +108,7 @@ int SimpleCombo::addItem(const QString& text)
 {
     int position = count();
     if (sorted_) {
-        // The copy must be gone before the insertion, or the model's list would be copied.
-        const QStringList list = model_->stringList();
-        position = int(sortedtext::insertPosition(list, sortedEnd(list), text));
+        position = int(sortedtext::insertPosition(model_->list(), sortedEnd(), text));
     }
     insertItem(position, text);
     return position;
@@ -99,42 +116,75 @@ int SimpleCombo::addItem(const QString& text)
 
 void SimpleCombo::addItems(const QStringList& texts)
 {
-    if (!sorted_) {
-        QStringList list = model_->stringList();
-        list += texts;
-        model_->setStringList(list);
+    TextList list;
+    for (const QString& text : texts) {
+        list.append(text);
+    }
+    addItems(std::move(list));
+}
+
+void SimpleCombo::addItems(TextList texts)
+{
+    if (sorted_) {
+        sortedtext::sort(texts);
+    }
+    if (count() == 0) {
+        model_->reset(std::move(texts));
         return;
     }
-    QStringList incoming = texts;
-    sortedtext::sort(incoming);
-    const QStringList old = model_->stringList();
-    const qsizetype end = sortedEnd(old);
-    QStringList merged;
-    merged.reserve(old.size() + incoming.size());
-    std::merge(old.cbegin(), old.cbegin() + end, incoming.cbegin(), incoming.cend(),
-               std::back_inserter(merged),
-               [](const QString& a, const QString& b) { return sortedtext::compare(a, b) < 0; });
-    merged += old.mid(end);
-    model_->setStringList(merged);
+    TextList all = model_->list();
+    const qsizetype oldCount = all.size();
+    const qsizetype end = sorted_ ? sortedEnd() : oldCount;
+    all.appendList(std::move(texts));
+    if (sorted_) {
+        // Merged after the entries that compare equal, before the trailing empty ones.
+        std::vector<TextList::Span>& spans = all.spans();
+        std::vector<TextList::Span> merged;
+        merged.reserve(spans.size());
+        std::merge(spans.cbegin(), spans.cbegin() + end, spans.cbegin() + oldCount, spans.cend(),
+                   std::back_inserter(merged), [&all](TextList::Span a, TextList::Span b) {
+                       return sortedtext::compare(all.utf8(a), all.utf8(b)) < 0;
+                   });
+        merged.insert(merged.end(), spans.cbegin() + end, spans.cbegin() + oldCount);
+        spans = std::move(merged);
+    }
+    model_->reset(std::move(all));
+}
+
+bool SimpleCombo::keepsOrder(int position, const QString& text) const
+{
+    const qsizetype end = sortedEnd();
+    if (text.isEmpty()) {
+        return position >= end || position == 0;
+    }
+    if (position > end) {
+        return false; // empty entries would stand inside the sorted part
+    }
+    const TextList& list = model_->list();
+    return (position == 0 || sortedtext::compare(text, list.utf8(position - 1)) >= 0) &&
+           (position == end || sortedtext::compare(text, list.utf8(position)) <= 0);
 }
 
 void SimpleCombo::insertItem(int position, const QString& text)
 {
     position = std::clamp(position, 0, count());
-    model_->insertRows(position, 1);
-    model_->setData(model_->index(position), text);
+    if (sorted_ && ordered_) {
+        ordered_ = keepsOrder(position, text);
+    }
+    model_->insert(position, text);
 }
 
 void SimpleCombo::removeItem(int position)
 {
     if (position >= 0 && position < count()) {
-        model_->removeRows(position, 1);
+        model_->remove(position);
     }
 }
 
 void SimpleCombo::clear()
 {
-    model_->setStringList({});
+    model_->reset({});
+    ordered_ = true;
 }
 
 int SimpleCombo::currentIndex() const

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "storage/textlist.h"
+
 #include <QColor>
 #include <QStringList>
 #include <QWidget>
 
 class QLineEdit;
 class QListView;
-class QStringListModel;
 
 namespace vennor {
+
+class TextListModel;
 
 // A "simple" combo box: an edit line over a list that is always open. Entries have positions
 // from 0. A sorted box puts an entry added without a position at its alphabetical place,
@@ -20,7 +23,7 @@ class SimpleCombo : public QWidget
 public:
     explicit SimpleCombo(QWidget* parent = nullptr);
 
-    void setSorted(bool sorted) { sorted_ = sorted; }
+    void setSorted(bool sorted);
     void setTextColor(const QColor& color);
 
     QString text() const;
@@ -30,13 +33,14 @@ public:
     int count() const;
     QString at(int position) const;
     QStringList entries() const;
-    // The first entry equal to text exactly, or -1.
+    // The first entry equal to text exactly, or -1. In a sorted box a binary search.
     int indexOf(const QString& text) const;
 
     // Adds at the sorted place (at the end when unsorted); returns the position.
     int addItem(const QString& text);
     // Adds many at once, sorting them once: much faster than one by one.
     void addItems(const QStringList& texts);
+    void addItems(TextList texts);
     void insertItem(int position, const QString& text);
     void removeItem(int position);
     // Removes every entry; the edit text stays.
@@ -61,12 +65,17 @@ protected:
 private:
     void choose(int position);
     // Entries before the trailing run of empty ones: the part that is kept sorted.
-    qsizetype sortedEnd(const QStringList& list) const;
+    qsizetype sortedEnd() const;
+    // Whether an entry placed at position keeps the sorted part in order.
+    bool keepsOrder(int position, const QString& text) const;
 
     QLineEdit* edit_;
     QListView* view_;
-    QStringListModel* model_;
+    TextListModel* model_;
     bool sorted_ = false;
+    // The sorted part is in order: false once an entry was put at a position out of order,
+    // and lookups then go through every entry.
+    bool ordered_ = true;
     bool choosing_ = false;
 };
 

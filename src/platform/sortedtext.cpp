@@ -2,6 +2,8 @@
 
 #include <QCollator>
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <numeric>
 #include <vector>
 
@@ -23,15 +25,162 @@ const QCollator& collator()
     return shared;
 }
 
-// Letters, digits, blanks and points only: for such texts the collation order is the order
-// of the case-folded characters (blank, point, digits, letters), which is much faster to get.
+// The collator's order of the printable ASCII characters, as ranks from 1 (a letter and its
+// capital share one); 0 marks a character left to the collator. A text made only of ranked
+// characters sorts as its sequence of ranks, compared element by element, a shorter text
+// first: so most entries are ordered without the collator, in exactly its order. Only the
+// characters the collator is seen to treat that way get a rank.
+using Ranks = std::array<std::uint8_t, 128>;
+
+QString charText(char c)
+{
+    return QString(QChar(c));
+}
+
+// Whether the collator counts c at all and weighs it before whatever follows.
+bool weighsFirst(char c)
+{
+    const QString text = charText(c);
+    return collator().compare(QStringLiteral("a") + text, QStringLiteral("a")) > 0 &&
+           collator().compare(text + QStringLiteral("b"), QStringLiteral("b")) != 0;
+}
+
+Ranks makeRanks()
+{
+    std::vector<char> chars;
+    for (char c = 0x20; c < 0x7F; ++c) {
+        if (weighsFirst(c)) {
+            chars.push_back(c);
+        }
+    }
+    std::stable_sort(chars.begin(), chars.end(), [](char a, char b) {
+        return collator().compare(charText(a), charText(b)) < 0;
+    });
+    Ranks ranks{};
+    std::uint8_t rank = 0;
+    char previous = 0;
+    for (const char c : chars) {
+        const int order = rank == 0 ? 1 : collator().compare(charText(previous), charText(c));
+        if (order != 0) {
+            // A difference only of accents or case would let later characters decide first;
+            // such a character is left to the collator.
+            if (rank != 0 && collator().compare(charText(previous) + QStringLiteral("~"),
+                                                charText(c) + QStringLiteral(" ")) >= 0) {
+                continue;
+            }
+            ++rank;
+        }
+        ranks[size_t(c)] = rank;
+        previous = c;
+    }
+    return ranks;
+}
+
+const Ranks& ranks()
+{
+    static const Ranks shared = makeRanks();
+    return shared;
+}
+
+template <typename Char> bool plainText(const Char* text, qsizetype size)
+{
+    const Ranks& r = ranks();
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto c = std::make_unsigned_t<Char>(text[i]);
+        if (c >= 0x80 || r[c] == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool plain(QByteArrayView text)
+{
+    return plainText(text.data(), text.size());
+}
+
 bool plain(const QString& text)
 {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
-               u == u' ' || u == u'.';
+    return plainText(text.utf16(), text.size());
+}
+
+template <typename A, typename B>
+int comparePlain(const A* a, qsizetype aSize, const B* b, qsizetype bSize)
+{
+    const Ranks& r = ranks();
+    const qsizetype common = std::min(aSize, bSize);
+    for (qsizetype i = 0; i < common; ++i) {
+        const int d = int(r[std::make_unsigned_t<A>(a[i])]) - int(r[std::make_unsigned_t<B>(b[i])]);
+        if (d != 0) {
+            return d;
+        }
+    }
+    return aSize < bSize ? -1 : (aSize > bSize ? 1 : 0);
+}
+
+// The first eight ranks of a plain text packed so that integers compare as the texts do.
+std::uint64_t rankPrefix(QByteArrayView text)
+{
+    const Ranks& r = ranks();
+    std::uint64_t prefix = 0;
+    for (qsizetype i = 0; i < 8; ++i) {
+        prefix = (prefix << 8) | (i < text.size() ? r[std::uint8_t(text[i])] : 0u);
+    }
+    return prefix;
+}
+
+using Span = TextList::Span;
+
+// A span's place among equal entries: the order their texts were stored in.
+bool storedBefore(Span a, Span b)
+{
+    return a.offset != b.offset ? a.offset < b.offset : a.size < b.size;
+}
+
+struct Keyed
+{
+    std::uint64_t prefix;
+    Span span;
+};
+
+// The plain entries sorted by ranks, stable through the stored order.
+void sortPlain(const TextList& list, std::vector<Keyed>& keyed)
+{
+    std::sort(keyed.begin(), keyed.end(), [&list](const Keyed& a, const Keyed& b) {
+        if (a.prefix != b.prefix) {
+            return a.prefix < b.prefix;
+        }
+        if (a.span.size > 8 || b.span.size > 8) {
+            const QByteArrayView x = list.utf8(a.span);
+            const QByteArrayView y = list.utf8(b.span);
+            const int order = comparePlain(x.data() + 8, std::max<qsizetype>(x.size() - 8, 0),
+                                           y.data() + 8, std::max<qsizetype>(y.size() - 8, 0));
+            if (order != 0) {
+                return order < 0;
+            }
+        }
+        return storedBefore(a.span, b.span);
     });
+}
+
+// The other entries sorted by collation keys, stable.
+void sortByCollator(const TextList& list, std::vector<Span>& spans)
+{
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(spans.size());
+    for (const Span span : spans) {
+        keys.push_back(collator().sortKey(TextList::decode(list.utf8(span))));
+    }
+    std::vector<size_t> order(spans.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<Span> sorted;
+    sorted.reserve(spans.size());
+    for (const size_t i : order) {
+        sorted.push_back(spans[i]);
+    }
+    spans = std::move(sorted);
 }
 
 } // namespace
@@ -44,9 +193,25 @@ int compareByCollator(const QString& a, const QString& b)
 int compare(const QString& a, const QString& b)
 {
     if (plain(a) && plain(b)) {
-        return QString::compare(a, b, Qt::CaseInsensitive);
+        return comparePlain(a.utf16(), a.size(), b.utf16(), b.size());
     }
     return compareByCollator(a, b);
+}
+
+int compare(const QString& a, QByteArrayView b)
+{
+    if (plain(a) && plain(b)) {
+        return comparePlain(a.utf16(), a.size(), b.data(), b.size());
+    }
+    return compareByCollator(a, TextList::decode(b));
+}
+
+int compare(QByteArrayView a, QByteArrayView b)
+{
+    if (plain(a) && plain(b)) {
+        return comparePlain(a.data(), a.size(), b.data(), b.size());
+    }
+    return compareByCollator(TextList::decode(a), TextList::decode(b));
 }
 
 qsizetype insertPosition(const QStringList& sorted, qsizetype end, const QString& text)
@@ -58,40 +223,73 @@ qsizetype insertPosition(const QStringList& sorted, qsizetype end, const QString
     return it - sorted.cbegin();
 }
 
+std::pair<qsizetype, qsizetype> equalRange(const TextList& sorted, qsizetype end,
+                                           const QString& text)
+{
+    const auto first = sorted.spans().cbegin();
+    const auto last = first + end;
+    const auto low = std::lower_bound(first, last, text, [&](const Span& entry, const QString& t) {
+        return compare(t, sorted.utf8(entry)) > 0;
+    });
+    const auto high = std::upper_bound(low, last, text, [&](const QString& t, const Span& entry) {
+        return compare(t, sorted.utf8(entry)) < 0;
+    });
+    return {low - first, high - first};
+}
+
+qsizetype insertPosition(const TextList& sorted, qsizetype end, const QString& text)
+{
+    return equalRange(sorted, end, text).second;
+}
+
 void sort(QStringList& list)
 {
-    if (std::all_of(list.cbegin(), list.cend(), plain)) {
-        std::vector<std::pair<QString, qsizetype>> keys;
-        keys.reserve(size_t(list.size()));
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            keys.emplace_back(list.at(i).toLower(), i);
-        }
-        std::stable_sort(keys.begin(), keys.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        QStringList sorted;
-        sorted.reserve(list.size());
-        for (const auto& key : keys) {
-            sorted.append(list.at(key.second));
-        }
-        list = std::move(sorted);
-        return;
-    }
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(list.size()));
+    TextList texts;
     for (const QString& text : std::as_const(list)) {
-        keys.push_back(collator().sortKey(text));
+        texts.append(text);
     }
-    std::vector<qsizetype> order(size_t(list.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
-        return keys[size_t(a)].compare(keys[size_t(b)]) < 0;
-    });
-    QStringList sorted;
-    sorted.reserve(list.size());
-    for (const qsizetype index : order) {
-        sorted.append(list.at(index));
+    sort(texts);
+    list = texts.texts();
+}
+
+void sort(TextList& list)
+{
+    if (!list.inStoredOrder()) {
+        list = list.compacted();
     }
-    list = std::move(sorted);
+    std::vector<Keyed> keyed;
+    std::vector<Span> others;
+    for (const Span span : list.spans()) {
+        const QByteArrayView text = list.utf8(span);
+        if (plain(text)) {
+            keyed.push_back({rankPrefix(text), span});
+        } else {
+            others.push_back(span);
+        }
+    }
+    // The spans are rebuilt from the sorted parts; dropping them now keeps the peak lower.
+    std::vector<Span>().swap(list.spans());
+    sortPlain(list, keyed);
+    sortByCollator(list, others);
+    std::vector<Span>& merged = list.spans();
+    merged.reserve(keyed.size() + others.size());
+    // Each other entry goes after the plain ones that come before it; there are few of them,
+    // so each is placed by a binary search instead of a comparison with every plain entry.
+    auto from = keyed.cbegin();
+    for (const Span other : others) {
+        const QString text = TextList::decode(list.utf8(other));
+        const auto to = std::partition_point(from, keyed.cend(), [&](const Keyed& k) {
+            const int order = compareByCollator(TextList::decode(list.utf8(k.span)), text);
+            return order < 0 || (order == 0 && storedBefore(k.span, other));
+        });
+        for (; from != to; ++from) {
+            merged.push_back(from->span);
+        }
+        merged.push_back(other);
+    }
+    for (; from != keyed.cend(); ++from) {
+        merged.push_back(from->span);
+    }
 }
 
 } // namespace vennor::sortedtext

@@ -62,9 +62,10 @@ public:
     // missing.
     Status store(const QList<Record>& records) const;
 
-private:
+    // Fails when the name of the book could lead out of the phone book folder.
     Status usable() const;
 
+private:
     QString path_;
     QString refusal_; // why the name has no file; empty for a usable book
 };

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "storage/phonebook.h"
+#include "storage/record.h"
+#include "storage/result.h"
+#include "storage/textlist.h"
+
+#include <QDateTime>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace vennor {
+
+// The names and numbers of a phone book in file order, kept compact for the search lists.
+struct CompactListing
+{
+    TextList names;
+    TextList numbers; // without their type codes; a number shared by two records twice
+    qsizetype fieldCount = 0;
+};
+
+// Where each record of one phone book file starts, by name and by number, so that a lookup
+// reads and decodes only the record wanted. Built while the file is listed, it holds while
+// the file keeps the size and modification time it had; a file changed by anything else is
+// read again. Answers exactly as PhoneBookFile does.
+class BookIndex
+{
+public:
+    // The listing of PhoneBookFile::list, compact; the index is built on the way.
+    Result<CompactListing> list(const PhoneBookFile& file);
+
+    Result<std::optional<Record>> findByName(const PhoneBookFile& file, const QString& name);
+    Result<std::optional<Record>> findByNumber(const PhoneBookFile& file, const QString& number);
+
+    // PhoneBookFile::append, writing only at the end of a file the index knows (reading at
+    // most its last two bytes) and keeping the index.
+    Status append(const PhoneBookFile& file, const Record& record);
+
+    // PhoneBookFile::removeAll and replace, byte by byte: fields pass from the old file to
+    // the new one without a round trip through UTF-16, and the file is written as it is read.
+    Status removeAll(const PhoneBookFile& file, const QString& name);
+    Status replace(const PhoneBookFile& file, const Record& record);
+
+private:
+    // Rewrites the file without the records named name, then adds tail; leaves it untouched
+    // when there is no such record (found false).
+    Status rewriteWithout(const PhoneBookFile& file, const QString& name, const QByteArray& tail,
+                          bool& found);
+
+    void keepRewrittenIndex(const QString& path, bool marked, bool closed,
+                            std::optional<qint64> added);
+
+    // Hashes of keys with the records that hold them; several records may share one.
+    class KeyTable
+    {
+    public:
+        void clear();
+        void insert(std::uint32_t tag, std::uint32_t record);
+        std::vector<std::uint32_t> find(std::uint32_t tag) const; // ascending
+    private:
+        std::vector<std::uint64_t> slots_;
+        size_t count_ = 0;
+    };
+
+    struct RecordStart
+    {
+        qint64 offset; // where the reader stands before the record's name line; -1: removed
+        bool pendingEmpty;
+    };
+
+    struct Stamp
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp stampOf(const QString& path);
+
+    bool current(const PhoneBookFile& file) const;
+    Status build(const PhoneBookFile& file, CompactListing* listing);
+    Status scanFrom(const QString& path, size_t firstRecord, CompactListing* listing,
+                    std::optional<qint64> lineStart = std::nullopt);
+    template <typename Match>
+    Result<std::optional<Record>> find(const PhoneBookFile& file, const QByteArray& key,
+                                       const KeyTable& table, Match match);
+
+    QString path_;
+    Stamp stamp_;
+    std::vector<RecordStart> records_;
+    KeyTable names_;
+    KeyTable numbers_;
+    bool allUtf8_ = true;    // every line of the file is UTF-8
+    bool closed_ = true;     // no fields, or the last one is an end line
+    bool openQuote_ = false; // the last field is a quote that never closed
+};
+
+} // namespace vennor

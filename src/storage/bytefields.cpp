@@ -1,0 +1,266 @@
+#include "storage/bytefields.h"
+
+#include <QStringDecoder>
+#include <array>
+#include <cstring>
+
+namespace vennor::bytefields {
+namespace {
+
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool isAscii(QByteArrayView bytes)
+{
+    const char* p = bytes.data();
+    const char* const stop = p + bytes.size();
+    for (; stop - p >= 8; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        if (word & 0x8080808080808080ULL) {
+            return false;
+        }
+    }
+    for (; p != stop; ++p) {
+        if (static_cast<unsigned char>(*p) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringDecoder utf8Decoder()
+{
+    // As the file reader decodes a line: a U+FEFF inside the text is text.
+    return QStringDecoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom);
+}
+
+QString decodeCp1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        *out++ = (code >= 0x80 && code <= 0x9F) ? kCp1252High[code - 0x80] : char16_t(code);
+    }
+    return text;
+}
+
+} // namespace
+
+bool isUtf8(QByteArrayView bytes)
+{
+    if (isAscii(bytes)) {
+        return true;
+    }
+    QStringDecoder decoder = utf8Decoder();
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+bool isNumeric(QByteArrayView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == ' ') {
+        ++i;
+    }
+    bool digit = false;
+    bool point = false;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    while (i < n && text[i] == ' ') {
+        ++i;
+    }
+    return digit && i == n;
+}
+
+qsizetype Reader::fieldEnd(qsizetype from) const
+{
+    const char* const data = bytes_.data();
+    const qsizetype size = bytes_.size();
+    for (qsizetype i = from; i < size; ++i) {
+        if (data[i] == ',' || data[i] == '\n') {
+            return i;
+        }
+    }
+    return size;
+}
+
+std::optional<Field> Reader::next()
+{
+    cutOff_ = false;
+    if (state_.pendingEmpty) {
+        state_.pendingEmpty = false;
+        openQuote_ = false;
+        return Field{state_.pos, state_.pos};
+    }
+    const qsizetype size = bytes_.size();
+    if (state_.pos >= size) {
+        return std::nullopt;
+    }
+    openQuote_ = false;
+    qsizetype start = state_.pos;
+    while (start < size && bytes_[start] == ' ') {
+        ++start;
+    }
+    if (start < size && bytes_[start] == '"') {
+        ++start;
+        const qsizetype close = bytes_.sliced(start).indexOf('"');
+        if (close < 0) {
+            if (!last_) {
+                cutOff_ = true;
+                return std::nullopt;
+            }
+            state_.pos = size;
+            openQuote_ = true;
+            return Field{start, size};
+        }
+        finishField(fieldEnd(start + close + 1));
+        return Field{start, start + close};
+    }
+    const qsizetype end = fieldEnd(start);
+    Field field{start, end};
+    if (field.end > field.begin && bytes_[field.end - 1] == '\r' &&
+        (end == size || bytes_[end] == '\n')) {
+        --field.end;
+    }
+    while (field.end > field.begin && bytes_[field.end - 1] == ' ') {
+        --field.end;
+    }
+    finishField(end);
+    return field;
+}
+
+void Reader::finishField(qsizetype end)
+{
+    const qsizetype size = bytes_.size();
+    if (end >= size) {
+        state_.pos = size;
+        return;
+    }
+    state_.pos = end + 1;
+    if (bytes_[end] != ',') {
+        return;
+    }
+    qsizetype rest = state_.pos;
+    while (rest < size && bytes_[rest] == ' ') {
+        ++rest;
+    }
+    if (rest < size && bytes_[rest] == '\r' && (rest + 1 == size || bytes_[rest + 1] == '\n')) {
+        ++rest;
+    }
+    if (rest >= size || bytes_[rest] == '\n') {
+        state_.pendingEmpty = true;
+        state_.pos = rest >= size ? size : rest + 1;
+    }
+}
+
+bool Decoder::lineIsUtf8(qsizetype pos) const
+{
+    if (allUtf8_) {
+        return true;
+    }
+    if (pos < lineBegin_ || pos >= lineEnd_) {
+        const qsizetype before = bytes_.first(pos).lastIndexOf('\n');
+        lineBegin_ = before + 1;
+        const qsizetype after = bytes_.sliced(pos).indexOf('\n');
+        lineEnd_ = after < 0 ? bytes_.size() : pos + after + 1;
+        lineUtf8_ = isUtf8(bytes_.sliced(lineBegin_, lineEnd_ - lineBegin_));
+    }
+    return lineUtf8_;
+}
+
+QString Decoder::raw(Field field) const
+{
+    const QByteArrayView bytes = bytes_.sliced(field.begin, field.end - field.begin);
+    if (isAscii(bytes)) {
+        return QString::fromLatin1(bytes);
+    }
+    QString text;
+    qsizetype pos = field.begin;
+    while (pos < field.end) {
+        const qsizetype lineFeed = bytes_.sliced(pos, field.end - pos).indexOf('\n');
+        const qsizetype stop = lineFeed < 0 ? field.end : pos + lineFeed + 1;
+        const QByteArrayView part = bytes_.sliced(pos, stop - pos);
+        if (lineIsUtf8(pos)) {
+            QStringDecoder decoder = utf8Decoder();
+            text += decoder.decode(part);
+        } else {
+            text += decodeCp1252(part);
+        }
+        pos = stop;
+    }
+    return text;
+}
+
+bool Decoder::asIs(Field field) const
+{
+    return allUtf8_ || isAscii(bytes_.sliced(field.begin, field.end - field.begin));
+}
+
+QByteArray Decoder::rawUtf8(Field field) const
+{
+    const QByteArrayView bytes = bytes_.sliced(field.begin, field.end - field.begin);
+    if (isAscii(bytes) || (allUtf8_ && bytes.indexOf('\n') < 0)) {
+        return bytes.toByteArray();
+    }
+    return raw(field).toUtf8();
+}
+
+bool appendField(QByteArray& out, QByteArrayView text, Form preferred)
+{
+    const bool comma = text.contains(',');
+    const bool lineFeed = text.contains('\n');
+    const bool quote = text.contains('"');
+    const bool bare = text.isEmpty() || (text.front() != ' ' && text.back() != ' ' &&
+                                         text.front() != '"' && !comma && !lineFeed);
+    const bool quoted = !quote;
+    if (preferred == Form::bare ? (bare || !quoted) : (!quoted && bare)) {
+        out.append(text);
+        out.append("\r\n");
+        return bare;
+    }
+    out.append('"');
+    // A line feed alone becomes CR LF; CR LF and a lone CR are kept as they are.
+    qsizetype done = 0;
+    for (qsizetype i = lineFeed ? text.indexOf('\n') : -1; i >= 0; i = text.indexOf('\n', i + 1)) {
+        if (i == 0 || text[i - 1] != '\r') {
+            out.append(text.sliced(done, i - done));
+            out.append('\r');
+            done = i;
+        }
+    }
+    out.append(text.sliced(done));
+    out.append("\"\r\n");
+    return quoted;
+}
+
+QString fieldText(QString raw)
+{
+    if (raw.contains(u'\r')) {
+        raw.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+    return raw;
+}
+
+QByteArray fieldText(QByteArray rawUtf8)
+{
+    if (rawUtf8.contains('\r')) {
+        rawUtf8.replace("\r\n", "\n");
+    }
+    return rawUtf8;
+}
+
+} // namespace vennor::bytefields
