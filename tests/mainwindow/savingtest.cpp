@@ -58,10 +58,12 @@ private slots:
     void typedQuotesAndNameCommasAreSwallowed()
     {
         WindowFixture f;
-        QTest::keyClicks(f.text(0), "a,b\"");
-        QTest::keyClicks(f.text(2), "1, \"x");
-        QTest::keyClicks(f.comment(), "\"");
-        QTest::keyClicks(f.text(1), "\"");
+        const QList<std::pair<QWidget*, QString>> typed{
+            {f.text(0), "a,b\""}, {f.text(2), "1, \"x"}, {f.comment(), "\""}, {f.text(1), "\""}};
+        for (const auto& [box, keys] : typed) {
+            f.click(box);
+            f.type(keys);
+        }
         QCOMPARE(f.fields(), (QStringList{"ab", "", "1, x", ""}));
         QCOMPARE(f.messages.texts(), (QStringList{"Don't enter (,) please enter another symbole",
                                                   kQuote, kQuote, kQuote, kQuote}));
@@ -107,7 +109,8 @@ private slots:
             {"anna", "0111"}, {"carl", "\"anna\"", "\"1 elm st\"", "0333"}, {"anna", "0222"}});
         const QByteArray before = f.book();
         f.choose(f.nameSearch(), "anna");
-        QTest::keyClicks(f.text(1), "x"); // touched: no longer the stored record
+        f.click(f.text(1));
+        f.type("x"); // touched: no longer the stored record
         f.window->deleteRecord();
         f.choose(f.nameSearch(), "anna");
         f.messages.answerNext(MessageBox::Answer::Cancel);
@@ -171,13 +174,15 @@ private slots:
     {
         {
             WindowFixture f;
-            QTest::keyClicks(f.text(1), "a@b");
+            f.click(f.text(1));
+            f.type("a@b");
             f.addNumber("5");
             QVERIFY(f.window->endProgram());
             QVERIFY(f.messages.texts().isEmpty() && !f.window->isVisible());
         }
         WindowFixture f;
-        QTest::keyClicks(f.text(0), "kim");
+        f.click(f.text(0));
+        f.type("kim");
         f.addNumber("5");
         QVERIFY(f.window->endProgram());
         QCOMPARE(f.messages.texts(), QStringList{kPrompt});
@@ -190,7 +195,8 @@ private slots:
     {
         WindowFixture f;
         QSignalSpy ended(f.window.get(), &MainWindow::programEnded);
-        QTest::keyClicks(f.text(0), "123");
+        f.click(f.text(0));
+        f.type("123");
         QVERIFY(!f.window->endProgram());
         QVERIFY(!f.window->close()); // the close box asks the same
         QCOMPARE(f.messages.texts(),

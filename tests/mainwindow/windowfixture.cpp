@@ -48,9 +48,12 @@ void WindowFixture::choose(SimpleCombo* list, const QString& entry) const
 
 void WindowFixture::click(QWidget* control) const
 {
-    const QPoint spot = qobject_cast<QComboBox*>(control)
-                            ? QPoint(control->width() / 3, control->height() / 2)
-                            : control->rect().center();
+    QPoint spot = control->rect().center();
+    if (auto* simple = qobject_cast<SimpleCombo*>(control)) {
+        spot = {control->width() / 3, simple->lineEdit()->geometry().center().y()};
+    } else if (qobject_cast<QComboBox*>(control)) {
+        spot.setX(control->width() / 3);
+    }
     QWidget* under = control->childAt(spot) ? control->childAt(spot) : control;
     QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(control, spot));
 }

@@ -109,14 +109,15 @@ private slots:
     void acceleratorsReachTheMenuFromTextBoxes()
     {
         WindowFixture f;
-        QTest::keyClicks(f.text(0), "zz");
-        QTest::keyClick(f.text(0), Qt::Key_D, Qt::ControlModifier);
+        f.click(f.text(0));
+        f.type("zz");
+        f.press(Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(f.messages.texts(), QStringList{"Select a record to delete"});
         bool AdvancedSearchWindow = false;
         connect(f.child("Advsrch"), &QAction::triggered, this,
                 [&AdvancedSearchWindow] { AdvancedSearchWindow = true; });
-        f.comment()->setFocus();
-        QTest::keyClick(f.comment(), Qt::Key_A, Qt::ControlModifier);
+        f.click(f.comment());
+        f.press(Qt::Key_A, Qt::ControlModifier);
         QVERIFY(AdvancedSearchWindow && !f.comment()->textCursor().hasSelection());
     }
 
@@ -137,9 +138,10 @@ private slots:
     void typingLoadsOnlyAnExactName()
     {
         WindowFixture f(kBook);
-        QTest::keyClicks(f.nameSearch()->lineEdit(), "JO");
+        f.click(f.nameSearch());
+        f.type("JO");
         QCOMPARE(f.fields(), kEmpty);
-        QTest::keyClicks(f.nameSearch()->lineEdit(), "hn "); // lowered and trimmed
+        f.type("hn "); // lowered and trimmed
         QCOMPARE(f.fields(), (QStringList{"john", "john@x.org", "12 main st", "call me @ 9"}));
         QCOMPARE(f.numberBoxEntries(), (QStringList{"555", "777"}));
         QCOMPARE(f.state.typeCodes, (QList<int>{0, 2}));
@@ -148,16 +150,17 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f.nameSearch()->lineEdit());
         emit f.numberBox()->activated(1);
         QCOMPARE(f.typeBox()->currentText(), "Work");
-        QTest::keyClicks(f.nameSearch()->lineEdit(), "x");
+        f.type("x");
         QVERIFY(f.fields() == kEmpty && f.numberBoxEntries().isEmpty());
-        QTest::keyClicks(f.numberSearch()->lineEdit(), "888"); // a later number: shows the first
+        f.click(f.numberSearch());
+        f.type("888"); // a later number: shows the first
         QCOMPARE(f.text(0)->text(), "anna");
         QCOMPARE(f.numberBox()->currentText(), "555");
         QCOMPARE(f.typeBox()->currentText(), "Mobile");
         QVERIFY(f.window->hasRecordFromFile());
         f.numberSearch()->setText("555"); // shared: the first record in the file wins
         QCOMPARE(f.text(0)->text(), "john");
-        QTest::keyClicks(f.numberSearch()->lineEdit(), "9");
+        f.type("9");
         QCOMPARE(f.fields(), kEmpty);
     }
 
