@@ -4,7 +4,9 @@
 #include "phonebooks/booknames.h"
 #include "support/modaldriver.h"
 #include "support/testregistry.h"
+#include "support/writelimit.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 using namespace vennor;
@@ -128,6 +130,9 @@ private slots:
         row("create, no folder", 0, "", "Work",
             "Warning: The phone book Work could not be created [reason]", "",
             "-Home|-Office|-Stray", Open, "", "folder");
+        row("create, list full", 0, "", "Work",
+            "Warning: The phone book Work could not be added to the list [reason]", "", "", Open,
+            "", "full");
         row("rename", 1, "Office", "Clients", "", "3|Home|Clients", "-Office|Clients=Office");
         row("rename, empty", 1, "Office", "", "Warninig: Enter a name for the phone book", "", "",
             Open);
@@ -194,6 +199,10 @@ private slots:
             dialog->bookList_->setCurrentText(c.choice);
             (c.mode == 0 ? dialog->nameBox_ : dialog->newNameBox_)->setText(c.text);
             f->breakFiles(c.broken);
+            std::optional<test::WriteLimit> full; // the settings file cannot grow
+            if (c.broken == "full") {
+                full.emplace(QFileInfo(f->folders.settingsFile()).size());
+            }
             (c.cancel ? dialog->cancelButton_ : dialog->okButton_)->click();
         }
 
@@ -236,6 +245,7 @@ private slots:
             "Warning: The file chosen is the phone book itself; nothing was copied");
         row("no such folder", "Home", "no/copy.dat", failed);
         row("no such book", "Ghost", "new.dat", failed);
+        row("disk full", "Home", "copy.dat", failed);
     }
     void backup()
     {
@@ -251,13 +261,20 @@ private slots:
         PhoneBookDialog dialog(f->state, f->host, f->host.window());
         dialog.show();
         dialog.bookList_->setCurrentText(book);
-        dialog.okButton_->click();
+        const QByteArray tag = QTest::currentDataTag();
+        {
+            std::optional<test::WriteLimit> full;
+            if (tag == "disk full") {
+                full.emplace(0);
+            }
+            dialog.okButton_->click();
+        }
 
         f->checkRequest(true, nullptr, book + ".dat");
         QTEST(f->shown(), "shown");
         QFile copy(f->outside("copy.dat"));
         QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), target == "copy.dat" ? odd : older);
+        QCOMPARE(copy.readAll(), tag == "copy" ? odd : older); // whole or not at all
         QCOMPARE(QDir().entryList(QDir::Files), QStringList({"copy.dat", "link.dat"}));
         QCOMPARE(f->folders.readPhoneBook("Home"), odd);
         QCOMPARE(f->changes(), "");
