@@ -179,10 +179,11 @@ private slots:
         QCOMPARE(f.numberBox()->currentText(), "12a4");
         f.addNumber("8-88"); // already there once cleaned
         QCOMPARE(f.numberBox()->currentText(), "8-88");
+        f.addNumber("55");                     // begins a listed number: added as typed
         f.typeBox()->setEditText("Satellite"); // no such type: Home
         f.addNumber("4");
-        QCOMPARE(f.numberBoxEntries(), (QStringList{"555", "888", "012345", "4"}));
-        QCOMPARE(f.state.typeCodes, (QList<int>{1, 3, 3, 0}));
+        QCOMPARE(f.numberBoxEntries(), (QStringList{"555", "888", "012345", "55", "4"}));
+        QCOMPARE(f.state.typeCodes, (QList<int>{1, 3, 3, 3, 0}));
         f.choose(f.nameSearch(), ""); // one of the empty entries
         QVERIFY(f.fields() == kEmpty && f.numberBoxEntries().isEmpty() &&
                 !f.window->hasRecordFromFile());
