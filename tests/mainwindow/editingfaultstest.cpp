@@ -93,17 +93,6 @@ private slots:
         QCOMPARE(f.messages.texts().last(), kPrompt);
     }
 
-    void exitAsksAfterANumberWasDeleted()
-    {
-        WindowFixture f(QList<QStringList>{{"anna", "0111", "0222"}});
-        f.choose(f.nameSearch(), "anna");
-        f.child("del_num")->trigger();
-        f.messages.answerNext(Answer::Cancel);
-        QVERIFY(f.window->endProgram());
-        QCOMPARE(f.messages.texts(), QStringList{kPrompt});
-        QCOMPARE(f.book(), bookBytes({{"anna", "0111", "0222"}}));
-    }
-
     void aStoredNameRefusedWhenTypedSavesAgainUnchanged_data()
     {
         QTest::addColumn<QString>("line");
