@@ -34,18 +34,10 @@ class EditingFaultsTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The name list lacks the stored kim, as after a restore: the save replaces it all the same.
-    void keyboardAloneTypesAndSavesARecord_data()
-    {
-        QTest::addColumn<Qt::Key>("enter");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers();
-        QTest::newRow("keypad Enter") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
-    }
+    // Return here; the journeys press keypad Enter too. The name list lacks the stored
+    // kim, as after a restore: the save replaces it all the same.
     void keyboardAloneTypesAndSavesARecord()
     {
-        QFETCH(Qt::Key, enter);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
         WindowFixture f;
         f.folders.writePhoneBook("book", bookBytes({{"kim", "\"old st\""}}));
         f.click(f.text(0));
@@ -54,10 +46,10 @@ private slots:
         f.press(Qt::Key_End);
         f.press(Qt::Key_Home, Qt::ShiftModifier);
         f.type("Fax");
-        f.press(enter, modifiers); // moves on to the number box
+        f.press(Qt::Key_Return); // moves on to the number box
         f.type("5551234");
-        f.press(enter, modifiers);
-        f.press(enter, modifiers); // the empty number box saves
+        f.press(Qt::Key_Return);
+        f.press(Qt::Key_Return); // the empty number box saves
         QCOMPARE(f.book(), bookBytes({{"kim", "35551234"}}));
     }
 

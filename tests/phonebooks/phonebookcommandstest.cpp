@@ -199,10 +199,8 @@ private slots:
             dialog->bookList_->setCurrentText(c.choice);
             (c.mode == 0 ? dialog->nameBox_ : dialog->newNameBox_)->setText(c.text);
             f->breakFiles(c.broken);
-            std::optional<test::WriteLimit> full; // the settings file cannot grow
-            if (c.broken == "full") {
-                full.emplace(QFileInfo(f->folders.settingsFile()).size());
-            }
+            const test::WriteLimit full(
+                c.broken == "full" ? QFileInfo(f->folders.settingsFile()).size() : RLIM_INFINITY);
             (c.cancel ? dialog->cancelButton_ : dialog->okButton_)->click();
         }
 
@@ -263,10 +261,7 @@ private slots:
         dialog.bookList_->setCurrentText(book);
         const QByteArray tag = QTest::currentDataTag();
         {
-            std::optional<test::WriteLimit> full;
-            if (tag == "disk full") {
-                full.emplace(0);
-            }
+            const test::WriteLimit full(tag == "disk full" ? 0 : RLIM_INFINITY);
             dialog.okButton_->click();
         }
 
