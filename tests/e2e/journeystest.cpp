@@ -102,7 +102,6 @@ public:
     {
         return fileBecomes(folders.phoneBook("Home"), bytes);
     }
-    bool ended() { return app_.waitForFinished(10000) && app_.exitCode() == 0; }
     // File > Exit, answering the question to save the record when one is given.
     void exit(const QString& answer = {})
     {
@@ -110,7 +109,7 @@ public:
         if (!answer.isEmpty()) {
             keysTo("Warning", answer);
         }
-        QVERIFY(ended());
+        QVERIFY(app_.waitForFinished(10000) && app_.exitCode() == 0);
     }
 
     TempFolders folders;
@@ -129,11 +128,7 @@ class JourneysTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(QFile::exists(qEnvironmentVariable("VENNOR_EXE")), "VENNOR_EXE: the program");
-        QVERIFY2(!xdotool({"version"}).isEmpty(), "xdotool is needed");
-    }
+    void initTestCase() { QVERIFY2(!xdotool({"version"}).isEmpty(), "xdotool is needed"); }
 
     // First start without a modem, the first phone book, then one record typed, found,
     // changed, stripped of a number (saved at exit), given a pasted name and deleted, and a
@@ -179,6 +174,9 @@ private slots:
         QByteArray changed = kAnn;
         changed.replace("1 elm st", "2 oak st");
         QVERIFY(s.bookBecomes(changed));
+        s.exit(); // a new run: nothing but the deleted number makes the exit ask
+        s.start();
+        QVERIFY(s.focus("VENNOR"));
 
         s.toNumberSearch();
         s.type("777");
@@ -210,13 +208,8 @@ private slots:
     void backupAndRestoreThroughTheFileDialogs()
     {
         const QByteArray home = ")\r\nann\r\n0555\r\n)\r\n";
-        const QByteArray clients = ")\r\ncarl\r\n0999\r\n)\r\n";
         Session s;
-        const QString copy = s.folders.root() + "/copy.dat";
-        const QString backup = s.folders.root() + "/Clients.dat";
-        QFile out(backup);
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(clients) == clients.size());
-        out.close();
+        const QString copy = s.folders.root() + "/Copy.dat";
         s.start({"none", "Home"}, home);
         s.keys("ctrl+r shift+Tab ctrl+a"); // Advanced search from the name search box
         s.keysTo("Advanced search", "Escape");
@@ -228,10 +221,10 @@ private slots:
         QVERIFY(s.fileBecomes(copy, home));
         s.keysTo("VENNOR", "ctrl+g");
         QVERIFY(s.focus("Select File To open "));
-        s.type(backup);
+        s.type(copy); // restored as a new book
         s.keys("Return");
-        QVERIFY(s.fileBecomes(s.folders.phoneBook("Clients"), clients));
-        QCOMPARE(s.folders.readSettings(), (QStringList{"none", "Home", "Clients"}));
+        QVERIFY(s.fileBecomes(s.folders.phoneBook("Copy"), home));
+        QCOMPARE(s.folders.readSettings(), (QStringList{"none", "Home", "Copy"}));
         s.exit();
     }
 

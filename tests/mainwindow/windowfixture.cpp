@@ -48,12 +48,8 @@ void WindowFixture::choose(SimpleCombo* list, const QString& entry) const
 
 void WindowFixture::click(QWidget* control) const
 {
-    QPoint spot = control->rect().center();
-    if (auto* simple = qobject_cast<SimpleCombo*>(control)) {
-        spot = {control->width() / 3, simple->lineEdit()->geometry().center().y()};
-    } else if (qobject_cast<QComboBox*>(control)) {
-        spot.setX(control->width() / 3);
-    }
+    const auto* simple = qobject_cast<SimpleCombo*>(control);
+    const QPoint spot = simple ? simple->lineEdit()->geometry().center() : control->rect().center();
     QWidget* under = control->childAt(spot) ? control->childAt(spot) : control;
     QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(control, spot));
 }
