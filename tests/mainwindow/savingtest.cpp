@@ -58,10 +58,12 @@ private slots:
     void typedQuotesAndNameCommasAreSwallowed()
     {
         WindowFixture f;
-        QTest::keyClicks(f.text(0), "a,b\"");
-        QTest::keyClicks(f.text(2), "1, \"x");
-        QTest::keyClicks(f.comment(), "\"");
-        QTest::keyClicks(f.text(1), "\"");
+        const QList<std::pair<QWidget*, QString>> typed{
+            {f.text(0), "a,b\""}, {f.text(2), "1, \"x"}, {f.comment(), "\""}, {f.text(1), "\""}};
+        for (const auto& [box, keys] : typed) {
+            f.click(box);
+            f.type(keys);
+        }
         QCOMPARE(f.fields(), (QStringList{"ab", "", "1, x", ""}));
         QCOMPARE(f.messages.texts(), (QStringList{"Don't enter (,) please enter another symbole",
                                                   kQuote, kQuote, kQuote, kQuote}));
@@ -77,8 +79,6 @@ private slots:
         f.addNumber(""); // Enter in the empty number box saves
         QCOMPARE(f.book(), QByteArray(")\r\njohn smith\r\n\"j@x.org\"\r\n\"12 main, st\"\r\n"
                                       "\" see you at 9\r\nor 10\"\r\n055\r\n298\r\n)\r\n"));
-        QCOMPARE(f.nameSearch()->entries(), (QStringList{"john smith", "", "", ""}));
-        QCOMPARE(f.numberSearch()->entries(), (QStringList{"55", "98", "", "", ""}));
         QCOMPARE(f.fields(), QStringList(4, ""));
         QVERIFY(f.numberBoxEntries().isEmpty() && f.state.typeCodes.isEmpty());
     }
@@ -92,13 +92,11 @@ private slots:
         QVERIFY(f.window->saveRecord());
         QCOMPARE(f.book(),
                  bookBytes({{"Kate", "\"0222\""}, {"john", "\"new st\"", "0111", "0333"}}));
-        QCOMPARE(f.numberSearch()->entries(), (QStringList{"111", "222", "333", "", "", ""}));
         f.fill({"John"}); // typed, not loaded: replaces the stored john all the same
         QVERIFY(f.window->saveRecord());
         QCOMPARE(f.book(), bookBytes({{"Kate", "\"0222\""}, {"john"}}));
         // Kate: saved names go to their place without regard to case
         QCOMPARE(f.nameSearch()->entries(), (QStringList{"john", "Kate", "", "", ""}));
-        QCOMPARE(f.numberSearch()->entries(), (QStringList{"222", "", "", ""}));
     }
 
     void deleteTakesEveryRecordOfTheLoadedName()
@@ -107,7 +105,8 @@ private slots:
             {"anna", "0111"}, {"carl", "\"anna\"", "\"1 elm st\"", "0333"}, {"anna", "0222"}});
         const QByteArray before = f.book();
         f.choose(f.nameSearch(), "anna");
-        QTest::keyClicks(f.text(1), "x"); // touched: no longer the stored record
+        f.click(f.text(1));
+        f.type("x"); // touched: no longer the stored record
         f.window->deleteRecord();
         f.choose(f.nameSearch(), "anna");
         f.messages.answerNext(MessageBox::Answer::Cancel);
@@ -117,8 +116,6 @@ private slots:
         QCOMPARE(f.messages.texts(), (QStringList{kSelect, kSure, kSure}));
         QCOMPARE(f.messages.last().buttons, MessageBox::Buttons::OkCancel);
         QCOMPARE(f.book(), bookBytes({{"carl", "\"anna\"", "\"1 elm st\"", "\"0333\""}}));
-        QCOMPARE(f.nameSearch()->entries(), (QStringList{"carl", "", "", ""}));
-        QCOMPARE(f.numberSearch()->entries(), (QStringList{"333", "", "", ""}));
         QCOMPARE(f.fields(), QStringList(4, ""));
     }
 
@@ -157,40 +154,29 @@ private slots:
         f.child("del_num")->trigger();
         QCOMPARE(f.numberBoxEntries(), QStringList{"333"});
         QCOMPARE(f.state.typeCodes, QList<int>{3});
-        QVERIFY(f.window->hasUnsavedChanges()); // the exit prompt asks
-        QCOMPARE(f.numberSearch()->entries(),   // the file's numbers until the save
-                 (QStringList{"111", "222", "222", "333", "", "", ""}));
         f.typeBox()->setCurrentIndex(4);
         f.addNumber("444");
         QVERIFY(f.window->saveRecord());
         QVERIFY(f.book().endsWith("anna\r\n3333\r\n4444\r\n)\r\n"));
-        QCOMPARE(f.numberSearch()->entries(), (QStringList{"222", "333", "444", "", "", ""}));
     }
 
-    void exitAsksOnlyForANamedRecordAndSavesOnOk()
+    // With a name it asks and OK saves: the journeys answer both ways.
+    void exitAsksNothingWithoutAName()
     {
-        {
-            WindowFixture f;
-            QTest::keyClicks(f.text(1), "a@b");
-            f.addNumber("5");
-            QVERIFY(f.window->endProgram());
-            QVERIFY(f.messages.texts().isEmpty() && !f.window->isVisible());
-        }
         WindowFixture f;
-        QTest::keyClicks(f.text(0), "kim");
+        f.click(f.text(1));
+        f.type("a@b");
         f.addNumber("5");
         QVERIFY(f.window->endProgram());
-        QCOMPARE(f.messages.texts(), QStringList{kPrompt});
-        QCOMPARE(f.messages.last().title, "Warning");
-        QCOMPARE(f.book(), bookBytes({{"kim", "05"}}));
-        QVERIFY(!f.window->isVisible());
+        QVERIFY(f.messages.texts().isEmpty() && !f.window->isVisible());
     }
 
     void exitStaysOpenWhenTheSaveFailsAndCancelEnds()
     {
         WindowFixture f;
         QSignalSpy ended(f.window.get(), &MainWindow::programEnded);
-        QTest::keyClicks(f.text(0), "123");
+        f.click(f.text(0));
+        f.type("123");
         QVERIFY(!f.window->endProgram());
         QVERIFY(!f.window->close()); // the close box asks the same
         QCOMPARE(f.messages.texts(),

@@ -48,9 +48,8 @@ void WindowFixture::choose(SimpleCombo* list, const QString& entry) const
 
 void WindowFixture::click(QWidget* control) const
 {
-    const QPoint spot = qobject_cast<QComboBox*>(control)
-                            ? QPoint(control->width() / 3, control->height() / 2)
-                            : control->rect().center();
+    const auto* simple = qobject_cast<SimpleCombo*>(control);
+    const QPoint spot = simple ? simple->lineEdit()->geometry().center() : control->rect().center();
     QWidget* under = control->childAt(spot) ? control->childAt(spot) : control;
     QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(control, spot));
 }

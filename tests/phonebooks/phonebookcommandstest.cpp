@@ -4,7 +4,9 @@
 #include "phonebooks/booknames.h"
 #include "support/modaldriver.h"
 #include "support/testregistry.h"
+#include "support/writelimit.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 using namespace vennor;
@@ -128,6 +130,9 @@ private slots:
         row("create, no folder", 0, "", "Work",
             "Warning: The phone book Work could not be created [reason]", "",
             "-Home|-Office|-Stray", Open, "", "folder");
+        row("create, list full", 0, "", "Work",
+            "Warning: The phone book Work could not be added to the list [reason]", "", "", Open,
+            "", "full");
         row("rename", 1, "Office", "Clients", "", "3|Home|Clients", "-Office|Clients=Office");
         row("rename, empty", 1, "Office", "", "Warninig: Enter a name for the phone book", "", "",
             Open);
@@ -198,6 +203,8 @@ private slots:
             dialog->bookList_->setCurrentText(c.choice);
             (c.mode == 0 ? dialog->nameBox_ : dialog->newNameBox_)->setText(c.text);
             f->breakFiles(c.broken);
+            const test::WriteLimit full(
+                c.broken == "full" ? QFileInfo(f->folders.settingsFile()).size() : RLIM_INFINITY);
             (c.cancel ? dialog->cancelButton_ : dialog->okButton_)->click();
         }
 
@@ -239,6 +246,7 @@ private slots:
         row("through a link", "Home", "link.dat",
             "Warning: The file chosen is the phone book itself; nothing was copied");
         row("no such folder", "Home", "no/copy.dat", failed);
+        row("disk full", "Home", "copy.dat", failed);
     }
     void backup()
     {
@@ -254,13 +262,17 @@ private slots:
         PhoneBookDialog dialog(f->state, f->host, f->host.window());
         dialog.show();
         dialog.bookList_->setCurrentText(book);
-        dialog.okButton_->click();
+        const QByteArray tag = QTest::currentDataTag();
+        {
+            const test::WriteLimit full(tag == "disk full" ? 0 : RLIM_INFINITY);
+            dialog.okButton_->click();
+        }
 
         f->checkRequest(true, nullptr, book + ".dat");
         QTEST(f->shown(), "shown");
         QFile copy(f->outside("copy.dat"));
         QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), target == "copy.dat" ? odd : older);
+        QCOMPARE(copy.readAll(), tag == "copy" ? odd : older); // whole or not at all
         QCOMPARE(QDir().entryList(QDir::Files), QStringList({"copy.dat", "link.dat"}));
         QCOMPARE(f->folders.readPhoneBook("Home"), odd);
         QCOMPARE(f->changes(), "");

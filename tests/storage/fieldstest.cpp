@@ -99,6 +99,8 @@ private slots:
         QTest::newRow("numbers stop at a non-number")
             << Record{"d", "", "", "", {{0, "1"}, {3, "2.5"}, {0, "1e5"}, {0, "4"}}}
             << "d\r\n01\r\n32.5\r\n)\r\n";
+        QTest::newRow("two points: no number")
+            << Record{"e", "", "", "", {{0, "7"}, {0, "1.2.3"}, {0, "4"}}} << "e\r\n07\r\n)\r\n";
         QTest::newRow("comment of several lines")
             << Record{"g", "", "", "\nfirst line\r\nsecond, @ line\n\n", {}}
             << "g\r\n\" first line\r\nsecond, @ line\"\r\n)\r\n";

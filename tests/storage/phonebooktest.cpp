@@ -74,6 +74,7 @@ private slots:
              "\"after numbers\"\r\n\" 7\"\r\n)\r\n");
         QCOMPARE(found(home.findByName("x")),
                  (Record{"x", "at@c", "-12", "123", {{3, "555"}, {0, "fter numbers"}, {0, "7"}}}));
+        QCOMPARE(home.list()->numbers, QStringList{"555"}); // " 123" is a comment
     }
 
     void edits_data()
