@@ -1,5 +1,4 @@
-// vCard import and export: cards as other programs and the RFCs write them, round trips, failing
-// writes, the command-line operations and the two File menu items of the real main window.
+// vCard import and export: other programs' cards, round trips, failing writes, the commands.
 
 #include "mainwindow/mainwindow.h"
 #include "storage/phonebook.h"
@@ -55,6 +54,8 @@ const QByteArray kRfc2426 =
     "TEL;TYPE=VOICE,MSG,WORK:+1-415-937-3419\r\nTEL;TYPE=FAX,WORK:+1-415-528-4164\r\n"
     "EMAIL;TYPE=INTERNET:howes@netscape.com\r\nEND:vCard\r\n";
 
+using Numbers = QList<PhoneNumber>; // named, so that a record fits on fewer lines
+
 } // namespace
 
 class VCardTest : public QObject
@@ -100,28 +101,25 @@ private slots:
         QTest::addColumn<Record>("expected"); // as the book reads it back
         QTest::newRow("RFC 6350")
             << kRfc6350
-            << Record{"simon perreault",
-                      "simon.perreault@viagenie.ca",
+            << Record{"simon perreault", "simon.perreault@viagenie.ca",
                       "suite d2-630, 2875 laurier, quebec, qc, g1v 2m2, canada",
-                      "work number: +1-418-656-9254;ext=102\norganisation: viagenie\nbirthday: "
-                      "--0203\nanniversary: 20090808t1430-0500\nweb: http://nomis80.org\n"
-                      "gender: m",
-                      {{1, "0014182626501"}}};
+                      "work number: +1-418-656-9254;ext=102\norganisation: viagenie\n"
+                      "birthday: --0203\nanniversary: 20090808t1430-0500\nweb: "
+                      "http://nomis80.org\ngender: m",
+                      Numbers{{1, "0014182626501"}}};
         QTest::newRow("RFC 2426, first card")
             << kRfc2426
-            << Record{"frank dawson",
-                      "frank_dawson@lotus.com",
+            << Record{"frank dawson", "frank_dawson@lotus.com",
                       "6544 battleford drive, raleigh, nc, 27613-3502, u.s.a.",
                       "e-mail: fdawson@earthlink.net\norganisation: lotus development "
                       "corporation\nweb: http://home.earthlink.net/~fdawson",
-                      {{6, "0019196769515"}, {3, "0019196769564"}}};
+                      Numbers{{6, "0019196769515"}, {3, "0019196769564"}}};
         QTest::newRow("RFC 2426, second card")
             << kRfc2426
-            << Record{"tim howes",
-                      "howes@netscape.com",
+            << Record{"tim howes", "howes@netscape.com",
                       "501 e. middlefield rd., mountain view, ca, 94043, u.s.a.",
                       "organisation: netscape communications corp.",
-                      {{6, "0014159373419"}, {3, "0014155284164"}}};
+                      Numbers{{6, "0014159373419"}, {3, "0014155284164"}}};
         // 2.1: bare types, a group, Latin-1 by CHARSET, quoted-printable with soft line
         // breaks (one inside a UTF-8 sequence), LF alone, no FN.
         QTest::newRow("vCard 2.1")
@@ -131,22 +129,17 @@ private slots:
                    "NOTE;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:Erste=0D=0Azweite mit =C3=\n"
                    "=A4 und=\n weiter\nitem1.EMAIL;INTERNET;PREF:J@X.DE\n"
                    "ADR;HOME;QUOTED-PRINTABLE:;;Stra=C3=9Fe 1;M=C3=BCnchen\nEND:VCARD\n")
-            << Record{"jürgen müller",
-                      "j@x.de",
-                      "straße 1, münchen",
-                      "erste\nzweite mit ä und weiter",
-                      {{2, "0891234"}, {1, "00491715"}}};
+            << Record{"jürgen müller", "j@x.de", "straße 1, münchen",
+                      "erste\nzweite mit ä und weiter", Numbers{{2, "0891234"}, {1, "00491715"}}};
         // 3.0: a fold inside "ë", escapes, repeated TYPE, a card of another name after it.
         QTest::newRow("vCard 3.0 by hand")
             << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Zo\xc3\r\n \xab Sm\xc3\xa9\r\n\tth\r\n"
                           "NOTE:one\\, two\\; three\\\\four\\nnext line\r\n"
                           "TEL;TYPE=HOME;TYPE=FAX:555 01\r\nTEL;TYPE=pager:555 02\r\n"
                           "TEL:555-CALL-NOW\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:x\r\nEND:VCARD\r\n")
-            << Record{"zoë sméth",
-                      "",
-                      "",
+            << Record{"zoë sméth", "", "",
                       "one, two; three\\four\nnext line\nhome number: 555-call-now",
-                      {{3, "55501"}, {4, "55502"}}};
+                      Numbers{{3, "55501"}, {4, "55502"}}};
         // What the editor refuses becomes a blank; an unfileable name falls back to ORG.
         QTest::newRow("refused characters")
             << QByteArray("BEGIN:VCARD\r\nFN:12\r\nORG:Smith\\, \"Jo\"\r\nADR:;;a@b\r\n"
@@ -158,8 +151,7 @@ private slots:
         QFETCH(QByteArray, vcard);
         QFETCH(Record, expected);
         writeFile("in.vcf", vcard);
-        const Result<ImportSummary> summary = import("in.vcf");
-        QVERIFY2(summary.ok(), qPrintable(summary.error()));
+        QVERIFY(import("in.vcf"));
         QCOMPARE(PhoneBookFile::named("Work").findByName(expected.name)->value(), expected);
     }
 
@@ -179,15 +171,14 @@ private slots:
         QVERIFY2(abook.waitForFinished(10000) && abook.exitCode() == 0, "abook is not installed");
         QCOMPARE(import("abook.vcf")->counts(), "1 added, 0 replaced, 0 skipped, 1 changed");
         QCOMPARE(PhoneBookFile::named("Work").findByName("john smith")->value(),
-                 (Record{"john smith",
-                         "john@example.com",
+                 (Record{"john smith", "john@example.com",
                          "flat 3, 12 main street, springfield, il, 62701, usa",
                          "likes tea\ne-mail: js@work.example\nnickname: johnny\n"
                          "web: http://example.com/",
-                         {{0, "0015551234567"},
-                          {2, "5559876543"},
-                          {3, "5550001111"},
-                          {1, "00447700900123"}}}));
+                         Numbers{{0, "0015551234567"},
+                                 {2, "5559876543"},
+                                 {3, "5550001111"},
+                                 {1, "00447700900123"}}}));
     }
 
     // A file that is no vCard or is cut short names the line and writes nothing.
@@ -317,9 +308,7 @@ private slots:
         QVERIFY2(outcome.line.startsWith(line), qPrintable(outcome.line));
         QCOMPARE(outcome.exitStatus, status);
         QCOMPARE(folders_->readPhoneBook("Home"), home);
-        if (line.contains("out.vcf")) {
-            QVERIFY(bytesOf("out.vcf").contains("VERSION:4.0\r\nUID:"));
-        }
+        QVERIFY(!line.contains("out.vcf") || bytesOf("out.vcf").contains("VERSION:4.0\r\nUID:"));
     }
 
     // The menu items sit before Exit; import asks Replace or Skip once, sums up, refills the
