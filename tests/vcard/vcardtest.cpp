@@ -93,7 +93,6 @@ private slots:
         writeFile("in.vcf", kCards);
         QDir().mkpath(path("folder.vcf"));
     }
-    void cleanup() { folders_.reset(); }
 
     void mapsEveryField_data()
     {
@@ -229,8 +228,7 @@ private slots:
         }
         book += recordText({QString(40, u'ж'), {}, QString(50, u'é'), QString(60, u'€'), {}});
         folders_->writePhoneBook("Home", book.toUtf8());
-        QCOMPARE(exportVCards(PhoneBookFile::named("Home"), path("out.vcf"), version).value(),
-                 10001);
+        QCOMPARE(*exportVCards(PhoneBookFile::named("Home"), path("out.vcf"), version), 10001);
         QCOMPARE(import("out.vcf")->counts(), "10001 added, 0 replaced, 0 skipped, 0 changed");
         QCOMPARE(folders_->readPhoneBook("Work"), folders_->readPhoneBook("Home"));
         QVERIFY(exportVCards(PhoneBookFile::named("Work"), path("again.vcf"), version).ok());
@@ -246,20 +244,15 @@ private slots:
     // A write that fails leaves the book and the target file as they were.
     void failedWritesChangeNothing()
     {
-        QByteArray cards;
-        for (int i = 0; i < 200; ++i) {
-            cards += "BEGIN:VCARD\r\nFN:Ann " + QByteArray::number(i) + "\r\nEND:VCARD\r\n";
-        }
-        writeFile("in.vcf", cards);
         folders_->writePhoneBook("Big", kBook.repeated(50));
-        test::WriteLimit limit(kBook.size() + 100);
+        test::WriteLimit limit(kBook.size() + 10); // less than Home with Bob added
         if (!limit.active()) {
             QSKIP("the file size limit cannot be set here");
         }
         QVERIFY(!import("in.vcf", "Home").ok());
         QCOMPARE(folders_->readPhoneBook("Home"), kBook);
         QVERIFY(!exportVCards(PhoneBookFile::named("Big"), path("in.vcf"), VCardVersion::v30));
-        QCOMPARE(bytesOf("in.vcf"), cards);
+        QCOMPARE(bytesOf("in.vcf"), kCards);
     }
 
     void commandLine_data()
