@@ -246,9 +246,7 @@ private slots:
     {
         folders_->writePhoneBook("Big", kBook.repeated(50));
         test::WriteLimit limit(kBook.size() + 10); // less than Home with Bob added
-        if (!limit.active()) {
-            QSKIP("the file size limit cannot be set here");
-        }
+        QVERIFY(limit.active()); // lowering one's own soft limit is always allowed
         QVERIFY(!import("in.vcf", "Home").ok());
         QCOMPARE(folders_->readPhoneBook("Home"), kBook);
         QVERIFY(!exportVCards(PhoneBookFile::named("Big"), path("in.vcf"), VCardVersion::v30));
