@@ -24,9 +24,9 @@ using namespace vennor;
 namespace {
 
 const QByteArray kBook = ")\r\nann\r\n0111\r\n)\r\n";
-// One name the book holds, one it does not, one card without a name.
+// A name the book holds, one it does not (with quotes a comment cannot hold), no name.
 const QByteArray kCards = "BEGIN:VCARD\r\nFN:Ann\r\nTEL:222\r\nEND:VCARD\r\n"
-                          "BEGIN:VCARD\r\nFN:Bob\r\nORG:Acme\r\nEND:VCARD\r\n"
+                          "BEGIN:VCARD\r\nFN:Bob\r\nORG:\"Acme\"\r\nEND:VCARD\r\n"
                           "BEGIN:VCARD\r\nTEL:1\r\nEND:VCARD\r\n";
 
 // RFC 6350, section 8.
@@ -259,7 +259,7 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("home"); // the default book afterwards
-        const QByteArray bob = "bob\r\n\" organisation: acme\"\r\n)\r\n";
+        const QByteArray bob = "bob\r\n\" organisation:  acme\"\r\n)\r\n";
         QTest::newRow("import, skip by default")
             << QStringList{"import", "in.vcf", "", ""}
             << "in.vcf into Home: 1 added, 0 replaced, 2 skipped, 1 changed." << 0 << kBook + bob;
@@ -336,8 +336,9 @@ private slots:
         QCOMPARE(messages.texts(),
                  (QStringList{"1 card has a name the phone book holds already.",
                               "in.vcf into Home: 1 added, 1 replaced, 1 skipped, 1 changed."}));
-        QCOMPARE(messages.last().informative, "bob: organisation put in the comment\n"
-                                              "the card on line 9: no name: not imported");
+        QCOMPARE(messages.last().informative,
+                 "bob: organisation put in the comment; characters the comment cannot "
+                 "hold replaced by blanks\nthe card on line 9: no name: not imported");
         QCOMPARE(window.nameEntries().first(2), (QStringList{"ann", "bob"}));
 
         dialogs.answers << FileDialogResult{path("out"), 2};
