@@ -3,8 +3,6 @@
 #include "storage/textfile.h"
 #include "support/testregistry.h"
 
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <numeric>
@@ -52,28 +50,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, fields);
         QCOMPARE(fieldsOf(text), fields);
-    }
-
-    // One of the two forms keeps any text but a double quote with what only quotes carry.
-    void writtenFieldsReadBack()
-    {
-        const QString alphabet = QStringLiteral("ab ,\"\n@)1é");
-        const QRegularExpression onlyQuotesCarry(QStringLiteral("[,\n]|^[ \"]| $"));
-        QRandomGenerator random(7);
-        for (int i = 0; i < 20000; ++i) {
-            QString text;
-            for (int j = random.bounded(13); j > 0; --j) {
-                text += alphabet.at(random.bounded(int(alphabet.size())));
-            }
-            if (text.contains(u'"') && text.contains(onlyQuotesCarry)) {
-                continue;
-            }
-            for (const FieldForm form : {FieldForm::bare, FieldForm::quoted}) {
-                QString line;
-                appendField(line, text, form);
-                QCOMPARE(fieldsOf(line + line), (QStringList{text, text}));
-            }
-        }
     }
 
     void decodesUtf8ElseWindows1252()
