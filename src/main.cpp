@@ -68,7 +68,8 @@ int main(int argc, char** argv)
         Qt::QueuedConnection);
     app::InstanceServer server;
     server.listen();
-    app::dialHandedOverNumbers(server, window);
+    app::dialHandedOverNumbers(server, window,
+                               [&window](const QString& number) { window.dialNumber(number); });
     window.show();
     if (!startup.number.isEmpty()) {
         QTimer::singleShot(0, &window, [&window, &startup] { window.dialNumber(startup.number); });

@@ -118,11 +118,11 @@ Startup parseCommandLine(const QStringList& arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption dial(QStringLiteral("dial"),
-                                  QStringLiteral("Start and dial NUMBER (+ becomes the "
-                                                 "international prefix, 00 by default)."),
-                                  QStringLiteral("NUMBER"));
-    parser.addOption(dial);
+    const QCommandLineOption dialOption(QStringLiteral("dial"),
+                                        QStringLiteral("Start and dial NUMBER (+ becomes the "
+                                                       "international prefix, 00 by default)."),
+                                        QStringLiteral("NUMBER"));
+    parser.addOption(dialOption);
     VCardOptions vcard;
     vcard.addTo(parser);
     for (const char* qtOption : {"platform", "display", "style"}) {
@@ -146,18 +146,18 @@ Startup parseCommandLine(const QStringList& arguments)
     const bool vcardAsked = parser.isSet(vcard.importFile) || parser.isSet(vcard.exportFile) ||
                             parser.isSet(vcard.book) || parser.isSet(vcard.onExisting) ||
                             parser.isSet(vcard.version);
-    if (vcardAsked && (!links.isEmpty() || parser.isSet(dial))) {
+    if (vcardAsked && (!links.isEmpty() || parser.isSet(dialOption))) {
         return failure(QStringLiteral("vennor: a vCard import or export dials nothing"));
     }
     if (vcardAsked) {
         return vcardCommand(parser, vcard);
     }
-    if (links.size() + int(parser.isSet(dial)) > 1) {
+    if (links.size() + int(parser.isSet(dialOption)) > 1) {
         return failure(QStringLiteral("vennor: one number at a time, either tel:NUMBER or "
                                       "--dial NUMBER"));
     }
-    if (parser.isSet(dial)) {
-        return startDialling(parser.value(dial));
+    if (parser.isSet(dialOption)) {
+        return startDialling(parser.value(dialOption));
     }
     if (links.isEmpty()) {
         return {};

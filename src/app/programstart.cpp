@@ -1,17 +1,19 @@
 #include "app/programstart.h"
 
 #include "app/instancechannel.h"
-#include "mainwindow/mainwindow.h"
+
+#include <QWidget>
 
 namespace vennor::app {
 
-void dialHandedOverNumbers(InstanceServer& server, MainWindow& window)
+void dialHandedOverNumbers(InstanceServer& server, QWidget& window,
+                           std::function<void(const QString&)> dial)
 {
     QObject::connect(&server, &InstanceServer::numberReceived, &window,
-                     [&window](const QString& number) {
+                     [&window, dial = std::move(dial)](const QString& number) {
                          window.raise();
                          window.activateWindow();
-                         window.dialNumber(number);
+                         dial(number);
                      });
 }
 

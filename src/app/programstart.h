@@ -1,14 +1,17 @@
 #pragma once
 
-namespace vennor {
-class MainWindow;
-}
+#include <QString>
+#include <functional>
+
+class QWidget;
 
 namespace vennor::app {
 
 class InstanceServer;
 
-// Numbers handed over by a second start are dialled in this window, brought to the front.
-void dialHandedOverNumbers(InstanceServer& server, MainWindow& window);
+// Numbers handed over by a second start are dialled by dial, the window brought to the front
+// first.
+void dialHandedOverNumbers(InstanceServer& server, QWidget& window,
+                           std::function<void(const QString&)> dial);
 
 } // namespace vennor::app

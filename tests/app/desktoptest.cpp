@@ -192,7 +192,9 @@ private slots:
         RunningProgram program;
         app::InstanceServer server;
         QVERIFY(server.listen());
-        app::dialHandedOverNumbers(server, program.window);
+        app::dialHandedOverNumbers(server, program.window, [&program](const QString& number) {
+            program.window.dialNumber(number);
+        });
         test::ModalDriver modals;
         QByteArray sentWhileShown;
         modals.whenShown<DialingWindow>([&](DialingWindow* call) {
