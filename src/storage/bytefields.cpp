@@ -1,16 +1,12 @@
 #include "storage/bytefields.h"
 
+#include "storage/textfile.h"
+
 #include <QStringDecoder>
-#include <array>
 #include <cstring>
 
 namespace vennor::bytefields {
 namespace {
-
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 bool isAscii(QByteArrayView bytes)
 {
@@ -36,17 +32,6 @@ QStringDecoder utf8Decoder()
     // As the file reader decodes a line: a U+FEFF inside the text is text.
     return QStringDecoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless |
                                                     QStringConverter::Flag::ConvertInitialBom);
-}
-
-QString decodeCp1252(QByteArrayView bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        *out++ = (code >= 0x80 && code <= 0x9F) ? kCp1252High[code - 0x80] : char16_t(code);
-    }
-    return text;
 }
 
 } // namespace
@@ -198,7 +183,7 @@ QString Decoder::raw(Field field) const
             QStringDecoder decoder = utf8Decoder();
             text += decoder.decode(part);
         } else {
-            text += decodeCp1252(part);
+            text += textfile::decodeCp1252(part);
         }
         pos = stop;
     }

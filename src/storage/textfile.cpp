@@ -12,25 +12,7 @@
 namespace vennor::textfile {
 namespace {
 
-// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F. The five codes it leaves undefined
-// keep their Latin-1 (control) meaning, so no byte is ever lost.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
-
-QString decodeCp1252(QByteArrayView bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        *out++ = (code >= 0x80 && code <= 0x9F) ? kCp1252High[code - 0x80] : char16_t(code);
-    }
-    return text;
-}
 
 std::optional<QString> decodeUtf8(QByteArrayView bytes)
 {
@@ -132,6 +114,24 @@ QString causeOf(const QFileDevice& file)
 }
 
 } // namespace
+
+QString decodeCp1252(QByteArrayView bytes)
+{
+    // Windows-1252 differs from Latin-1 only in 0x80 to 0x9F. The five codes it leaves undefined
+    // keep their Latin-1 (control) meaning, so no byte is ever lost.
+    constexpr std::array<char16_t, 32> kCp1252High = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        *out++ = (code >= 0x80 && code <= 0x9F) ? kCp1252High[code - 0x80] : char16_t(code);
+    }
+    return text;
+}
 
 QString decode(const QByteArray& bytes)
 {

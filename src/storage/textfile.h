@@ -7,6 +7,9 @@
 
 namespace vennor::textfile {
 
+// Bytes of an earlier installation's file (Windows-1252) as text; no byte is lost.
+QString decodeCp1252(QByteArrayView bytes);
+
 // Each line UTF-8 when it is valid UTF-8, otherwise Windows-1252 (lines of earlier
 // installations). A byte order mark at the start belongs to no line.
 QString decode(const QByteArray& bytes);
