@@ -10,6 +10,7 @@
 #include "storage/sharedstate.h"
 #include "support/messagelog.h"
 #include "support/tempfolders.h"
+#include "timing.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,6 +30,7 @@
 #include <vector>
 
 using namespace vennor;
+using bench::median;
 
 namespace {
 
@@ -43,12 +45,6 @@ template <typename Action> double timed(Action action)
     timer.start();
     action();
     return msSince(timer);
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 double peakMegabytes()

@@ -4,6 +4,7 @@
 #include "realisticbook.h"
 #include "storage/phonebook.h"
 #include "storage/record.h"
+#include "timing.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 #include <vector>
 
 using namespace vennor;
+using namespace vennor::bench;
 
 namespace {
 
@@ -35,47 +37,6 @@ Book generate(int count)
     }
     book.bytes = text.toUtf8();
     return book;
-}
-
-bool put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-struct Timing
-{
-    double wallMs = 0;
-    double cpuMs = 0; // the process's processor time: what other programs on the machine cost
-                      // this one is left out
-};
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// The median times of runs calls of operation, each after an untimed prepare.
-Timing measure(int runs, const std::function<void()>& prepare,
-               const std::function<bool()>& operation)
-{
-    std::vector<double> wall;
-    std::vector<double> cpu;
-    for (int run = 0; run < runs; ++run) {
-        prepare();
-        QElapsedTimer timer;
-        const std::clock_t cpuStart = std::clock();
-        timer.start();
-        const bool ok = operation();
-        wall.push_back(double(timer.nsecsElapsed()) / 1e6);
-        cpu.push_back(double(std::clock() - cpuStart) * 1000.0 / CLOCKS_PER_SEC);
-        if (!ok) {
-            std::fprintf(stderr, "an operation failed\n");
-            std::exit(1);
-        }
-    }
-    return {median(wall), median(cpu)};
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "realisticbook.h"
 #include "storage/phonebook.h"
 #include "storage/vcardimport.h"
+#include "timing.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,49 +18,7 @@
 #include <vector>
 
 using namespace vennor;
-
-namespace {
-
-bool put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-struct Timing
-{
-    double wallMs = 0;
-    double cpuMs = 0; // the process's processor time: other programs on the machine left out
-};
-
-// The median times of runs calls of operation, each after an untimed prepare.
-Timing measure(int runs, const std::function<void()>& prepare,
-               const std::function<bool()>& operation)
-{
-    std::vector<double> wall;
-    std::vector<double> cpu;
-    for (int run = 0; run < runs; ++run) {
-        prepare();
-        QElapsedTimer timer;
-        const std::clock_t cpuStart = std::clock();
-        timer.start();
-        if (!operation()) {
-            std::fprintf(stderr, "an operation failed\n");
-            std::exit(1);
-        }
-        wall.push_back(double(timer.nsecsElapsed()) / 1e6);
-        cpu.push_back(double(std::clock() - cpuStart) * 1000.0 / CLOCKS_PER_SEC);
-    }
-    return {median(wall), median(cpu)};
-}
-
-} // namespace
+using namespace vennor::bench;
 
 int main(int argc, char** argv)
 {
