@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <numeric>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace vennor::sortedtext {
@@ -118,15 +121,26 @@ int comparePlain(const A* a, qsizetype aSize, const B* b, qsizetype bSize)
     return aSize < bSize ? -1 : (aSize > bSize ? 1 : 0);
 }
 
-// The first eight ranks of a plain text packed so that integers compare as the texts do.
-std::uint64_t rankPrefix(QByteArrayView text)
+// The first eight ranks of a plain text packed so that integers compare as the texts do:
+// seven bits each, as there are fewer than 128 ranks.
+constexpr int kPrefixRanks = 8;
+constexpr int kPrefixBits = 7 * kPrefixRanks;
+
+// The prefix of a plain text, or nullopt for any other.
+std::optional<std::uint64_t> plainPrefix(QByteArrayView text)
 {
     const Ranks& r = ranks();
     std::uint64_t prefix = 0;
-    for (qsizetype i = 0; i < 8; ++i) {
-        prefix = (prefix << 8) | (i < text.size() ? r[std::uint8_t(text[i])] : 0u);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto c = std::uint8_t(text[i]);
+        if (c >= 0x80 || r[c] == 0) {
+            return std::nullopt;
+        }
+        if (i < kPrefixRanks) {
+            prefix = (prefix << 7) | r[c];
+        }
     }
-    return prefix;
+    return prefix << (7 * std::max<qsizetype>(kPrefixRanks - text.size(), 0));
 }
 
 using Span = TextList::Span;
@@ -143,24 +157,64 @@ struct Keyed
     Span span;
 };
 
-// The plain entries sorted by ranks, stable through the stored order.
+// Stable sort by prefix, two ranks a pass, passing over ranks in which all are alike. The
+// counts of every pass come from one read of the entries.
+void radixSortByPrefix(std::vector<Keyed>& keyed)
+{
+    constexpr int kBits = 14;
+    constexpr int kPasses = (kPrefixBits + kBits - 1) / kBits;
+    constexpr std::uint64_t kMask = (1u << kBits) - 1;
+    const size_t count = keyed.size();
+    std::vector<std::size_t> starts(kPasses << kBits);
+    for (const Keyed& k : keyed) {
+        for (int pass = 0; pass < kPasses; ++pass) {
+            ++starts[(size_t(pass) << kBits) + ((k.prefix >> (pass * kBits)) & kMask)];
+        }
+    }
+    const auto spare = std::make_unique_for_overwrite<Keyed[]>(count);
+    Keyed* from = keyed.data();
+    Keyed* to = spare.get();
+    for (int pass = 0; pass < kPasses; ++pass) {
+        const auto first = starts.begin() + (ptrdiff_t(pass) << kBits);
+        const auto last = first + (1 << kBits);
+        if (std::find(first, last, count) != last) {
+            continue;
+        }
+        std::size_t sum = 0;
+        for (auto start = first; start != last; ++start) {
+            sum += std::exchange(*start, sum);
+        }
+        for (size_t i = 0; i < count; ++i) {
+            to[first[ptrdiff_t((from[i].prefix >> (pass * kBits)) & kMask)]++] = from[i];
+        }
+        std::swap(from, to);
+    }
+    if (from != keyed.data()) {
+        std::copy(from, from + count, keyed.data());
+    }
+}
+
+// The plain entries sorted by ranks, stable through the stored order: by their prefixes,
+// then each run of equal prefixes by the rest of its texts.
 void sortPlain(const TextList& list, std::vector<Keyed>& keyed)
 {
-    std::sort(keyed.begin(), keyed.end(), [&list](const Keyed& a, const Keyed& b) {
-        if (a.prefix != b.prefix) {
-            return a.prefix < b.prefix;
+    radixSortByPrefix(keyed);
+    const auto rest = [&list](const Keyed& k) {
+        const QByteArrayView text = list.utf8(k.span);
+        return text.sliced(std::min<qsizetype>(kPrefixRanks, text.size()));
+    };
+    for (auto run = keyed.begin(); run != keyed.end();) {
+        const auto end =
+            std::find_if(run, keyed.end(), [&](const Keyed& k) { return k.prefix != run->prefix; });
+        if (end - run > 1) {
+            std::stable_sort(run, end, [&](const Keyed& a, const Keyed& b) {
+                const QByteArrayView x = rest(a);
+                const QByteArrayView y = rest(b);
+                return comparePlain(x.data(), x.size(), y.data(), y.size()) < 0;
+            });
         }
-        if (a.span.size > 8 || b.span.size > 8) {
-            const QByteArrayView x = list.utf8(a.span);
-            const QByteArrayView y = list.utf8(b.span);
-            const int order = comparePlain(x.data() + 8, std::max<qsizetype>(x.size() - 8, 0),
-                                           y.data() + 8, std::max<qsizetype>(y.size() - 8, 0));
-            if (order != 0) {
-                return order < 0;
-            }
-        }
-        return storedBefore(a.span, b.span);
-    });
+        run = end;
+    }
 }
 
 // The other entries sorted by collation keys, stable.
@@ -258,11 +312,12 @@ void sort(TextList& list)
         list = list.compacted();
     }
     std::vector<Keyed> keyed;
+    keyed.reserve(list.spans().size());
     std::vector<Span> others;
     for (const Span span : list.spans()) {
         const QByteArrayView text = list.utf8(span);
-        if (plain(text)) {
-            keyed.push_back({rankPrefix(text), span});
+        if (const auto prefix = plainPrefix(text)) {
+            keyed.push_back({*prefix, span});
         } else {
             others.push_back(span);
         }

@@ -162,64 +162,34 @@ QByteArray numberKey(QByteArrayView raw)
     return QString::fromUtf8(raw).sliced(1).toUtf8();
 }
 
-QByteArray numberKey(const Step& step)
+// The same from a scan, in the buffer where its bytes are the key already, else in scratch.
+QByteArrayView numberKey(const Step& step, QByteArray& scratch)
 {
     const QByteArrayView view = step.view();
     if (view.isEmpty()) {
         return {};
     }
-    if (static_cast<unsigned char>(view.front()) < 0x80) {
-        return step.decoder.rawUtf8({step.field.begin + 1, step.field.end});
+    const bool ascii = static_cast<unsigned char>(view.front()) < 0x80;
+    if (ascii && step.decoder.asIs(step.field)) {
+        return view.sliced(1);
     }
-    return step.decoder.raw(step.field).sliced(1).toUtf8();
+    scratch = ascii ? step.decoder.rawUtf8({step.field.begin + 1, step.field.end})
+                    : step.decoder.raw(step.field).sliced(1).toUtf8();
+    return scratch;
+}
+
+// A name line's text as UTF-8 (line breaks inside as LF), likewise.
+QByteArrayView nameText(const Step& step, QByteArray& scratch)
+{
+    const QByteArrayView view = step.view();
+    if (step.decoder.asIs(step.field) && !view.contains('\r')) {
+        return view;
+    }
+    scratch = bytefields::fieldText(step.decoder.rawUtf8(step.field));
+    return scratch;
 }
 
 } // namespace
-
-void BookIndex::KeyTable::clear()
-{
-    slots_.clear();
-    count_ = 0;
-}
-
-void BookIndex::KeyTable::insert(std::uint32_t tag, std::uint32_t record)
-{
-    if ((count_ + 1) * 4 > slots_.size() * 3) {
-        std::vector<std::uint64_t> old = std::move(slots_);
-        slots_.assign(std::max<size_t>(64, old.size() * 2), 0);
-        count_ = 0;
-        for (const std::uint64_t slot : old) {
-            if (slot != 0) {
-                insert(std::uint32_t(slot >> 32), std::uint32_t(slot) - 1);
-            }
-        }
-    }
-    const size_t mask = slots_.size() - 1;
-    size_t i = (size_t(tag) * 0x9E3779B97F4A7C15ULL >> 20) & mask;
-    while (slots_[i] != 0) {
-        i = (i + 1) & mask;
-    }
-    slots_[i] = (std::uint64_t(tag) << 32) | (std::uint64_t(record) + 1);
-    ++count_;
-}
-
-std::vector<std::uint32_t> BookIndex::KeyTable::find(std::uint32_t tag) const
-{
-    std::vector<std::uint32_t> records;
-    if (slots_.empty()) {
-        return records;
-    }
-    const size_t mask = slots_.size() - 1;
-    for (size_t i = (size_t(tag) * 0x9E3779B97F4A7C15ULL >> 20) & mask; slots_[i] != 0;
-         i = (i + 1) & mask) {
-        if (std::uint32_t(slots_[i] >> 32) == tag) {
-            records.push_back(std::uint32_t(slots_[i]) - 1);
-        }
-    }
-    std::sort(records.begin(), records.end());
-    records.erase(std::unique(records.begin(), records.end()), records.end());
-    return records;
-}
 
 BookIndex::Stamp BookIndex::stampOf(const QString& path)
 {
@@ -257,12 +227,27 @@ Status BookIndex::build(const PhoneBookFile& file, CompactListing* listing)
         return status;
     }
     const Stamp before = stampOf(file.path());
+    reserveFor(before.size, listing);
     if (Status scanned = scanFrom(file.path(), 0, listing); !scanned) {
         return scanned;
     }
     path_ = file.path();
     stamp_ = before; // a change during the scan shows as a changed stamp next time
     return Status::success();
+}
+
+// Room for a book of size bytes, guessed from records of typical length: growing a million
+// entries one doubling at a time would copy them again and again, and hold both copies.
+void BookIndex::reserveFor(qint64 size, CompactListing* listing)
+{
+    const auto records = size_t(std::max<qint64>(size, 0) / 48);
+    records_.reserve(records);
+    names_.reserve(records);
+    numbers_.reserve(records * 3);
+    if (listing) {
+        listing->names.reserve(qsizetype(size / 4), qsizetype(records));
+        listing->numbers.reserve(qsizetype(size / 4), qsizetype(records * 3));
+    }
 }
 
 // Scans from the start of record firstRecord (from the file's start when there is none),
@@ -285,6 +270,7 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
         records_.resize(firstRecord);
     }
     bool inNumbers = false;
+    QByteArray scratch;
     const bool scanned = scanFile(file, start, allUtf8_, [&](const Step& step) {
         const QByteArrayView view = step.view();
         closed_ = step.endLine;
@@ -295,10 +281,10 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
         if (step.nameLine) {
             const auto record = std::uint32_t(records_.size());
             records_.push_back({step.base + step.before.pos, step.before.pendingEmpty});
-            const QByteArray name = bytefields::fieldText(step.decoder.rawUtf8(step.field));
+            const QByteArrayView name = nameText(step, scratch);
             names_.insert(tagOf(name), record);
             if (listing) {
-                listing->names.append(QByteArrayView(name));
+                listing->names.append(name);
             }
             inNumbers = false;
             return true;
@@ -313,10 +299,12 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
         }
         inNumbers = inNumbers || numberLine;
         if (inNumbers && !view.isEmpty() && !records_.empty()) {
-            numbers_.insert(tagOf(numberKey(step)), std::uint32_t(records_.size() - 1));
+            numbers_.insert(tagOf(numberKey(step, scratch)), std::uint32_t(records_.size() - 1));
         }
         return true;
     });
+    names_.seal();
+    numbers_.seal();
     if (!scanned) {
         return Status::failure(describe(QStringLiteral("Could not read"), file));
     }
@@ -559,6 +547,8 @@ Status BookIndex::rewriteWithout(const PhoneBookFile& file, const QString& name,
         }
         return written;
     });
+    names_.seal();
+    numbers_.seal();
     if (!read) {
         out.cancelWriting();
         return Status::failure(describe(QStringLiteral("Could not read"), in));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/keytable.h"
 #include "storage/phonebook.h"
 #include "storage/record.h"
 #include "storage/result.h"
@@ -52,18 +53,6 @@ private:
     void keepRewrittenIndex(const QString& path, bool marked, bool closed,
                             std::optional<qint64> added);
 
-    // Hashes of keys with the records that hold them; several records may share one.
-    class KeyTable
-    {
-    public:
-        void clear();
-        void insert(std::uint32_t tag, std::uint32_t record);
-        std::vector<std::uint32_t> find(std::uint32_t tag) const; // ascending
-    private:
-        std::vector<std::uint64_t> slots_;
-        size_t count_ = 0;
-    };
-
     struct RecordStart
     {
         qint64 offset; // where the reader stands before the record's name line; -1: removed
@@ -80,6 +69,7 @@ private:
 
     bool current(const PhoneBookFile& file) const;
     Status build(const PhoneBookFile& file, CompactListing* listing);
+    void reserveFor(qint64 size, CompactListing* listing);
     Status scanFrom(const QString& path, size_t firstRecord, CompactListing* listing,
                     std::optional<qint64> lineStart = std::nullopt);
     template <typename Match>

@@ -34,6 +34,11 @@ public:
     static QString decode(QByteArrayView utf8);
     QStringList texts() const;
 
+    void reserve(qsizetype bytes, qsizetype entries)
+    {
+        bytes_.reserve(bytes);
+        spans_.reserve(size_t(entries));
+    }
     void append(QByteArrayView utf8) { spans_.push_back(store(utf8)); }
     void append(const QString& text) { append(QByteArrayView(text.toUtf8())); }
     void insert(qsizetype position, const QString& text);

@@ -17,9 +17,10 @@ QString randomText(QRandomGenerator& random)
     static const QString alphabet =
         QStringLiteral("aAbBzZ019 .-'_,@/&()+~\"éÉèñßüÜœ€ÿ\u0301\u200b\u0416ｂ");
     QString text;
+    // Few digits and long texts, so that many share their first eight characters.
     const bool plainDigits = random.bounded(4) == 0;
-    for (int n = random.bounded(0, 7); n > 0; --n) {
-        text += plainDigits ? QChar(u'0' + random.bounded(10))
+    for (int n = random.bounded(0, plainDigits ? 13 : 7); n > 0; --n) {
+        text += plainDigits ? QChar(u'0' + random.bounded(3))
                             : alphabet.at(random.bounded(int(alphabet.size())));
     }
     return text;
