@@ -39,10 +39,9 @@ bool MainWindow::removeRecordFromBook()
     const auto book = SettingsFile().readDefaultBook();
     Status removed = book ? Status::success() : Status::failure(book.error());
     if (removed) {
-        const PhoneBookFile file = PhoneBookFile::named(*book);
-        const auto stored = file.listNamed(key);
-        removed = stored ? bookIndex_.removeAll(file, key) : Status::failure(stored.error());
-        if (removed) {
+        const auto stored = bookIndex_.removeAll(PhoneBookFile::named(*book), key);
+        removed = stored ? Status::success() : Status::failure(stored.error());
+        if (stored) {
             followBookChange(*stored, {});
         }
     }

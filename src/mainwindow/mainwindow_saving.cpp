@@ -118,17 +118,16 @@ bool MainWindow::saveRecord()
 bool MainWindow::writeRecord(const QString& book, const Record& record)
 {
     const PhoneBookFile file = PhoneBookFile::named(book);
-    const QString key = trimBlanks(record.name.toLower());
-    // The index answers at once whether the book holds the name; only a replacement needs
-    // every stored record of it, to take their entries out of the lists.
-    const auto found = bookIndex_.findByName(file, key);
-    const bool storedBefore = found && found->has_value();
-    const Result<Listing> stored = !found        ? Result<Listing>(Status::failure(found.error()))
-                                   : storedBefore ? file.listNamed(key)
-                                                  : Result<Listing>(Listing{});
-    const Status written = !stored       ? Status::failure(stored.error())
-                           : storedBefore ? bookIndex_.replace(file, record)
-                                          : bookIndex_.append(file, record);
+    // The index answers at once whether the book holds the name: a new one is only appended.
+    const auto found = bookIndex_.findByName(file, trimBlanks(record.name.toLower()));
+    Status written = found ? Status::success() : Status::failure(found.error());
+    Result<Listing> replaced = Listing{};
+    if (written && found->has_value()) {
+        replaced = bookIndex_.replace(file, record);
+        written = replaced ? Status::success() : Status::failure(replaced.error());
+    } else if (written) {
+        written = bookIndex_.append(file, record);
+    }
     if (!written) {
         MessageBox::show(this, {QStringLiteral("The phone book could not be saved"), kWarning,
                                 MessageBox::Buttons::Ok, written.error()});
@@ -136,7 +135,7 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
     }
     state_.fieldCount += recordFieldCount(record);
     state_.typeCodes.clear();
-    followBookChange(*stored, listingOf(record));
+    followBookChange(*replaced, listingOf(record));
     clearRecord();
     return true;
 }

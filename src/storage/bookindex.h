@@ -7,6 +7,7 @@
 #include "storage/textlist.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -40,18 +41,31 @@ public:
     Status append(const PhoneBookFile& file, const Record& record);
 
     // PhoneBookFile::removeAll and replace, byte by byte: fields pass from the old file to
-    // the new one without a round trip through UTF-16, and the file is written as it is read.
-    Status removeAll(const PhoneBookFile& file, const QString& name);
-    Status replace(const PhoneBookFile& file, const Record& record);
+    // the new one without a round trip through UTF-16, and the file is written as it is read;
+    // a part that stands as a rewrite writes it is copied as it is. Each gives what
+    // PhoneBookFile::listNamed gave for the name before: the entries that left the lists.
+    Result<Listing> removeAll(const PhoneBookFile& file, const QString& name);
+    Result<Listing> replace(const PhoneBookFile& file, const Record& record);
 
 private:
-    // Rewrites the file without the records named name, then adds tail; leaves it untouched
-    // when there is no such record (found false).
-    Status rewriteWithout(const PhoneBookFile& file, const QString& name, const QByteArray& tail,
-                          bool& found);
+    class Output;
+    struct Dropped
+    {
+        size_t record;
+        qint64 begin;
+        qint64 end;
+    };
 
+    // Rewrites the file without the records named name, then adds tail; leaves it untouched
+    // when there is no such record (an empty listing).
+    Result<Listing> rewriteWithout(const PhoneBookFile& file, const QString& name,
+                                   const QByteArray& tail);
+    Result<std::vector<Dropped>> namedBefore(QFile& in, const QByteArray& key, qint64 end,
+                                             Listing& removed) const;
+    std::optional<size_t> copyAsWritten(QFile& in, Output& output, qint64 from, qint64 to,
+                                        const std::vector<Dropped>& dropped);
     void keepRewrittenIndex(const QString& path, bool marked, bool closed,
-                            std::optional<qint64> added);
+                            std::optional<qint64> added, qint64 asWrittenTo);
 
     struct RecordStart
     {
@@ -84,6 +98,9 @@ private:
     bool allUtf8_ = true;    // every line of the file is UTF-8
     bool closed_ = true;     // no fields, or the last one is an end line
     bool openQuote_ = false; // the last field is a quote that never closed
+    // The file up to here (from its text on) stands exactly as a rewrite writes it, whole
+    // records ending in end lines: a rewrite copies it as it is, but for the records dropped.
+    qint64 rewrittenUpTo_ = 0;
 };
 
 } // namespace vennor

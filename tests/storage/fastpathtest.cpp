@@ -100,11 +100,17 @@ private slots:
                 if (kind == 0) {
                     QVERIFY(index.append(file, added).ok() && copy.append(added).ok());
                     wanted << "zoë";
-                } else if (kind == 1) {
-                    QVERIFY(index.removeAll(file, name).ok() && copy.removeAll(name).ok());
-                } else {
-                    QVERIFY(index.replace(file, changed).ok() && copy.replace(changed).ok());
+                    continue;
                 }
+                // The entries that leave the lists are those listed for the name before.
+                const QString key = kind == 1 ? name : changed.name.trimmed().toLower();
+                const Result<Listing> before = copy.listNamed(key);
+                const Result<Listing> removed =
+                    kind == 1 ? index.removeAll(file, name) : index.replace(file, changed);
+                QVERIFY(removed.ok() && before.ok());
+                QCOMPARE(removed->names, before->names);
+                QCOMPARE(removed->numbers, before->numbers);
+                QVERIFY(kind == 1 ? copy.removeAll(name).ok() : copy.replace(changed).ok());
             }
             if (edit < 3) {
                 QFile written(copy.path());
