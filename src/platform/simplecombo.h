@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class QLineEdit;
-class QListView;
+class QTableView;
 
 namespace vennor {
 
@@ -50,7 +50,7 @@ public:
     void setCurrentIndex(int position);
 
     QLineEdit* lineEdit() const { return edit_; }
-    QListView* listView() const { return view_; }
+    QTableView* listView() const { return view_; }
 
 signals:
     // The edit text changed, by typing or by code.
@@ -70,7 +70,7 @@ private:
     bool keepsOrder(int position, const QString& text) const;
 
     QLineEdit* edit_;
-    QListView* view_;
+    QTableView* view_;
     TextListModel* model_;
     bool sorted_ = false;
     // The sorted part is in order: false once an entry was put at a position out of order,

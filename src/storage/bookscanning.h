@@ -6,9 +6,9 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QString>
 #include <cstdint>
+#include <cstring>
 
 namespace vennor::bookscan {
 
@@ -18,9 +18,23 @@ using bytefields::Reader;
 inline constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
 inline constexpr qint64 kChunk = 1 << 20;
 
+// A key's hash for the index: a few multiplications a word, far cheaper than qHash on keys
+// this short; equal hashes are told apart by reading the records.
 inline std::uint32_t tagOf(QByteArrayView key)
 {
-    const auto hash = std::uint64_t(qHash(key, 0));
+    std::uint64_t hash = 0x9E3779B97F4A7C15ULL ^ std::uint64_t(key.size());
+    const char* p = key.data();
+    qsizetype left = key.size();
+    for (; left >= 8; p += 8, left -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        hash = (hash ^ word) * 0xFF51AFD7ED558CCDULL;
+        hash ^= hash >> 32;
+    }
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, size_t(left));
+    hash = (hash ^ word) * 0xC4CEB9FE1A85EC53ULL;
+    hash ^= hash >> 29;
     return std::uint32_t(hash ^ (hash >> 32));
 }
 
@@ -113,12 +127,15 @@ template <typename Visit> bool scanFile(QFile& file, ScanStart start, bool& allU
     QByteArray buffer;
     qint64 want = start.chunk;
     for (;;) {
-        const QByteArray more = file.read(want);
-        if (file.error() != QFileDevice::NoError) {
+        // Read into the buffer itself: a fresh megabyte for every chunk costs its page faults.
+        const qsizetype kept = buffer.size();
+        buffer.resize(kept + want);
+        const qint64 got = file.read(buffer.data() + kept, want);
+        if (got < 0 || file.error() != QFileDevice::NoError) {
             return false;
         }
-        buffer.append(more);
-        const bool last = more.size() < want || file.atEnd();
+        buffer.resize(kept + got);
+        const bool last = got < want || file.atEnd();
         const qsizetype cut = last ? buffer.size() : buffer.lastIndexOf('\n') + 1;
         if (cut <= 0 && !last) {
             want *= 2; // a line longer than a chunk
@@ -167,24 +184,27 @@ inline bool asRewritten(const Step& step)
 {
     const QByteArrayView bytes = step.bytes;
     const Field field = step.field;
-    const QByteArrayView text = step.view();
     if (step.before.pendingEmpty || !step.decoder.asIs(field)) {
         return false;
     }
     const auto endsLine = [&](qsizetype at) {
         return at + 1 < bytes.size() && bytes[at] == '\r' && bytes[at + 1] == '\n';
     };
-    const bool bareForm =
-        text.isEmpty() || (text.front() != ' ' && text.back() != ' ' && text.front() != '"' &&
-                           !text.contains(',') && !text.contains('\n'));
-    if ((step.nameLine || step.endLine) && bareForm) {
-        return step.lineStartAt(field.begin) && endsLine(field.end);
+    const bool bareRole = step.nameLine || step.endLine;
+    if (step.lineStartAt(field.begin)) {
+        // Bare, alone on its line: no blanks, quotes, commas or line feeds to keep.
+        return bareRole && endsLine(field.end);
     }
     const bool quoted = field.begin > 0 && bytes[field.begin - 1] == '"' &&
                         step.lineStartAt(field.begin - 1) && field.end < bytes.size() &&
                         bytes[field.end] == '"' && endsLine(field.end + 1);
     if (!quoted) {
         return false;
+    }
+    const QByteArrayView text = step.view();
+    if (bareRole && (text.isEmpty() || (text.front() != ' ' && text.back() != ' ' &&
+                                        !text.contains(',') && !text.contains('\n')))) {
+        return false; // a rewrite writes it bare
     }
     // A rewrite writes a line feed alone as CR LF.
     for (qsizetype i = text.indexOf('\n'); i >= 0; i = text.indexOf('\n', i + 1)) {

@@ -48,34 +48,49 @@ bool isUtf8(QByteArrayView bytes)
 
 bool isNumeric(QByteArrayView text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text[i] == ' ') {
-        ++i;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end && *p == ' ') {
+        ++p;
     }
-    bool digit = false;
-    bool point = false;
-    for (; i < n; ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            digit = true;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
+    const char* const digitsFrom = p;
+    while (p != end && unsigned(*p - '0') <= 9) {
+        ++p;
+    }
+    bool digit = p != digitsFrom;
+    if (p != end && *p == '.') {
+        const char* const fraction = ++p;
+        while (p != end && unsigned(*p - '0') <= 9) {
+            ++p;
+        }
+        digit = digit || p != fraction;
+    }
+    while (p != end && *p == ' ') {
+        ++p;
+    }
+    return digit && p == end;
+}
+
+// The first comma or line feed at or after from, eight bytes at a time.
+qsizetype Reader::fieldEnd(qsizetype from) const
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    const auto hasByte = [](std::uint64_t word, char c) {
+        const std::uint64_t x = word ^ (kOnes * std::uint8_t(c));
+        return (x - kOnes) & ~x & kHighs;
+    };
+    const char* const data = bytes_.data();
+    const qsizetype size = bytes_.size();
+    qsizetype i = from;
+    for (; size - i >= 8; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, sizeof word);
+        if (hasByte(word, ',') | hasByte(word, '\n')) {
             break;
         }
     }
-    while (i < n && text[i] == ' ') {
-        ++i;
-    }
-    return digit && i == n;
-}
-
-qsizetype Reader::fieldEnd(qsizetype from) const
-{
-    const char* const data = bytes_.data();
-    const qsizetype size = bytes_.size();
-    for (qsizetype i = from; i < size; ++i) {
+    for (; i < size; ++i) {
         if (data[i] == ',' || data[i] == '\n') {
             return i;
         }

@@ -26,7 +26,7 @@ QStringList TextList::texts() const
 TextList::Span TextList::store(QByteArrayView utf8)
 {
     const Span span{std::uint32_t(bytes_.size()), std::uint32_t(utf8.size())};
-    bytes_.append(utf8);
+    bytes_.append(utf8.data(), size_t(utf8.size()));
     return span;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace vennor {
@@ -27,7 +28,7 @@ public:
     QByteArrayView utf8(qsizetype i) const
     {
         const Span span = spans_[size_t(i)];
-        return {bytes_.constData() + span.offset, qsizetype(span.size)};
+        return {bytes_.data() + span.offset, qsizetype(span.size)};
     }
     QString text(qsizetype i) const { return decode(utf8(i)); }
     // An entry's text; unlike QString::fromUtf8 it keeps a leading U+FEFF, which is text here.
@@ -36,7 +37,7 @@ public:
 
     void reserve(qsizetype bytes, qsizetype entries)
     {
-        bytes_.reserve(bytes);
+        bytes_.reserve(size_t(bytes));
         spans_.reserve(size_t(entries));
     }
     void append(QByteArrayView utf8) { spans_.push_back(store(utf8)); }
@@ -50,7 +51,7 @@ public:
     const std::vector<Span>& spans() const { return spans_; }
     QByteArrayView utf8(Span span) const
     {
-        return {bytes_.constData() + span.offset, qsizetype(span.size)};
+        return {bytes_.data() + span.offset, qsizetype(span.size)};
     }
     // Adds other's entries at the end, in their order.
     void appendList(TextList&& other);
@@ -63,7 +64,7 @@ public:
 private:
     Span store(QByteArrayView utf8);
 
-    QByteArray bytes_;
+    std::string bytes_; // appends cost a few instructions, not a call into QByteArray::insert
     std::vector<Span> spans_;
 };
 

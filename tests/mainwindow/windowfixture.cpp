@@ -1,7 +1,7 @@
 #include "windowfixture.h"
 
 #include <QApplication>
-#include <QListView>
+#include <QTableView>
 #include <QTest>
 
 namespace vennor::test {
@@ -40,7 +40,7 @@ void WindowFixture::fill(const QStringList& fields) const
 
 void WindowFixture::choose(SimpleCombo* list, const QString& entry) const
 {
-    QListView* view = list->listView();
+    QTableView* view = list->listView();
     const QModelIndex index = view->model()->index(list->indexOf(entry), 0);
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());

@@ -25,7 +25,7 @@ QByteArray randomBook(QRandomGenerator& random)
     book += pick({")\r\n", "", ")\n"});
     for (int record = random.bounded(0, 12); record > 0; --record) {
         book += pick({"anna", "bob", "jos\xE9", "zo\xC3\xAB", " carl ", "\"dan\r\nny\"", "eve,",
-                      "\"an\xE9\"", "12",
+                      "\"an\xE9\"", "12", "\"ann\"", "\"\"",
                       "\xEF\xBB\xBF"
                       "fe"}) +
                 "\r\n";
