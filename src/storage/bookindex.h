@@ -67,11 +67,13 @@ private:
     void keepRewrittenIndex(const QString& path, bool marked, bool closed,
                             std::optional<qint64> added, qint64 asWrittenTo);
 
+    // Eight bytes a record: a million of them are kept.
     struct RecordStart
     {
-        qint64 offset; // where the reader stands before the record's name line; -1: removed
-        bool pendingEmpty;
+        qint64 offset : 63; // where the reader stands before the record's name line; -1: removed
+        bool pendingEmpty : 1;
     };
+    static_assert(sizeof(RecordStart) == 8);
 
     struct Stamp
     {
