@@ -2,6 +2,7 @@
 
 #include "platform/messagebox.h"
 #include "platform/simplecombo.h"
+#include "platform/sortedtext.h"
 #include "platform/textbox.h"
 #include "storage/phonebook.h"
 #include "storage/settingsfile.h"
@@ -56,8 +57,9 @@ void MainWindow::fillSearchLists()
         return;
     }
     state_.fieldCount += listing->fieldCount;
-    nameSearch_->addItems(std::move(listing.value().names));
-    numberSearch_->addItems(std::move(listing.value().numbers));
+    sortedtext::sortBoth(listing.value().names, listing.value().numbers);
+    nameSearch_->addSortedItems(std::move(listing.value().names));
+    numberSearch_->addSortedItems(std::move(listing.value().numbers));
     closeWithEmpties(nameSearch_);
     closeWithEmpties(numberSearch_);
 }

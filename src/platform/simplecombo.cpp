@@ -135,6 +135,15 @@ void SimpleCombo::addItems(const QStringList& texts)
     addItems(std::move(list));
 }
 
+void SimpleCombo::addSortedItems(TextList sorted)
+{
+    if (count() > 0) {
+        addItems(std::move(sorted));
+        return;
+    }
+    model_->reset(std::move(sorted));
+}
+
 void SimpleCombo::addItems(TextList texts)
 {
     if (sorted_) {

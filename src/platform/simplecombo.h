@@ -41,6 +41,8 @@ public:
     // Adds many at once, sorting them once: much faster than one by one.
     void addItems(const QStringList& texts);
     void addItems(TextList texts);
+    // Adds entries already in the box's order (sortedtext::sort) to an empty box.
+    void addSortedItems(TextList sorted);
     void insertItem(int position, const QString& text);
     void removeItem(int position);
     // Removes every entry; the edit text stays.

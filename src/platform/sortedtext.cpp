@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <numeric>
 #include <optional>
@@ -22,10 +23,11 @@ QCollator makeCollator()
     return collator;
 }
 
+// One a thread: the lists may be sorted on two at once, and a collator is not to be shared.
 const QCollator& collator()
 {
-    static const QCollator shared = makeCollator();
-    return shared;
+    thread_local const QCollator perThread = makeCollator();
+    return perThread;
 }
 
 // The collator's order of the printable ASCII characters, as ranks from 1 (a letter and its
@@ -304,6 +306,14 @@ void sort(QStringList& list)
     }
     sort(texts);
     list = texts.texts();
+}
+
+void sortBoth(TextList& first, TextList& second)
+{
+    ranks(); // made once, before either thread needs them
+    auto secondSorted = std::async(std::launch::async, [&second] { sort(second); });
+    sort(first);
+    secondSorted.wait();
 }
 
 void sort(TextList& list)

@@ -27,5 +27,8 @@ std::pair<qsizetype, qsizetype> equalRange(const TextList& sorted, qsizetype end
 // Sorts in that order, stable.
 void sort(QStringList& list);
 void sort(TextList& list);
+// Sorts two lists at once, the second on a thread of its own: the start-up's two lists of a
+// million entries and more take half the time.
+void sortBoth(TextList& first, TextList& second);
 
 } // namespace vennor::sortedtext
