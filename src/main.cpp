@@ -43,6 +43,10 @@ int main(int argc, char** argv)
         }
         return printAndEnd(*startup.exitStatus, startup.message);
     }
+    if (startup.sync) {
+        QCoreApplication application(argc, argv);
+        return runSyncCommand(*startup.sync);
+    }
     if (!startup.number.isEmpty()) {
         const auto handOver = app::handOverNumber(startup.number);
         if (handOver == app::HandOver::Delivered) {
