@@ -20,7 +20,8 @@ public:
     void stop();
     QString root() const;        // "http://127.0.0.1:PORT/"
     QString addressBook() const; // the address book's URL
-    bool authenticates() const { return kind_ == Kind::radicale; }
+    // Where Radicale keeps the address book's cards, one file each.
+    QString radicaleFolder() const { return dir_.filePath("data/collection-root/alice/book"); }
 
 private:
     Kind kind_;
