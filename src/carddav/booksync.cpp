@@ -5,6 +5,8 @@
 #include "storage/vcardmapping.h"
 #include "storage/vcardmerge.h"
 
+#include <QSet>
+
 namespace vennor::carddav {
 namespace {
 
@@ -18,12 +20,12 @@ QByteArray escapedXml(const QString& text)
     return text.toHtmlEscaped().toUtf8();
 }
 
-QByteArray syncQuery(const QString& token)
+// With the cards themselves on a first sync: one answer instead of one per batch.
+QByteArray syncQuery(const QString& token, bool withCards)
 {
-    return R"(<?xml version="1.0" encoding="utf-8"?><d:sync-collection xmlns:d="DAV:"><d:sync-token>)" +
-           escapedXml(token) +
-           "</d:sync-token><d:sync-level>1</d:sync-level><d:prop><d:getetag/></d:prop>"
-           "</d:sync-collection>";
+    return R"(<?xml version="1.0" encoding="utf-8"?><d:sync-collection xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:carddav"><d:sync-token>)" +
+           escapedXml(token) + "</d:sync-token><d:sync-level>1</d:sync-level><d:prop><d:getetag/>" +
+           (withCards ? "<c:address-data/>" : "") + "</d:prop></d:sync-collection>";
 }
 
 const QByteArray kEtagQuery = R"(<?xml version="1.0" encoding="utf-8"?>
@@ -121,37 +123,46 @@ bool BookSync::failed(const DavReply& reply)
 void BookSync::listChanges()
 {
     const QString token = state_.token;
-    client_->query(
-        "REPORT", QUrl(state_.url), 0, syncQuery(token), [this, token](const DavReply& reply) {
-            if (reply.status == 401 || reply.status == 0) {
-                return fail(failureText(reply));
-            }
-            const auto answer = reply.status == 207 ? parseMultistatus(reply.body) : std::nullopt;
-            if (!answer) {
-                // A token the server forgot, or no sync-collection at all: compare every ETag.
-                if (!token.isEmpty() && !retriedToken_) {
-                    retriedToken_ = true;
-                    state_.token.clear();
-                    return listChanges();
-                }
-                return listByEtags();
-            }
-            QHash<QString, QString> etags;
-            QStringList removed;
-            for (const DavResource& resource : answer->resources) {
-                const QString href = hrefOf(resource.href);
-                if (href == collectionPath_) {
-                    continue;
-                }
-                if (resource.status == 404) {
-                    removed.append(href);
-                } else {
-                    etags.insert(
-                        href, resource.properties.value(QStringLiteral("getetag")).text.trimmed());
-                }
-            }
-            listed(etags, removed, token.isEmpty(), answer->syncToken);
-        });
+    const bool withCards = token.isEmpty() && state_.entries.isEmpty();
+    client_->query("REPORT", QUrl(state_.url), 0, syncQuery(token, withCards),
+                   [this, token](const DavReply& reply) {
+                       if (reply.status == 401 || reply.status == 0) {
+                           return fail(failureText(reply));
+                       }
+                       const auto answer =
+                           reply.status == 207 ? parseMultistatus(reply.body) : std::nullopt;
+                       if (!answer) {
+                           // A token the server forgot, or no sync-collection at all: compare every
+                           // ETag.
+                           if (!token.isEmpty() && !retriedToken_) {
+                               retriedToken_ = true;
+                               state_.token.clear();
+                               return listChanges();
+                           }
+                           return listByEtags();
+                       }
+                       QHash<QString, QString> etags;
+                       QStringList removed;
+                       fetched_.clear();
+                       for (const DavResource& resource : answer->resources) {
+                           const QString href = hrefOf(resource.href);
+                           if (href == collectionPath_) {
+                               continue;
+                           }
+                           const QString etag =
+                               resource.properties.value(QStringLiteral("getetag")).text.trimmed();
+                           const auto card =
+                               resource.properties.constFind(QStringLiteral("address-data"));
+                           if (resource.status == 404) {
+                               removed.append(href);
+                           } else if (card != resource.properties.cend() && !card->text.isEmpty()) {
+                               fetched_.append({href, etag, card->text.toUtf8()});
+                           } else {
+                               etags.insert(href, etag);
+                           }
+                       }
+                       listed(etags, removed, token.isEmpty(), answer->syncToken);
+                   });
 }
 
 void BookSync::listByEtags()
@@ -170,6 +181,7 @@ void BookSync::listByEtags()
                              resource.properties.value(QStringLiteral("getetag")).text.trimmed());
             }
         }
+        fetched_.clear();
         listed(etags, {}, true, {});
     });
 }
@@ -178,8 +190,12 @@ void BookSync::listed(const QHash<QString, QString>& etags, QStringList removed,
                       const QString& token)
 {
     if (complete) {
+        QSet<QString> present(etags.keyBegin(), etags.keyEnd());
+        for (const RemoteCard& card : std::as_const(fetched_)) {
+            present.insert(card.href);
+        }
         for (const SyncEntry& entry : std::as_const(state_.entries)) {
-            if (!etags.contains(entry.href)) {
+            if (!present.contains(entry.href)) {
                 removed.append(entry.href);
             }
         }
@@ -197,7 +213,6 @@ void BookSync::listed(const QHash<QString, QString>& etags, QStringList removed,
 void BookSync::fetchCards(QStringList hrefs, const QStringList& removed, const QString& token)
 {
     toFetch_ = std::move(hrefs);
-    fetched_.clear();
     removed_ = removed;
     newToken_ = token;
     fetchBatch();
@@ -255,6 +270,12 @@ void BookSync::fetchOneByOne()
 
 void BookSync::applyPull()
 {
+    if (fetched_.isEmpty() && removed_.isEmpty()) {
+        dirty_ = dirty_ || state_.token != newToken_;
+        state_.token = newToken_;
+        return push(); // nothing new on the server: the book is not even read
+    }
+    dirty_ = true;
     const PhoneBookFile book(bookPath_);
     const Result<QList<Record>> local = book.records();
     if (!local) {
@@ -331,6 +352,7 @@ void BookSync::pushed()
 
 void BookSync::storeEntry(const PushItem& item, const QString& etag)
 {
+    dirty_ = true;
     const QString name = item.record.name.toLower().trimmed();
     state_.entries.insert(item.href, {item.href, etag, name, recordFingerprint(item.record)});
     ++report_.sent;
@@ -394,6 +416,7 @@ void BookSync::removeCard(const PushItem& item)
     client_->send("DELETE", urlOf(item.href), {}, headers, [this, item](const DavReply& reply) {
         if (reply.ok() || reply.status == 404 || reply.status == 410) {
             state_.entries.remove(item.href);
+            dirty_ = true;
             ++report_.removedThere;
         } else if (reply.status == 412) {
             anotherRound_ = true; // changed there since: the pull brings it back
@@ -419,7 +442,8 @@ void BookSync::finish()
     if (done_) {
         return;
     }
-    if (!state_.url.isEmpty()) {
+    if (dirty_) {
+        dirty_ = false;
         // What was pushed before a failure is kept, so the next sync does not send it again.
         if (const Status saved = state_.save(statePath_); !saved && failure_.isEmpty()) {
             failure_ = saved.error();

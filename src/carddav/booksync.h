@@ -79,6 +79,7 @@ private:
     bool retriedToken_ = false;
     QString failure_;
     bool done_ = false;
+    bool dirty_ = false; // the state holds what its file does not yet
 
     // The pull in progress.
     QStringList toFetch_;

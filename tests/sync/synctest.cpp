@@ -1,8 +1,8 @@
 // Two homes sharing a phone book through a real CardDAV server: Radicale and Xandikos.
 
-#include "davserver.h"
+#include "support/davserver.h"
 #include "support/testregistry.h"
-#include "synchome.h"
+#include "support/synchome.h"
 
 #include "app/commandline.h"
 #include "support/tempfolders.h"

@@ -1,8 +1,8 @@
 // The window's side of the sync: linking through the dialog, a sync after a save, Sync Now,
 // the status text and unlinking.
 
-#include "davserver.h"
-#include "synchome.h"
+#include "support/davserver.h"
+#include "support/synchome.h"
 
 #include "mainwindow/mainwindow.h"
 #include "platform/textbox.h"

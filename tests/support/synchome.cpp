@@ -1,4 +1,4 @@
-#include "synchome.h"
+#include "support/synchome.h"
 
 #include "carddav/multistatus.h"
 #include "storage/syncstate.h"

@@ -1,4 +1,4 @@
-#include "davserver.h"
+#include "support/davserver.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
