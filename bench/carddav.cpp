@@ -19,13 +19,23 @@ using vennor::test::SyncHome;
 
 namespace {
 
-bool synced(SyncHome& home, int expected)
+bool synced(SyncHome& home)
 {
     const Status outcome = home.sync();
     if (!outcome) {
         std::fprintf(stderr, "%s\n", qPrintable(outcome.error()));
     }
-    return outcome && home.contents().size() == expected;
+    return outcome.ok();
+}
+
+bool holds(const SyncHome& home, int expected)
+{
+    if (home.contents().size() != expected) {
+        std::fprintf(stderr, "the book holds %d records, not %d\n", int(home.contents().size()),
+                     expected);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -56,11 +66,17 @@ int main(int argc, char** argv)
     SyncHome home(server.addressBook());
     std::printf("Radicale on 127.0.0.1, ms (wall / processor of this program)\n");
     const Timing first = measure(
-        1, [] {}, [&] { return synced(home, kCards); });
+        1, [] {}, [&] { return synced(home); });
+    if (!holds(home, kCards)) {
+        return 1;
+    }
     std::printf("first sync, %d cards to an empty book    %9.0f / %7.0f  (goal 30000)\n", kCards,
                 first.wallMs, first.cpuMs);
     const Timing again = measure(
-        kRuns, [] {}, [&] { return synced(home, kCards); });
+        kRuns, [] {}, [&] { return synced(home); });
+    if (!holds(home, kCards)) {
+        return 1;
+    }
     std::printf("sync with nothing changed, %d cards (median of %d)  %9.0f / %7.0f  (goal 1000)\n",
                 kCards, kRuns, again.wallMs, again.cpuMs);
 
@@ -71,7 +87,10 @@ int main(int argc, char** argv)
     SyncHome sender(empty.addressBook());
     sender.book().store(realisticBook(kSent, 17u));
     const Timing sent = measure(
-        1, [] {}, [&] { return synced(sender, kSent); });
+        1, [] {}, [&] { return synced(sender); });
+    if (!holds(sender, kSent) || vennor::test::cardCount(empty.addressBook()) != kSent) {
+        return 1;
+    }
     std::printf("first sync, %d records to an empty address book  %9.0f / %7.0f\n", kSent,
                 sent.wallMs, sent.cpuMs);
     return 0;

@@ -28,6 +28,9 @@ QByteArray syncQuery(const QString& token, bool withCards)
            (withCards ? "<c:address-data/>" : "") + "</d:prop></d:sync-collection>";
 }
 
+const QByteArray kCtagQuery = R"(<?xml version="1.0" encoding="utf-8"?>
+<d:propfind xmlns:d="DAV:" xmlns:cs="http://calendarserver.org/ns/"><d:prop><cs:getctag/></d:prop></d:propfind>)";
+
 const QByteArray kEtagQuery = R"(<?xml version="1.0" encoding="utf-8"?>
 <d:propfind xmlns:d="DAV:"><d:prop><d:getetag/></d:prop></d:propfind>)";
 
@@ -98,7 +101,29 @@ void BookSync::start()
     if (!collectionPath_.endsWith(u'/')) {
         collectionPath_ += u'/';
     }
-    listChanges();
+    checkCtag();
+}
+
+void BookSync::checkCtag()
+{
+    client_->query("PROPFIND", QUrl(state_.url), 0, kCtagQuery, [this](const DavReply& reply) {
+        if (reply.status == 401 || reply.status == 0) {
+            return fail(failureText(reply));
+        }
+        const auto answer = reply.status == 207 ? parseMultistatus(reply.body) : std::nullopt;
+        const QString ctag = answer && !answer->resources.isEmpty()
+                                 ? answer->resources.front()
+                                       .properties.value(QStringLiteral("getctag"))
+                                       .text.trimmed()
+                                 : QString();
+        const bool unchanged = !ctag.isEmpty() && ctag == state_.ctag && !state_.token.isEmpty();
+        newCtag_ = ctag; // kept with the token once the pull is in the book
+        if (unchanged) {
+            fetched_.clear();
+            return listed({}, {}, false, state_.token); // nothing new there: only the push
+        }
+        listChanges();
+    });
 }
 
 QString BookSync::hrefOf(const QString& href) const
@@ -271,8 +296,9 @@ void BookSync::fetchOneByOne()
 void BookSync::applyPull()
 {
     if (fetched_.isEmpty() && removed_.isEmpty()) {
-        dirty_ = dirty_ || state_.token != newToken_;
+        dirty_ = dirty_ || state_.token != newToken_ || state_.ctag != newCtag_;
         state_.token = newToken_;
+        state_.ctag = newCtag_;
         return push(); // nothing new on the server: the book is not even read
     }
     dirty_ = true;
@@ -292,6 +318,7 @@ void BookSync::applyPull()
     // The book first, then the state: a state never claims what the book does not hold.
     state_.entries = std::move(plan.entries);
     state_.token = newToken_;
+    state_.ctag = newCtag_;
     if (const Status saved = state_.save(statePath_); !saved) {
         return fail(saved.error());
     }
@@ -450,7 +477,7 @@ void BookSync::finish()
         }
     }
     if (failure_.isEmpty() && anotherRound_ && ++round_ < kRounds) {
-        return listChanges();
+        return checkCtag();
     }
     done_ = true;
     emit finished(failure_.isEmpty() ? Status::success() : Status::failure(failure_), report_);

@@ -45,6 +45,7 @@ signals:
     void finished(const vennor::Status& outcome, const vennor::carddav::SyncReport& report);
 
 private:
+    void checkCtag();
     void listChanges();
     void listByEtags();
     void listed(const QHash<QString, QString>& etags, QStringList removed, bool complete,
@@ -86,6 +87,7 @@ private:
     QList<RemoteCard> fetched_;
     QStringList removed_;
     QString newToken_;
+    QString newCtag_;
 
     // The push in progress.
     QList<PushItem> toPush_;

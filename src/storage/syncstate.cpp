@@ -40,6 +40,7 @@ Result<std::optional<SyncState>> SyncState::load(const QString& statePath)
     state.url = root.value(u"url").toString();
     state.user = root.value(u"user").toString();
     state.token = root.value(u"token").toString();
+    state.ctag = root.value(u"ctag").toString();
     for (const QJsonValue& value : root.value(u"cards").toArray()) {
         const QJsonObject card = value.toObject();
         SyncEntry entry{card.value(u"href").toString(), card.value(u"etag").toString(),
@@ -61,6 +62,7 @@ Status SyncState::save(const QString& statePath) const
     const QJsonObject root{{QStringLiteral("url"), url},
                            {QStringLiteral("user"), user},
                            {QStringLiteral("token"), token},
+                           {QStringLiteral("ctag"), ctag},
                            {QStringLiteral("cards"), cards}};
     return textfile::rewrite(statePath, QJsonDocument(root).toJson(QJsonDocument::Compact));
 }

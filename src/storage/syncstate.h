@@ -27,6 +27,7 @@ struct SyncState
     QString url;   // the address book's URL
     QString user;  // the user name; the password lives in the keyring, or nowhere
     QString token; // the server's sync-token after the last sync; empty for none
+    QString ctag;  // the address book's getctag when that sync began: unchanged, nothing is new
     QHash<QString, SyncEntry> entries; // by href
 
     // The state file of the phone book file bookPath (".dat" becomes ".sync").
