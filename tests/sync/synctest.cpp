@@ -1,11 +1,12 @@
 // Two homes sharing a phone book through a real CardDAV server: Radicale and Xandikos.
 
 #include "support/davserver.h"
-#include "support/testregistry.h"
 #include "support/synchome.h"
+#include "support/testregistry.h"
 
 #include "app/commandline.h"
 #include "support/tempfolders.h"
+#include "support/writelimit.h"
 
 #include <QDir>
 #include <QTest>
@@ -126,6 +127,23 @@ private slots:
         QCOMPARE(cardCount(server.addressBook()), 300);
         QCOMPARE(b.contents(), a.contents());
         QCOMPARE(a.contents().size(), 300);
+    }
+
+    void pullThatCouldNotBeWrittenComesAgain()
+    {
+        DavServer server(DavServer::Kind::radicale);
+        QVERIFY(server.start());
+        SyncHome a(server.addressBook()), b(server.addressBook());
+        QVERIFY(b.sync());
+        QVERIFY(a.book().append(person("ann", "111", QString(3000, u'x'))));
+        QVERIFY(a.sync());
+        {
+            const WriteLimit limit(2000); // the book no longer fits, the state file does
+            QVERIFY(limit.active());
+            QVERIFY(!b.sync());
+        }
+        QVERIFY(b.sync());
+        QCOMPARE(b.contents(), (QMap<QString, QString>{{"ann", "111"}}));
     }
 
     void wrongPasswordIsSaidAndChangesNothing()
