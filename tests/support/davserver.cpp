@@ -7,6 +7,11 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
 namespace vennor::test {
 namespace {
 
@@ -53,6 +58,10 @@ DavServer::~DavServer()
 
 bool DavServer::start()
 {
+#ifdef Q_OS_LINUX
+    // A test that crashes takes its server with it.
+    process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+#endif
     process_.setStandardOutputFile(QProcess::nullDevice());
     process_.setStandardErrorFile(QProcess::nullDevice());
     if (kind_ == Kind::radicale) {
