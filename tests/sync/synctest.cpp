@@ -205,6 +205,10 @@ private slots:
         } steps[] = {
             {{"--sync"}, "", 1, "Home is not linked to a server"},
             {{"--link", root, "--user", "alice"}, "wrong\n", 1, "refused the user name"},
+            {{"--link", "http://127.0.0.1:9/", "--user", "alice"},
+             "secret\n",
+             1,
+             "Cannot reach the server 127.0.0.1"},
             {{"--link", root, "--user", "alice"},
              "secret\n",
              0,
