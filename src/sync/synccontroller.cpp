@@ -146,7 +146,10 @@ void SyncController::ended(const Status& outcome, const carddav::SyncReport& rep
     run_ = nullptr;
     const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm"));
     if (outcome) {
-        setStatus(QStringLiteral("Synced at %1: %2").arg(time, report.counts()));
+        setStatus(QStringLiteral("Synced at %1: %2").arg(time, report.counts()) +
+                  (noKeyring_ ? QStringLiteral(" No keyring: the password is kept until Vennor "
+                                               "ends.")
+                              : QString()));
     } else {
         setStatus(QStringLiteral("Sync failed at %1: %2").arg(time, outcome.error()));
         if (asked) {
@@ -234,10 +237,7 @@ void SyncController::linked(const QString& path, const SyncState& state, const Q
     }
     passwords_.store(carddav::passwordKey(state.url, state.user), password,
                      [this](const Status& kept) {
-                         if (!kept) {
-                             setStatus(QStringLiteral("No keyring: the password is kept until "
-                                                      "Vennor ends."));
-                         }
+                         noKeyring_ = !kept;
                          syncNow();
                      });
 }

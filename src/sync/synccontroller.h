@@ -61,6 +61,7 @@ private:
     bool again_ = false;       // a sync was asked for while one ran
     bool againAsked_ = false;  // … by the user
     bool refillLater_ = false; // the book changed while the user was editing a record
+    bool noKeyring_ = false;   // the password given when linking lives only in this run
 };
 
 // Asks for a password in a box over the window: where there is no keyring.
