@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 # cpack compute the .deb's library dependencies; abook writes the vCards the import is tried on.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6
           xvfb xauth xdotool libcups2-dev cups printer-driver-cups-pdf
-          desktop-file-utils appstream dpkg-dev file abook)
+          desktop-file-utils appstream dpkg-dev file abook radicale xandikos qtkeychain-qt6-dev)
 
 install_missing() {
     local missing=()

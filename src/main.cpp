@@ -6,6 +6,7 @@
 #include "platform/messagebox.h"
 #include "platform/terminal.h"
 #include "storage/sharedstate.h"
+#include "sync/synccontroller.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -43,6 +44,10 @@ int main(int argc, char** argv)
         }
         return printAndEnd(*startup.exitStatus, startup.message);
     }
+    if (startup.sync) {
+        QCoreApplication application(argc, argv);
+        return runSyncCommand(*startup.sync);
+    }
     if (!startup.number.isEmpty()) {
         const auto handOver = app::handOverNumber(startup.number);
         if (handOver == app::HandOver::Delivered) {
@@ -70,7 +75,11 @@ int main(int argc, char** argv)
     server.listen();
     app::dialHandedOverNumbers(server, window,
                                [&window](const QString& number) { window.dialNumber(number); });
+    carddav::KeyringPasswords passwords(passwordPrompt(&window));
+    SyncController sync(window, passwords);
+    QObject::connect(&window, &MainWindow::bookChanged, &sync, [&sync] { sync.syncNow(); });
     window.show();
+    QTimer::singleShot(0, &sync, [&sync] { sync.syncNow(); });
     if (!startup.number.isEmpty()) {
         QTimer::singleShot(0, &window, [&window, &startup] { window.dialNumber(startup.number); });
     }

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "app/dialsettings.h"
+#include "app/syncoptions.h"
 #include "app/telnumber.h"
 #include "vcard/vcardcommands.h"
 
@@ -67,8 +68,8 @@ struct VCardOptions
                        "as vCard 3.0 (--version 4.0 for 4.0), then exit."),
         QStringLiteral("FILE")};
     QCommandLineOption book{QStringLiteral("book"),
-                            QStringLiteral("The phone book to import into or export; the default "
-                                           "one when not given."),
+                            QStringLiteral("The phone book to import into, export, link, "
+                                           "unlink or sync; the default one when not given."),
                             QStringLiteral("NAME")};
     QCommandLineOption onExisting{QStringLiteral("on-existing"),
                                   QStringLiteral("replace or skip (the default) a card whose name "
@@ -125,6 +126,8 @@ Startup parseCommandLine(const QStringList& arguments)
     parser.addOption(dialOption);
     VCardOptions vcard;
     vcard.addTo(parser);
+    const SyncOptions syncOptions;
+    syncOptions.addTo(parser);
     for (const char* qtOption : {"platform", "display", "style"}) {
         QCommandLineOption option(QString::fromLatin1(qtOption), {}, QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -143,6 +146,13 @@ Startup parseCommandLine(const QStringList& arguments)
         return {0, QStringLiteral("vennor ") + QCoreApplication::applicationVersion(), {}};
     }
     const QStringList links = parser.positionalArguments();
+    if (syncOptions.asked(parser)) {
+        if (!links.isEmpty() || parser.isSet(dialOption) || parser.isSet(vcard.importFile) ||
+            parser.isSet(vcard.exportFile)) {
+            return failure(QStringLiteral("vennor: --link, --unlink and --sync go alone"));
+        }
+        return syncOptions.startup(parser, parser.value(vcard.book));
+    }
     const bool vcardAsked = parser.isSet(vcard.importFile) || parser.isSet(vcard.exportFile) ||
                             parser.isSet(vcard.book) || parser.isSet(vcard.onExisting) ||
                             parser.isSet(vcard.version);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sync/synccommands.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,6 +16,8 @@ struct Startup
     QString number;                // the number to dial once started; empty for none
     // The message refuses a number: a user who clicked a link on the desktop sees it in a box.
     bool refusedNumber = false;
+    // --link, --unlink or --sync: run without a window, then end.
+    std::optional<SyncRequest> sync = std::nullopt;
 };
 
 // vennor [--dial NUMBER | tel:NUMBER], --help, --version, and the vCard commands

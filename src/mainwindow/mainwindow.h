@@ -88,6 +88,8 @@ public:
 signals:
     // endProgram ended the program: every window is to close and the process to exit.
     void programEnded();
+    // A save or a delete wrote the default phone book.
+    void bookChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -79,6 +79,7 @@ void MainWindow::followBookChange(const Listing& removed, const Listing& added)
 {
     followListing(nameSearch_, removed.names, added.names);
     followListing(numberSearch_, removed.numbers, added.numbers);
+    emit bookChanged();
 }
 
 void MainWindow::clearRecord()

@@ -314,6 +314,11 @@ Status PhoneBookFile::replace(const Record& record) const
 
 Status PhoneBookFile::store(const QList<Record>& records) const
 {
+    return update(records, {});
+}
+
+Status PhoneBookFile::update(const QList<Record>& records, const QStringList& removedNames) const
+{
     const Result<QString> text = textfile::read(path_);
     if (!text) {
         return Status::failure(text.error());
@@ -321,6 +326,9 @@ Status PhoneBookFile::store(const QList<Record>& records) const
     QSet<QString> names;
     for (const Record& record : records) {
         names.insert(trimBlanks(record.name.toLower()));
+    }
+    for (const QString& name : removedNames) {
+        names.insert(trimBlanks(name.toLower()));
     }
     Kept kept =
         rewritten(*text, [&names](QStringView field) { return names.contains(fieldText(field)); });

@@ -61,6 +61,9 @@ public:
     // at the end, in one rewrite: a failure leaves the old file whole. Fails when the file is
     // missing.
     Status store(const QList<Record>& records) const;
+    // As store, removing besides every record named as one of removedNames (lowered,
+    // trimmed), all in the same rewrite.
+    Status update(const QList<Record>& records, const QStringList& removedNames) const;
 
     // Fails when the name of the book could lead out of the phone book folder.
     Status usable() const;

@@ -49,7 +49,9 @@ constexpr std::array<CommentedProperty, 10> kCommented = {{{u"ORG", "organisatio
                                                            {u"CATEGORIES", "categories"},
                                                            {u"GENDER", "gender"}}};
 
-int typeCode(const VCardProperty& tel)
+} // namespace
+
+int telTypeCode(const VCardProperty& tel)
 {
     QStringList types;
     for (const QString& type : tel.types()) {
@@ -62,6 +64,13 @@ int typeCode(const VCardProperty& tel)
     }
     return 0;
 }
+
+QByteArray telTypeParameter(int code)
+{
+    return QByteArray("TYPE=") + kTelTypeNames[code >= 0 && code < 7 ? code : 0];
+}
+
+namespace {
 
 QList<const VCardProperty*> propertiesNamed(const VCard& card, QStringView name)
 {
@@ -265,7 +274,7 @@ private:
             if (text.isEmpty()) {
                 continue;
             }
-            const int code = typeCode(*property);
+            const int code = telTypeCode(*property);
             if (const auto number = reducedTelNumber(text, prefix_)) {
                 found.append({code, *number});
             } else {
@@ -314,6 +323,8 @@ void appendProperty(QByteArray& out, const char* nameAndParameters, const QStrin
     appendFoldedLine(out, QByteArray(nameAndParameters) + ':' + value.toUtf8());
 }
 
+} // namespace
+
 QString uidOf(const QString& name)
 {
     // A namespace of our own: the same name always gives the same UID.
@@ -322,7 +333,6 @@ QString uidOf(const QString& name)
            QUuid::createUuidV5(kNamespace, name.toUtf8()).toString(QUuid::WithoutBraces);
 }
 
-// The last word is taken for the family name, the words before it for the given names.
 QString structuredName(const QString& name)
 {
     const qsizetype blank = name.lastIndexOf(u' ');
@@ -330,8 +340,6 @@ QString structuredName(const QString& name)
     const QString given = blank < 0 ? QString() : name.first(blank).trimmed();
     return escapedText(family) + u';' + escapedText(given) + QStringLiteral(";;;");
 }
-
-} // namespace
 
 CardRecord recordFromCard(const VCard& card, const QString& internationalPrefix)
 {
@@ -365,8 +373,7 @@ QByteArray cardFromRecord(const Record& record, VCardVersion version)
         if (number.number.isEmpty() || !isNumeric(number.number)) {
             break; // as the phone book keeps them: up to the first that is no number
         }
-        const int type = number.type >= 0 && number.type < 7 ? number.type : 0;
-        appendProperty(out, (QByteArray("TEL;TYPE=") + kTelTypeNames[type]).constData(),
+        appendProperty(out, ("TEL;" + telTypeParameter(number.type)).constData(),
                        number.number.trimmed());
     }
     out.append("END:VCARD\r\n");

@@ -31,4 +31,17 @@ CardRecord recordFromCard(const VCard& card, const QString& internationalPrefix)
 // the same card.
 QByteArray cardFromRecord(const Record& record, VCardVersion version);
 
+// The type code a TEL property gives (the most telling of its types), and the TYPE parameter
+// a number of that code is written with.
+int telTypeCode(const VCardProperty& tel);
+QByteArray telTypeParameter(int code);
+
+// The UID of the card of the record called name ("urn:uuid:…"): the same name always gives
+// the same UID.
+QString uidOf(const QString& name);
+
+// The N value for a name: the last word is taken for the family name, the words before it
+// for the given names.
+QString structuredName(const QString& name);
+
 } // namespace vennor

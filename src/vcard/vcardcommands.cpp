@@ -15,24 +15,6 @@ CommandOutcome failed(const QString& line, int status = 1)
     return {line, {}, status};
 }
 
-// The phone book named, which must be one of the list, or the default one.
-Result<QString> chosenBook(const QString& book)
-{
-    const Result<QStringList> lines = SettingsFile().readAll();
-    const QStringList books = lines ? lines->mid(1) : QStringList();
-    if (books.isEmpty()) {
-        return Result<QString>::failure(QStringLiteral("There is no phone book yet."));
-    }
-    if (book.isEmpty()) {
-        return books.front();
-    }
-    if (!books.contains(book)) {
-        return Result<QString>::failure(
-            QStringLiteral("There is no phone book called \"%1\".").arg(book));
-    }
-    return book;
-}
-
 std::optional<OnExisting> onExistingNamed(const QString& text)
 {
     if (text.isEmpty() || text == u"skip") {
@@ -56,6 +38,23 @@ std::optional<VCardVersion> versionNamed(const QString& text)
 }
 
 } // namespace
+
+Result<QString> chosenBook(const QString& book)
+{
+    const Result<QStringList> lines = SettingsFile().readAll();
+    const QStringList books = lines ? lines->mid(1) : QStringList();
+    if (books.isEmpty()) {
+        return Result<QString>::failure(QStringLiteral("There is no phone book yet."));
+    }
+    if (book.isEmpty()) {
+        return books.front();
+    }
+    if (!books.contains(book)) {
+        return Result<QString>::failure(
+            QStringLiteral("There is no phone book called \"%1\".").arg(book));
+    }
+    return book;
+}
 
 QString importPrefix()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,9 @@ struct CommandOutcome
     QStringList details; // the cards changed to fit or not imported, one line each
     int exitStatus = 0;
 };
+
+// The phone book named, which must be one of the list, or the default one (empty name).
+Result<QString> chosenBook(const QString& book);
 
 // What a leading "+" of an imported number becomes: the user's international prefix, or
 // the usual one when none (or none readable) was set.

@@ -1,0 +1,41 @@
+#include "app/syncoptions.h"
+
+#include <QCommandLineParser>
+
+namespace vennor::app {
+
+void SyncOptions::addTo(QCommandLineParser& parser) const
+{
+    parser.addOptions({link, user, unlink, sync});
+}
+
+bool SyncOptions::asked(const QCommandLineParser& parser) const
+{
+    return parser.isSet(link) || parser.isSet(user) || parser.isSet(unlink) || parser.isSet(sync);
+}
+
+Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& book) const
+{
+    const int commands =
+        int(parser.isSet(link)) + int(parser.isSet(unlink)) + int(parser.isSet(sync));
+    const bool linking = parser.isSet(link);
+    if (commands != 1 || linking != parser.isSet(user) ||
+        (linking && parser.value(user).isEmpty())) {
+        return {2,
+                QStringLiteral("vennor: use --link URL --user NAME, --unlink or --sync, each "
+                               "with [--book NAME]\nTry \"vennor --help\" for more."),
+                {}};
+    }
+    SyncRequest request;
+    request.kind = linking                ? SyncRequest::Kind::link
+                   : parser.isSet(unlink) ? SyncRequest::Kind::unlink
+                                          : SyncRequest::Kind::sync;
+    request.url = parser.value(link);
+    request.user = parser.value(user);
+    request.book = book;
+    Startup startup;
+    startup.sync = request;
+    return startup;
+}
+
+} // namespace vennor::app

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/commandline.h"
+
+#include <QCommandLineOption>
+
+class QCommandLineParser;
+
+namespace vennor::app {
+
+// --link URL --user NAME, --unlink and --sync; --book is the vCard commands' option.
+struct SyncOptions
+{
+    QCommandLineOption link{QStringLiteral("link"),
+                            QStringLiteral("Link the phone book (--book, else the default) to "
+                                           "the CardDAV address book at URL, or found from "
+                                           "the server's URL; the password is read from "
+                                           "standard input."),
+                            QStringLiteral("URL")};
+    QCommandLineOption user{QStringLiteral("user"), QStringLiteral("The user name for --link."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption unlink{QStringLiteral("unlink"),
+                              QStringLiteral("Unlink the phone book from its server.")};
+    QCommandLineOption sync{QStringLiteral("sync"),
+                            QStringLiteral("Sync the phone book with its server both ways and "
+                                           "say what changed; without a keyring the password "
+                                           "is read from standard input.")};
+
+    void addTo(QCommandLineParser& parser) const;
+    bool asked(const QCommandLineParser& parser) const;
+    // The request, or a usage failure.
+    Startup startup(const QCommandLineParser& parser, const QString& book) const;
+};
+
+} // namespace vennor::app

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "carddav/davclient.h"
+#include "storage/result.h"
+#include "storage/syncplan.h"
+#include "storage/syncstate.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+namespace vennor::carddav {
+
+// What one sync did.
+struct SyncReport
+{
+    int received = 0;        // records added or changed in the book
+    int removedHere = 0;     // records removed from the book
+    int sent = 0;            // cards added or changed on the server
+    int removedThere = 0;    // cards removed from the server
+    QStringList localCopies; // records both sides changed, kept under these names
+
+    // "2 received, 0 removed here, 1 sent, 0 removed on the server."
+    QString counts() const;
+    // The counts, then a sentence naming the local copies when there are any.
+    QString summary() const;
+};
+
+// One two-way sync of a linked phone book with its address book: the server's changes are
+// pulled into the book in one rewrite, then the book's changes are pushed card by card. The
+// state file is written after the pull and every few pushed cards, and every step can be
+// repeated, so a sync cut short anywhere is finished by the next one.
+class BookSync : public QObject
+{
+    Q_OBJECT
+
+public:
+    BookSync(QString bookPath, const QString& password, QString internationalPrefix,
+             QObject* parent = nullptr);
+    void start();
+
+signals:
+    // The book file was rewritten with the server's changes.
+    void bookRewritten();
+    void finished(const vennor::Status& outcome, const vennor::carddav::SyncReport& report);
+
+private:
+    void checkCtag();
+    void listChanges();
+    void listByEtags();
+    void listed(const QHash<QString, QString>& etags, QStringList removed, bool complete,
+                const QString& token);
+    void fetchCards(QStringList hrefs, const QStringList& removed, const QString& token);
+    void fetchBatch();
+    void fetchOneByOne();
+    void applyPull();
+    void push();
+    void pushNext();
+    void pushed();
+    void createCard(const PushItem& item);
+    void updateCard(const PushItem& item);
+    void removeCard(const PushItem& item);
+    void storeEntry(const PushItem& item, const QString& etag);
+    bool failed(const DavReply& reply);
+    void fail(const QString& message);
+    void finish();
+    QString hrefOf(const QString& href) const;
+    QUrl urlOf(const QString& href) const;
+
+    QString bookPath_;
+    QString statePath_;
+    QString prefix_;
+    QString password_;
+    SyncState state_;
+    QPointer<DavClient> client_;
+    QString collectionPath_;
+    SyncReport report_;
+    int round_ = 0;
+    bool anotherRound_ = false;
+    bool retriedToken_ = false;
+    QString failure_;
+    bool done_ = false;
+    bool dirty_ = false; // the state holds what its file does not yet
+
+    // The pull in progress.
+    QStringList toFetch_;
+    QList<RemoteCard> fetched_;
+    QStringList removed_;
+    QString newToken_;
+    QString newCtag_;
+
+    // The push in progress.
+    QList<PushItem> toPush_;
+    int inFlight_ = 0;
+    int sinceSaved_ = 0;
+};
+
+} // namespace vennor::carddav

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vennor::carddav {
+
+// One property of a WebDAV answer, by its local name.
+struct DavProperty
+{
+    QString text;         // its text, nested elements' text included
+    QStringList children; // local names of the elements inside it (resourcetype)
+    QString href;         // the first href inside it (current-user-principal, home sets)
+};
+
+struct DavResource
+{
+    QString href;
+    int status = 0; // a status given for the whole resource (404: removed), else 0
+    QHash<QString, DavProperty> properties; // those the server found (status 200)
+};
+
+struct Multistatus
+{
+    QList<DavResource> resources;
+    QString syncToken;
+};
+
+// A 207 Multi-Status body; nullopt when it is no such XML.
+std::optional<Multistatus> parseMultistatus(const QByteArray& xml);
+
+} // namespace vennor::carddav

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "storage/record.h"
+#include "storage/syncstate.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vennor {
+
+// A short hash of the record as the book stores it: equal for records the book cannot tell
+// apart.
+QString recordFingerprint(const Record& record);
+
+// A card the server holds now.
+struct RemoteCard
+{
+    QString href;
+    QString etag;
+    QByteArray card;
+};
+
+// What the server's changes do to the book, all written in one rewrite.
+struct PullPlan
+{
+    QList<Record> store;               // records to write (replacing those of the same name)
+    QStringList remove;                // names to take out of the book
+    QHash<QString, SyncEntry> entries; // the state after the rewrite, by href
+    QStringList localCopies;           // "<name> (local copy)" for each record both sides changed
+    int received = 0;                  // records added or changed here
+    int removed = 0;                   // records removed here
+};
+
+// The server's changes against the book: a record changed only on the server takes the
+// server's version; one changed on both sides too, the local one kept as "<name> (local
+// copy)"; one changed here and removed there stays (and goes back at the push). A card
+// equal to the record links to it whatever happened before, so a run repeated after an
+// interruption changes nothing twice.
+PullPlan planPull(const QList<Record>& local, const QHash<QString, SyncEntry>& entries,
+                  const QList<RemoteCard>& changed, const QStringList& removedHrefs,
+                  const QString& internationalPrefix);
+
+// One change of the book to send to the server.
+struct PushItem
+{
+    enum class Kind { create, update, remove };
+    Kind kind = Kind::create;
+    QString href;  // for create: the new card's path, made from the record's UID
+    QString etag;  // the version the change was made from (update, remove)
+    Record record; // create, update
+};
+
+// The records added, changed or removed here since the last sync, found by comparing the
+// book with the entries. collectionPath ends in "/".
+QList<PushItem> planPush(const QList<Record>& local, const QHash<QString, SyncEntry>& entries,
+                         const QString& collectionPath);
+
+} // namespace vennor

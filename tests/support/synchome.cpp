@@ -1,0 +1,89 @@
+#include "support/synchome.h"
+
+#include "carddav/multistatus.h"
+#include "storage/syncstate.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+
+namespace vennor::test {
+
+SyncHome::SyncHome(const QString& url, const QString& user) : path_(dir_.filePath("home.dat"))
+{
+    book().createEmpty();
+    SyncState state;
+    state.url = url;
+    state.user = user;
+    state.save(SyncState::pathFor(path_));
+}
+
+Status SyncHome::sync(const QString& password, carddav::SyncReport* report)
+{
+    carddav::BookSync run(path_, password, QStringLiteral("00"));
+    QEventLoop loop;
+    Status outcome = Status::failure(QStringLiteral("did not end"));
+    QObject::connect(&run, &carddav::BookSync::finished,
+                     [&](const Status& status, const carddav::SyncReport& done) {
+                         outcome = status;
+                         if (report) {
+                             *report = done;
+                         }
+                         loop.quit();
+                     });
+    run.start();
+    if (outcome.error() == u"did not end") {
+        loop.exec();
+    }
+    return outcome;
+}
+
+QMap<QString, QString> SyncHome::contents() const
+{
+    QMap<QString, QString> contents;
+    const QList<Record> records = book().records().value();
+    for (const Record& record : records) {
+        QStringList numbers;
+        for (const PhoneNumber& number : record.numbers) {
+            numbers.append(number.number);
+        }
+        contents.insert(record.name, numbers.join(u' '));
+    }
+    return contents;
+}
+
+int httpRequest(const QByteArray& verb, const QString& url, const QByteArray& body,
+                QByteArray* answer)
+{
+    QNetworkAccessManager manager;
+    QNetworkRequest request{QUrl(url)};
+    request.setRawHeader("Authorization", "Basic " + QByteArray("alice:secret").toBase64());
+    request.setRawHeader("Depth", "1");
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      verb == "PUT" ? "text/vcard" : "application/xml");
+    QNetworkReply* reply = manager.sendCustomRequest(request, verb, body);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (answer) {
+        *answer = reply->readAll();
+    }
+    reply->deleteLater();
+    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+}
+
+int cardCount(const QString& url)
+{
+    QByteArray body;
+    if (httpRequest("PROPFIND", url, {}, &body) != 207) {
+        return -1;
+    }
+    const auto answer = carddav::parseMultistatus(body);
+    int count = 0;
+    for (const carddav::DavResource& resource : answer->resources) {
+        count += resource.href.endsWith(QLatin1String(".vcf")) ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace vennor::test

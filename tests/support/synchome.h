@@ -1,0 +1,35 @@
+#pragma once
+
+#include "carddav/booksync.h"
+#include "storage/phonebook.h"
+
+#include <QTemporaryDir>
+
+namespace vennor::test {
+
+// One computer's phone book linked to an address book: its own folder, its own state file.
+class SyncHome
+{
+public:
+    SyncHome(const QString& url, const QString& user = QStringLiteral("alice"));
+
+    PhoneBookFile book() const { return PhoneBookFile(path_); }
+    QString path() const { return path_; }
+    // Runs one sync to its end.
+    Status sync(const QString& password = QStringLiteral("secret"),
+                carddav::SyncReport* report = nullptr);
+    // name → its numbers, of every record.
+    QMap<QString, QString> contents() const;
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+// The cards of an address book by href, read with a plain PROPFIND; -1 when it failed.
+int cardCount(const QString& url);
+// A plain HTTP request as another program would send it; the status.
+int httpRequest(const QByteArray& verb, const QString& url, const QByteArray& body = {},
+                QByteArray* answer = nullptr);
+
+} // namespace vennor::test
