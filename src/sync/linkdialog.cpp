@@ -28,8 +28,9 @@ LinkDialog::LinkDialog(const QString& book, QWidget* parent)
     password_->setEchoMode(QLineEdit::Password);
     auto* layout = new QFormLayout(this);
     auto* intro = new QLabel(
-        QStringLiteral("Share the phone book %1 through a CardDAV address book. Give the "
-                       "address book's URL or the server's.")
+        QStringLiteral(
+            "Share the phone book \u201C%1\u201D through a CardDAV address book. Give the "
+            "address book's URL or the server's.")
             .arg(book),
         this);
     intro->setWordWrap(true);
