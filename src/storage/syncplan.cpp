@@ -5,6 +5,8 @@
 
 #include <QCryptographicHash>
 #include <QSet>
+#include <algorithm>
+#include <functional>
 
 namespace vennor {
 namespace {
@@ -24,26 +26,75 @@ QHash<QString, Record> byName(const QList<Record>& records)
     return named;
 }
 
-std::optional<Record> cardRecord(const QByteArray& bytes, const QString& prefix)
+// The record a card gives, with the card's first name for telling about one the book cannot
+// file.
+struct ServerRecord
 {
-    std::optional<Record> found;
-    const Status read = readVCards(bytes, [&](const VCard& card) {
-        if (!found) {
-            found = recordFromCard(card, prefix).record;
+    std::optional<Record> record;
+    QString shownName;
+};
+
+// Only what a terminal or a label shows as it is, and not too much of it.
+QString shownText(const QString& text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        if (c.isPrint() && c.category() != QChar::Other_Format) {
+            shown.append(c);
         }
-    });
-    return read ? found : std::nullopt;
+    }
+    return shown.simplified().left(80);
 }
 
-// A name no other record of the book or card of the server uses: name, "name (2)"…
-QString freeName(const QString& name, const std::function<bool(const QString&)>& taken)
+ServerRecord cardRecord(const QByteArray& bytes, const QString& prefix)
 {
-    QString candidate = name;
-    for (int n = 2; taken(candidate); ++n) {
-        candidate = QStringLiteral("%1 (%2)").arg(name).arg(n);
-    }
-    return candidate;
+    ServerRecord found;
+    bool first = true;
+    readVCards(bytes, [&](const VCard& card) {
+        if (!first) {
+            return;
+        }
+        first = false;
+        found.record = recordFromCard(card, prefix).record;
+        for (const VCardProperty& property : card.properties) {
+            if (property.name == u"FN" || (property.name == u"N" && found.shownName.isEmpty())) {
+                found.shownName = shownText(property.text());
+            }
+            if (property.name == u"FN" && !found.shownName.isEmpty()) {
+                break;
+            }
+        }
+    });
+    return found;
 }
+
+// Hands out free names: "name", else "name (2)", "name (3)"… Each base name remembers where
+// its search stopped, so that thousands of cards of one name cost one step each.
+class FreeNames
+{
+public:
+    QString operator()(const QString& name, const std::function<bool(const QString&)>& taken)
+    {
+        if (!taken(name)) {
+            return name;
+        }
+        int& next = next_[name];
+        next = std::max(next, 2);
+        QString candidate = numbered(name, next);
+        while (taken(candidate)) {
+            candidate = numbered(name, ++next);
+        }
+        return candidate;
+    }
+
+private:
+    static QString numbered(const QString& name, int n)
+    {
+        return QStringLiteral("%1 (%2)").arg(name).arg(n);
+    }
+
+    QHash<QString, int> next_;
+};
 
 class PullPlanner
 {
@@ -60,35 +111,41 @@ public:
     void take(const RemoteCard& remote, const QString& prefix)
     {
         const std::optional<SyncEntry> entry = entryOf(remote.href);
-        std::optional<Record> server = cardRecord(remote.card, prefix);
-        if (!server) {
-            // Nothing the book can file: remembered so as not to fetch it again.
+        ServerRecord read = cardRecord(remote.card, prefix);
+        if (!read.record) {
+            // Nothing the book can file: told once, and remembered so as not to fetch it again.
+            plan_.untaken.append(read.shownName.isEmpty() ? remote.href : read.shownName);
             forget(remote.href);
-            setEntry({remote.href, remote.etag, {}, {}});
+            setEntry({remote.href, remote.etag, {}, {}, {}});
             return;
         }
+        Record& server = *read.record;
+        const QString cardName = server.name;
+        server.name = localNameOf(remote.href, entry, cardName);
         const QString oldName = entry ? entry->name : QString();
-        server->name = freeName(server->name, [&](const QString& name) {
-            const QString href = hrefOfName_.value(name);
-            return !href.isEmpty() && href != remote.href;
-        });
-        const QString localName = entry ? oldName : server->name;
-        const std::optional<Record> localRecord = recordNamed(localName);
-        const bool agrees = localRecord && recordText(*localRecord) == recordText(*server);
-        const bool changedHere = localRecord && !agrees &&
-                                 (!entry || recordFingerprint(*localRecord) != entry->fingerprint);
-        if (changedHere) {
-            keepLocalCopy(*localRecord);
+        const std::optional<Record> own = entry ? recordNamed(oldName) : std::nullopt;
+        const bool agrees = own && recordText(*own) == recordText(server);
+        if (own && !agrees && recordFingerprint(*own) != entry->fingerprint) {
+            keepLocalCopy(*own);
         }
-        if (!agrees) {
-            if (entry && !oldName.isEmpty() && oldName != server->name) {
-                removeNamed(oldName);
+        if (server.name != oldName) {
+            // Created or renamed there onto a record here that is not this card's: both kept.
+            const std::optional<Record> other = recordNamed(server.name);
+            if (other && recordText(*other) != recordText(server)) {
+                keepLocalCopy(*other);
             }
-            storeRecord(*server);
-            ++plan_.received;
+            if (!other || recordText(*other) != recordText(server)) {
+                storeRecord(server);
+            }
+            if (own) {
+                removeNamed(oldName, false); // renamed, not removed
+            }
+        } else if (!agrees) {
+            storeRecord(server);
         }
         forget(remote.href);
-        setEntry({remote.href, remote.etag, server->name, recordFingerprint(*server)});
+        setEntry({remote.href, remote.etag, server.name, recordFingerprint(server),
+                  server.name == cardName ? QString() : cardName});
     }
 
     void removeRemote(const QString& href)
@@ -101,8 +158,7 @@ public:
         const std::optional<Record> localRecord = recordNamed(entry->name);
         // A record changed here since stays, and goes to the server again as a new card.
         if (localRecord && recordFingerprint(*localRecord) == entry->fingerprint) {
-            removeNamed(entry->name);
-            ++plan_.removed;
+            removeNamed(entry->name, true);
         }
     }
 
@@ -110,13 +166,38 @@ public:
     {
         QStringList names(stored_.begin(), stored_.end());
         names.sort();
-        for (const QString& name : names) {
+        for (const QString& name : std::as_const(names)) {
             plan_.store.append(local_.value(name));
+            if (!copies_.contains(name)) {
+                plan_.received.append(name);
+            }
         }
+        plan_.remove = QStringList(removed_.begin(), removed_.end());
+        plan_.remove.sort();
+        plan_.removed = QStringList(dropped_.begin(), dropped_.end());
+        plan_.removed.sort();
         return std::move(plan_);
     }
 
 private:
+    // The card's name when no other card has it, else the one its entry gave it here, else a
+    // free "name (n)".
+    QString localNameOf(const QString& href, const std::optional<SyncEntry>& entry,
+                        const QString& cardName)
+    {
+        const auto takenByOther = [&](const QString& name) {
+            const QString other = hrefOfName_.value(name);
+            return !other.isEmpty() && other != href;
+        };
+        if (!takenByOther(cardName)) {
+            return cardName;
+        }
+        if (entry && entry->cardName == cardName && !takenByOther(entry->name)) {
+            return entry->name;
+        }
+        return freeNames_(cardName, takenByOther);
+    }
+
     std::optional<SyncEntry> entryOf(const QString& href) const
     {
         const auto it = plan_.entries.constFind(href);
@@ -132,7 +213,9 @@ private:
     void forget(const QString& href)
     {
         if (const auto entry = entryOf(href)) {
-            hrefOfName_.remove(entry->name);
+            if (hrefOfName_.value(entry->name) == href) {
+                hrefOfName_.remove(entry->name);
+            }
             plan_.entries.remove(href);
         }
     }
@@ -149,31 +232,41 @@ private:
     {
         Record kept = record;
         kept.name = lowered(record.name);
-        local_.insert(kept.name, kept);
         stored_.insert(kept.name);
-        plan_.remove.removeAll(kept.name);
+        removed_.remove(kept.name);
+        dropped_.remove(kept.name);
+        local_.insert(kept.name, std::move(kept));
     }
 
-    void removeNamed(const QString& name)
+    void removeNamed(const QString& name, bool removedThere)
     {
         local_.remove(name);
         stored_.remove(name);
-        plan_.remove.append(name);
+        copies_.remove(name);
+        removed_.insert(name);
+        if (removedThere) {
+            dropped_.insert(name);
+        }
     }
 
     void keepLocalCopy(Record record)
     {
         record.name =
-            freeName(record.name + QStringLiteral(" (local copy)"), [this](const QString& name) {
+            freeNames_(record.name + QStringLiteral(" (local copy)"), [this](const QString& name) {
                 return local_.contains(name) || hrefOfName_.contains(name);
             });
         storeRecord(record);
+        copies_.insert(record.name);
         plan_.localCopies.append(record.name);
     }
 
     QHash<QString, Record> local_;
     QHash<QString, QString> hrefOfName_;
     QSet<QString> stored_;
+    QSet<QString> removed_;
+    QSet<QString> copies_;
+    QSet<QString> dropped_; // removed because the server removed their card
+    FreeNames freeNames_;
     PullPlan plan_;
 };
 
@@ -198,6 +291,15 @@ PullPlan planPull(const QList<Record>& local, const QHash<QString, SyncEntry>& e
         planner.take(card, internationalPrefix);
     }
     return std::move(planner).result();
+}
+
+Record recordAsOnCard(const Record& record, const SyncEntry& entry)
+{
+    Record onCard = record;
+    if (!entry.cardName.isEmpty() && lowered(record.name) == entry.name) {
+        onCard.name = entry.cardName;
+    }
+    return onCard;
 }
 
 QList<PushItem> planPush(const QList<Record>& local, const QHash<QString, SyncEntry>& entries,

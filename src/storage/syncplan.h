@@ -30,18 +30,25 @@ struct PullPlan
     QStringList remove;                // names to take out of the book
     QHash<QString, SyncEntry> entries; // the state after the rewrite, by href
     QStringList localCopies;           // "<name> (local copy)" for each record both sides changed
-    int received = 0;                  // records added or changed here
-    int removed = 0;                   // records removed here
+    QStringList received;              // names of the records the server's cards wrote here
+    QStringList removed;               // names of the records taken out because the server did
+    QStringList untaken;               // cards the book cannot file: their name, else their href
 };
 
 // The server's changes against the book: a record changed only on the server takes the
 // server's version; one changed on both sides too, the local one kept as "<name> (local
-// copy)"; one changed here and removed there stays (and goes back at the push). A card
-// equal to the record links to it whatever happened before, so a run repeated after an
-// interruption changes nothing twice.
+// copy)"; one changed here and removed there stays (and goes back at the push). A card that
+// arrives under the name of a record here that is not its own (created or renamed there) is a
+// conflict as well. A card equal to the record links to it whatever happened before, so a run
+// repeated after an interruption changes nothing twice. Cards of one name are told apart here
+// by " (2)", " (3)"…; the entry keeps the card's own name for the push.
 PullPlan planPull(const QList<Record>& local, const QHash<QString, SyncEntry>& entries,
                   const QList<RemoteCard>& changed, const QStringList& removedHrefs,
                   const QString& internationalPrefix);
+
+// The record as its card is to name it: a record filed here as "ann (2)" because another card
+// is "ann" changes its card under the card's own name.
+Record recordAsOnCard(const Record& record, const SyncEntry& entry);
 
 // One change of the book to send to the server.
 struct PushItem

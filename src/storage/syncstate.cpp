@@ -44,7 +44,8 @@ Result<std::optional<SyncState>> SyncState::load(const QString& statePath)
     for (const QJsonValue& value : root.value(u"cards").toArray()) {
         const QJsonObject card = value.toObject();
         SyncEntry entry{card.value(u"href").toString(), card.value(u"etag").toString(),
-                        card.value(u"name").toString(), card.value(u"fingerprint").toString()};
+                        card.value(u"name").toString(), card.value(u"fingerprint").toString(),
+                        card.value(u"cardName").toString()};
         state.entries.insert(entry.href, entry);
     }
     return std::optional(state);
@@ -54,10 +55,14 @@ Status SyncState::save(const QString& statePath) const
 {
     QJsonArray cards;
     for (const SyncEntry& entry : entries) {
-        cards.append(QJsonObject{{QStringLiteral("href"), entry.href},
-                                 {QStringLiteral("etag"), entry.etag},
-                                 {QStringLiteral("name"), entry.name},
-                                 {QStringLiteral("fingerprint"), entry.fingerprint}});
+        QJsonObject card{{QStringLiteral("href"), entry.href},
+                         {QStringLiteral("etag"), entry.etag},
+                         {QStringLiteral("name"), entry.name},
+                         {QStringLiteral("fingerprint"), entry.fingerprint}};
+        if (!entry.cardName.isEmpty()) {
+            card.insert(QStringLiteral("cardName"), entry.cardName);
+        }
+        cards.append(card);
     }
     const QJsonObject root{{QStringLiteral("url"), url},
                            {QStringLiteral("user"), user},

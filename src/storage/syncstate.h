@@ -16,6 +16,9 @@ struct SyncEntry
     QString etag;
     QString name;        // the record's name in the book; empty for a card the book could not hold
     QString fingerprint; // recordFingerprint() of the record as last synced
+    // The card's own name when the book files it under another ("ann" as "ann (2)", another
+    // card being "ann"); empty when they are the same.
+    QString cardName;
 
     bool operator==(const SyncEntry&) const = default;
 };
