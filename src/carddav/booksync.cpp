@@ -5,15 +5,32 @@
 #include "storage/vcardmapping.h"
 #include "storage/vcardmerge.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QFuture>
 #include <QSet>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace vennor::carddav {
+
+// What a multistatus answer lists, sorted for the pull: cards removed (a status 404), cards
+// given with their data, and the ETags of the others.
+struct Listing
+{
+    bool answered = false; // the body was a multistatus
+    QHash<QString, QString> etags;
+    QStringList removed;
+    QList<RemoteCard> cards;
+    QString token;
+};
+
 namespace {
 
 constexpr int kBatch = 250;     // cards asked for in one addressbook-multiget
 constexpr int kParallel = 6;    // requests under way at once while pushing
 constexpr int kSaveEvery = 200; // pushed cards between two writes of the state file
-constexpr int kRounds = 3;      // pulls and pushes when the server changed in between
+constexpr int kRounds = 4;      // pulls and pushes: after a push, and when the server changed
+constexpr int kReplans = 3;     // pulls planned again when the book changed while planning
 
 QByteArray escapedXml(const QString& text)
 {
@@ -57,26 +74,109 @@ std::optional<Record> recordOfCard(const QByteArray& bytes, const QString& prefi
     return record;
 }
 
+BookStamp stampOf(const QString& path)
+{
+    const QFileInfo file(path);
+    return {file.size(), file.lastModified().toMSecsSinceEpoch(),
+            file.metadataChangeTime().toMSecsSinceEpoch()};
+}
+
+struct PlannedPull
+{
+    QString failure; // the book could not be read
+    PullPlan plan;
+    BookStamp stamp;
+};
+
+// Runs on a worker thread: reads nothing but the book file, shares nothing.
+PlannedPull planInWorker(const QString& bookPath, const QHash<QString, SyncEntry>& entries,
+                         const QList<RemoteCard>& cards, const QStringList& removed,
+                         const QString& prefix)
+{
+    PlannedPull done;
+    done.stamp = stampOf(bookPath);
+    const Result<QList<Record>> local = PhoneBookFile(bookPath).records();
+    if (!local) {
+        done.failure = local.error();
+        return done;
+    }
+    done.plan = planPull(*local, entries, cards, removed, prefix);
+    return done;
+}
+
+// Runs on a worker thread, so that a large answer is read away from the window. The body is
+// let go of before the cards are kept.
+Listing listingOf(DavReply reply, const QUrl& base, const QString& collectionPath)
+{
+    Listing listing;
+    std::optional<Multistatus> answer =
+        reply.status == 207 ? parseMultistatus(reply.body) : std::nullopt;
+    reply.body.clear();
+    if (!answer) {
+        return listing;
+    }
+    listing.answered = true;
+    listing.token = answer->syncToken;
+    for (DavResource& resource : answer->resources) {
+        const QString href = base.resolved(QUrl(resource.href)).path(QUrl::FullyEncoded);
+        if (href == collectionPath) {
+            continue;
+        }
+        const QString etag = resource.properties.value(QStringLiteral("getetag")).text.trimmed();
+        const auto card = resource.properties.constFind(QStringLiteral("address-data"));
+        if (resource.status == 404) {
+            listing.removed.append(href);
+        } else if (card != resource.properties.cend() && !card->text.isEmpty()) {
+            listing.cards.append({href, etag, card->text.toUtf8()});
+        } else {
+            listing.etags.insert(href, etag);
+        }
+        resource = {}; // each answer's text goes as soon as its card is kept
+    }
+    return listing;
+}
+
+QString quotedList(const QStringList& names)
+{
+    QStringList quoted;
+    for (const QString& name : names) {
+        quoted.append(u'"' + name + u'"');
+    }
+    return quoted.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 QString SyncReport::counts() const
 {
-    return QStringLiteral("%1 received, %2 removed here, %3 sent, %4 removed on the server.")
-        .arg(received)
-        .arg(removedHere)
-        .arg(sent)
-        .arg(removedThere);
+    QString text =
+        QStringLiteral("%1 received, %2 removed here, %3 sent, %4 removed on the server.")
+            .arg(received)
+            .arg(removedHere)
+            .arg(sent)
+            .arg(removedThere);
+    if (!untaken.isEmpty()) {
+        text += untaken.size() == 1
+                    ? QStringLiteral(" 1 card could not be taken.")
+                    : QStringLiteral(" %1 cards could not be taken.").arg(untaken.size());
+    }
+    return text;
 }
 
 QString SyncReport::summary() const
 {
-    if (localCopies.isEmpty()) {
-        return counts();
+    QString text = counts();
+    if (!localCopies.isEmpty()) {
+        text += QStringLiteral(" Changed on both sides, the server's version was taken; yours "
+                               "was kept as: %1.")
+                    .arg(localCopies.join(QStringLiteral(", ")));
     }
-    return counts() +
-           QStringLiteral(" Changed on both sides, the server's version was taken; yours was "
-                          "kept as: %1.")
-               .arg(localCopies.join(QStringLiteral(", ")));
+    if (!untaken.isEmpty()) {
+        text += QStringLiteral(" Cards without a name a record can have (a name made only of "
+                               "digits or \")\" is none): %1.")
+                    .arg(quotedList(untaken));
+    }
+    return text;
 }
 
 BookSync::BookSync(QString bookPath, const QString& password, QString internationalPrefix,
@@ -106,6 +206,11 @@ void BookSync::start()
 
 void BookSync::checkCtag()
 {
+    // After our own push, the listing starts from before it: it names our cards (their ETags
+    // known) and whatever others changed meanwhile.
+    listToken_ = state_.token.isEmpty() ? tokenBeforePush_ : state_.token;
+    tokenBeforePush_.clear();
+    pushedThisRound_ = false;
     client_->query("PROPFIND", QUrl(state_.url), 0, kCtagQuery, [this](const DavReply& reply) {
         if (reply.status == 401 || reply.status == 0) {
             return fail(failureText(reply));
@@ -126,11 +231,6 @@ void BookSync::checkCtag()
     });
 }
 
-QString BookSync::hrefOf(const QString& href) const
-{
-    return QUrl(state_.url).resolved(QUrl(href)).path(QUrl::FullyEncoded);
-}
-
 QUrl BookSync::urlOf(const QString& href) const
 {
     return QUrl(state_.url).resolved(QUrl(href));
@@ -147,67 +247,50 @@ bool BookSync::failed(const DavReply& reply)
 
 void BookSync::listChanges()
 {
-    const QString token = state_.token;
+    const QString token = listToken_;
     const bool withCards = token.isEmpty() && state_.entries.isEmpty();
     client_->query("REPORT", QUrl(state_.url), 0, syncQuery(token, withCards),
                    [this, token](const DavReply& reply) {
                        if (reply.status == 401 || reply.status == 0) {
                            return fail(failureText(reply));
                        }
-                       const auto answer =
-                           reply.status == 207 ? parseMultistatus(reply.body) : std::nullopt;
-                       if (!answer) {
-                           // A token the server forgot, or no sync-collection at all: compare every
-                           // ETag.
-                           if (!token.isEmpty() && !retriedToken_) {
-                               retriedToken_ = true;
-                               state_.token.clear();
-                               return listChanges();
-                           }
-                           return listByEtags();
-                       }
-                       QHash<QString, QString> etags;
-                       QStringList removed;
-                       fetched_.clear();
-                       for (const DavResource& resource : answer->resources) {
-                           const QString href = hrefOf(resource.href);
-                           if (href == collectionPath_) {
-                               continue;
-                           }
-                           const QString etag =
-                               resource.properties.value(QStringLiteral("getetag")).text.trimmed();
-                           const auto card =
-                               resource.properties.constFind(QStringLiteral("address-data"));
-                           if (resource.status == 404) {
-                               removed.append(href);
-                           } else if (card != resource.properties.cend() && !card->text.isEmpty()) {
-                               fetched_.append({href, etag, card->text.toUtf8()});
-                           } else {
-                               etags.insert(href, etag);
-                           }
-                       }
-                       listed(etags, removed, token.isEmpty(), answer->syncToken);
+                       QtConcurrent::run(listingOf, reply, QUrl(state_.url), collectionPath_)
+                           .then(this, [this, token](Listing listing) {
+                               listedChanges(std::move(listing), token);
+                           });
                    });
+}
+
+void BookSync::listedChanges(Listing listing, const QString& token)
+{
+    if (!listing.answered) {
+        // A token the server forgot, or no sync-collection at all: compare every ETag.
+        if (!token.isEmpty() && !retriedToken_) {
+            retriedToken_ = true;
+            listToken_.clear();
+            return listChanges();
+        }
+        return listByEtags();
+    }
+    fetched_ = std::move(listing.cards);
+    listed(listing.etags, listing.removed, token.isEmpty(), listing.token);
 }
 
 void BookSync::listByEtags()
 {
     client_->query("PROPFIND", QUrl(state_.url), 1, kEtagQuery, [this](const DavReply& reply) {
-        const auto answer = reply.status == 207 ? parseMultistatus(reply.body) : std::nullopt;
-        if (!answer) {
-            return fail(reply.status == 404 || reply.ok()
-                            ? QStringLiteral("%1 is not an address book.").arg(state_.url)
-                            : failureText(reply));
-        }
-        QHash<QString, QString> etags;
-        for (const DavResource& resource : answer->resources) {
-            if (const QString href = hrefOf(resource.href); href != collectionPath_) {
-                etags.insert(href,
-                             resource.properties.value(QStringLiteral("getetag")).text.trimmed());
-            }
-        }
-        fetched_.clear();
-        listed(etags, {}, true, {});
+        DavReply failure = reply;
+        failure.body.clear();
+        QtConcurrent::run(listingOf, reply, QUrl(state_.url), collectionPath_)
+            .then(this, [this, failure](const Listing& listing) {
+                if (!listing.answered) {
+                    return fail(failure.status == 404 || failure.ok()
+                                    ? QStringLiteral("%1 is not an address book.").arg(state_.url)
+                                    : failureText(failure));
+                }
+                fetched_.clear();
+                listed(listing.etags, {}, true, {});
+            });
     });
 }
 
@@ -254,24 +337,21 @@ void BookSync::fetchBatch()
             if (failed(reply)) {
                 return;
             }
-            const auto answer = reply.status == 207 ? parseMultistatus(reply.body) : std::nullopt;
-            if (!answer) {
-                return fetchOneByOne(); // no addressbook-multiget: plain GETs
-            }
-            for (const DavResource& resource : answer->resources) {
-                const QString href = hrefOf(resource.href);
-                const auto data = resource.properties.constFind(QStringLiteral("address-data"));
-                if (data != resource.properties.cend()) {
-                    fetched_.append(
-                        {href, resource.properties.value(QStringLiteral("getetag")).text.trimmed(),
-                         data->text.toUtf8()});
-                } else if (resource.status == 404) {
-                    removed_.append(href);
-                }
-            }
-            toFetch_.remove(0, batch.size());
-            fetchBatch();
+            QtConcurrent::run(listingOf, reply, QUrl(state_.url), collectionPath_)
+                .then(this,
+                      [this, batch](Listing listing) { fetchedBatch(std::move(listing), batch); });
         });
+}
+
+void BookSync::fetchedBatch(Listing listing, const QStringList& batch)
+{
+    if (!listing.answered) {
+        return fetchOneByOne(); // no addressbook-multiget: plain GETs
+    }
+    fetched_ += std::move(listing.cards);
+    removed_ += listing.removed;
+    toFetch_.remove(0, batch.size());
+    fetchBatch();
 }
 
 void BookSync::fetchOneByOne()
@@ -302,13 +382,28 @@ void BookSync::applyPull()
         return push(); // nothing new on the server: the book is not even read
     }
     dirty_ = true;
-    const PhoneBookFile book(bookPath_);
-    const Result<QList<Record>> local = book.records();
-    if (!local) {
-        return fail(local.error());
+    // Reading the cards and planning run away from the window; the book is written here, and
+    // only if nobody wrote it meanwhile.
+    QtConcurrent::run(planInWorker, bookPath_, state_.entries, fetched_, removed_, prefix_)
+        .then(this, [this](PlannedPull done) {
+            if (!done.failure.isEmpty()) {
+                return fail(done.failure);
+            }
+            planned(std::move(done.plan), done.stamp);
+        });
+}
+
+void BookSync::planned(PullPlan plan, const BookStamp& stamp)
+{
+    if (stampOf(bookPath_) != stamp) {
+        if (++replans_ > kReplans) {
+            return fail(QStringLiteral("The phone book kept changing during the sync; the "
+                                       "server's changes come at the next sync."));
+        }
+        return applyPull();
     }
-    PullPlan plan = planPull(*local, state_.entries, fetched_, removed_, prefix_);
     fetched_.clear();
+    const PhoneBookFile book(bookPath_);
     if (!plan.store.isEmpty() || !plan.remove.isEmpty()) {
         if (const Status written = book.update(plan.store, plan.remove); !written) {
             return fail(written.error());
@@ -322,9 +417,12 @@ void BookSync::applyPull()
     if (const Status saved = state_.save(statePath_); !saved) {
         return fail(saved.error());
     }
-    report_.received += plan.received;
-    report_.removedHere += plan.removed;
+    received_.unite(QSet<QString>(plan.received.cbegin(), plan.received.cend()));
+    removedHere_.unite(QSet<QString>(plan.removed.cbegin(), plan.removed.cend()));
+    report_.received = int(received_.size());
+    report_.removedHere = int(removedHere_.size());
     report_.localCopies += plan.localCopies;
+    report_.untaken += plan.untaken;
     push();
 }
 
@@ -339,6 +437,13 @@ void BookSync::push()
     sinceSaved_ = 0;
     if (toPush_.isEmpty()) {
         return finish();
+    }
+    if (!pushedThisRound_) {
+        pushedThisRound_ = true;
+        tokenBeforePush_ = state_.token;
+        state_.token.clear();
+        state_.ctag.clear();
+        dirty_ = true;
     }
     for (int i = 0; i < kParallel; ++i) {
         pushNext();
@@ -381,7 +486,11 @@ void BookSync::storeEntry(const PushItem& item, const QString& etag)
 {
     dirty_ = true;
     const QString name = item.record.name.toLower().trimmed();
-    state_.entries.insert(item.href, {item.href, etag, name, recordFingerprint(item.record)});
+    const auto old = state_.entries.constFind(item.href);
+    const QString cardName =
+        old != state_.entries.cend() && old->name == name ? old->cardName : QString();
+    state_.entries.insert(item.href,
+                          {item.href, etag, name, recordFingerprint(item.record), cardName});
     ++report_.sent;
 }
 
@@ -415,8 +524,11 @@ void BookSync::updateCard(const PushItem& item)
         }
         std::optional<VCard> card;
         const std::optional<Record> base = recordOfCard(got.body, prefix_, card);
-        const QByteArray body = card && base ? mergedCard(*card, *base, item.record, prefix_)
-                                             : cardFromRecord(item.record, VCardVersion::v30);
+        // The " (2)" that tells two cards of one name apart here is not the card's.
+        const SyncEntry entry = state_.entries.value(item.href);
+        const QByteArray body =
+            card && base ? mergedCard(*card, *base, recordAsOnCard(item.record, entry), prefix_)
+                         : cardFromRecord(item.record, VCardVersion::v30);
         Headers headers{{"Content-Type", "text/vcard; charset=utf-8"}};
         if (const QString etag = got.etag.isEmpty() ? item.etag : got.etag; !etag.isEmpty()) {
             headers.append({"If-Match", etag.toUtf8()});
@@ -476,7 +588,7 @@ void BookSync::finish()
             failure_ = saved.error();
         }
     }
-    if (failure_.isEmpty() && anotherRound_ && ++round_ < kRounds) {
+    if (failure_.isEmpty() && (anotherRound_ || pushedThisRound_) && ++round_ < kRounds) {
         return checkCtag();
     }
     done_ = true;

@@ -1,15 +1,29 @@
 #pragma once
 
 #include "carddav/davclient.h"
+#include "carddav/multistatus.h"
 #include "storage/result.h"
 #include "storage/syncplan.h"
 #include "storage/syncstate.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 namespace vennor::carddav {
+
+struct Listing;
+
+// What tells that the book file was written: taken before it is read, compared before the
+// plan made from that reading is written.
+struct BookStamp
+{
+    qint64 size = -1;
+    qint64 modified = 0;
+    qint64 changed = 0;
+    bool operator==(const BookStamp&) const = default;
+};
 
 // What one sync did.
 struct SyncReport
@@ -19,10 +33,12 @@ struct SyncReport
     int sent = 0;            // cards added or changed on the server
     int removedThere = 0;    // cards removed from the server
     QStringList localCopies; // records both sides changed, kept under these names
+    QStringList untaken;     // cards with no name the book can file: their name, else their href
 
-    // "2 received, 0 removed here, 1 sent, 0 removed on the server."
+    // "2 received, 0 removed here, 1 sent, 0 removed on the server.", and how many cards could
+    // not be taken when there were any.
     QString counts() const;
-    // The counts, then a sentence naming the local copies when there are any.
+    // The counts, then sentences naming the local copies and the cards not taken.
     QString summary() const;
 };
 
@@ -47,6 +63,8 @@ signals:
 private:
     void checkCtag();
     void listChanges();
+    void listedChanges(Listing listing, const QString& token);
+    void fetchedBatch(Listing listing, const QStringList& batch);
     void listByEtags();
     void listed(const QHash<QString, QString>& etags, QStringList removed, bool complete,
                 const QString& token);
@@ -54,6 +72,7 @@ private:
     void fetchBatch();
     void fetchOneByOne();
     void applyPull();
+    void planned(PullPlan plan, const BookStamp& stamp);
     void push();
     void pushNext();
     void pushed();
@@ -64,7 +83,6 @@ private:
     bool failed(const DavReply& reply);
     void fail(const QString& message);
     void finish();
-    QString hrefOf(const QString& href) const;
     QUrl urlOf(const QString& href) const;
 
     QString bookPath_;
@@ -88,6 +106,14 @@ private:
     QStringList removed_;
     QString newToken_;
     QString newCtag_;
+    QString listToken_; // the token the listing asks from
+    int replans_ = 0;   // pulls planned again because the book changed meanwhile
+    QSet<QString> received_, removedHere_;
+
+    // Our own push changes the address book's ctag and token; those read before it must not
+    // be kept, lest a later change that brings them back be missed.
+    bool pushedThisRound_ = false;
+    QString tokenBeforePush_;
 
     // The push in progress.
     QList<PushItem> toPush_;
