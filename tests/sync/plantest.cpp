@@ -3,6 +3,7 @@
 
 #include "support/testregistry.h"
 
+#include "carddav/booksync.h"
 #include "storage/syncplan.h"
 
 #include <QElapsedTimer>
@@ -150,6 +151,11 @@ private slots:
                 QVERIFY2(c.isPrint(), qPrintable(name));
             }
         }
+        carddav::SyncReport report;
+        report.untaken = plan.untaken;
+        QVERIFY(report.counts().endsWith(
+            QStringLiteral(" %1 cards could not be taken.").arg(plan.untaken.size())));
+        QVERIFY(report.summary().contains(QStringLiteral("\"12345\", \")\"")));
     }
 
     void manyCardsOfOneNameTakeLinearTime()
