@@ -104,23 +104,15 @@ PlannedPull planInWorker(const QString& bookPath, const QHash<QString, SyncEntry
     return done;
 }
 
-// Runs on a worker thread, so that a large answer is read away from the window. The body is
-// let go of before the cards are kept.
+// Runs on a worker thread, so that a large answer is read away from the window; each response
+// is let go of as soon as its card is kept.
 Listing listingOf(DavReply reply, const QUrl& base, const QString& collectionPath)
 {
     Listing listing;
-    std::optional<Multistatus> answer =
-        reply.status == 207 ? parseMultistatus(reply.body) : std::nullopt;
-    reply.body.clear();
-    if (!answer) {
-        return listing;
-    }
-    listing.answered = true;
-    listing.token = answer->syncToken;
-    for (DavResource& resource : answer->resources) {
+    const auto take = [&](DavResource&& resource) {
         const QString href = base.resolved(QUrl(resource.href)).path(QUrl::FullyEncoded);
         if (href == collectionPath) {
-            continue;
+            return;
         }
         const QString etag = resource.properties.value(QStringLiteral("getetag")).text.trimmed();
         const auto card = resource.properties.constFind(QStringLiteral("address-data"));
@@ -131,8 +123,11 @@ Listing listingOf(DavReply reply, const QUrl& base, const QString& collectionPat
         } else {
             listing.etags.insert(href, etag);
         }
-        resource = {}; // each answer's text goes as soon as its card is kept
-    }
+    };
+    const std::optional<QString> token =
+        reply.status == 207 ? readMultistatus(reply.body, take) : std::nullopt;
+    listing.answered = token.has_value();
+    listing.token = token.value_or(QString());
     return listing;
 }
 

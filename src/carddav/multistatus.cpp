@@ -82,18 +82,19 @@ DavResource readResponse(QXmlStreamReader& xml)
 
 } // namespace
 
-std::optional<Multistatus> parseMultistatus(const QByteArray& body)
+std::optional<QString> readMultistatus(const QByteArray& body,
+                                       const std::function<void(DavResource&&)>& take)
 {
     QXmlStreamReader xml(body);
     if (!xml.readNextStartElement() || xml.name() != u"multistatus") {
         return std::nullopt;
     }
-    Multistatus result;
+    QString syncToken;
     while (xml.readNextStartElement()) {
         if (xml.name() == u"response") {
-            result.resources.append(readResponse(xml));
+            take(readResponse(xml));
         } else if (xml.name() == u"sync-token") {
-            result.syncToken = xml.readElementText().trimmed();
+            syncToken = xml.readElementText().trimmed();
         } else {
             xml.skipCurrentElement();
         }
@@ -101,6 +102,18 @@ std::optional<Multistatus> parseMultistatus(const QByteArray& body)
     if (xml.hasError()) {
         return std::nullopt;
     }
+    return syncToken;
+}
+
+std::optional<Multistatus> parseMultistatus(const QByteArray& body)
+{
+    Multistatus result;
+    const std::optional<QString> token = readMultistatus(
+        body, [&result](DavResource&& resource) { result.resources.append(std::move(resource)); });
+    if (!token) {
+        return std::nullopt;
+    }
+    result.syncToken = *token;
     return result;
 }
 

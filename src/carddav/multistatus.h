@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace vennor::carddav {
@@ -32,5 +33,10 @@ struct Multistatus
 
 // A 207 Multi-Status body; nullopt when it is no such XML.
 std::optional<Multistatus> parseMultistatus(const QByteArray& xml);
+
+// The same, handing each response to take as soon as it is read and keeping none of them, so
+// that a long answer is never held twice; the sync-token (empty for none), or nullopt.
+std::optional<QString> readMultistatus(const QByteArray& xml,
+                                       const std::function<void(DavResource&&)>& take);
 
 } // namespace vennor::carddav
