@@ -6,6 +6,7 @@
 #include "storage/fields.h"
 #include "storage/phonebook.h"
 #include "storage/settingsfile.h"
+#include "storage/syncnotes.h"
 
 #include <QComboBox>
 
@@ -50,6 +51,13 @@ bool MainWindow::removeRecordFromBook()
                          {QStringLiteral("The record could not be deleted"),
                           QStringLiteral("Warning"), MessageBox::Buttons::Ok, removed.error()});
         return false;
+    }
+    // Only a deletion the sync is told of leaves the server; any other missing record comes
+    // back from it.
+    if (const Status noted = noteDeleted(PhoneBookFile::named(*book).path(), {key}); !noted) {
+        MessageBox::show(this, {QStringLiteral("The record was deleted here, but the server "
+                                               "will give it back at the next sync"),
+                                QStringLiteral("Warning"), MessageBox::Buttons::Ok, noted.error()});
     }
     return true;
 }

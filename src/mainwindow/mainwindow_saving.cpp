@@ -9,6 +9,7 @@
 #include "storage/phonebook.h"
 #include "storage/record.h"
 #include "storage/settingsfile.h"
+#include "storage/syncnotes.h"
 
 #include <QComboBox>
 
@@ -110,7 +111,20 @@ bool MainWindow::saveRecord()
         phoneBookFallback();
         return false;
     }
-    return writeRecord(*book, recordOnScreen());
+    // Saved under another name, the record keeps the one it was loaded under too; should that
+    // one be deleted, the server's card follows the rename instead of going.
+    const Record record = recordOnScreen();
+    const QString loadedAs = trimBlanks(shownName_.toLower());
+    if (!writeRecord(*book, record)) {
+        return false;
+    }
+    const QString path = PhoneBookFile::named(*book).path();
+    if (const Status noted = noteRenamed(path, loadedAs, record.name); !noted) {
+        MessageBox::show(this, {QStringLiteral("The record was saved, but the server will not "
+                                               "learn that it was renamed"),
+                                kWarning, MessageBox::Buttons::Ok, noted.error()});
+    }
+    return true;
 }
 
 // One write replaces every stored record of the same name; the lists follow only once it
