@@ -1,0 +1,436 @@
+// What a sync may remove from the server: only the cards of records the user deleted here
+// through the program, whatever else happens to the book file, its link or its state file.
+
+#include "support/davserver.h"
+#include "support/synchome.h"
+
+#include "app/commandline.h"
+#include "mainwindow/mainwindow.h"
+#include "phonebooks/backup.h"
+#include "phonebooks/phonebookdialog.h"
+#include "platform/textbox.h"
+#include "storage/syncnotes.h"
+#include "support/messagelog.h"
+#include "support/nextfiledialog.h"
+#include "support/recordshost.h"
+#include "support/tempfolders.h"
+#include "support/testregistry.h"
+#include "sync/synccontroller.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <cstdio>
+
+using namespace vennor;
+using namespace vennor::test;
+
+namespace {
+
+Record person(const QString& name, const QString& number)
+{
+    return Record{name, {}, {}, {}, {{0, number}}};
+}
+
+// A card another client put on the server, with what no record holds.
+QByteArray foreignCard(const QByteArray& uid, const QByteArray& name, const QByteArray& number)
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:" + uid + "\r\nFN:" + name + "\r\nN:" + name +
+           ";;;;\r\nTEL;TYPE=cell:" + number +
+           "\r\nPHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRg==\r\nX-PET:Rex\r\nEND:VCARD\r\n";
+}
+
+void addServerRows(const QStringList& ways)
+{
+    QTest::addColumn<DavServer::Kind>("kind");
+    QTest::addColumn<QString>("way");
+    for (const QString& way : ways) {
+        QTest::addRow("radicale, %s", qPrintable(way)) << DavServer::Kind::radicale << way;
+        QTest::addRow("xandikos, %s", qPrintable(way)) << DavServer::Kind::xandikos << way;
+    }
+}
+
+// A command line with input on standard input; the status, then what it printed.
+std::pair<int, QString> run(const QStringList& arguments, const QByteArray& input)
+{
+    const app::Startup startup = app::parseCommandLine(QStringList{"vennor"} + arguments);
+    if (!startup.sync) {
+        return {*startup.exitStatus, startup.message};
+    }
+    FILE* in = fmemopen(const_cast<char*>(input.constData()), size_t(input.size()), "r");
+    FILE* out = std::tmpfile();
+    const int status = runSyncCommand(*startup.sync, in, out, out);
+    std::rewind(out);
+    char text[4096] = {};
+    const size_t length = std::fread(text, 1, sizeof text - 1, out);
+    std::fclose(in);
+    std::fclose(out);
+    return {status, QString::fromUtf8(text, qsizetype(length))};
+}
+
+class MemoryPasswords : public carddav::PasswordSource
+{
+public:
+    void fetch(const QString&, Found done) override { done(QStringLiteral("secret")); }
+    void store(const QString&, const QString&, std::function<void(const Status&)> done) override
+    {
+        done(Status::success());
+    }
+    void forget(const QString&) override {}
+};
+
+// The phone book "Home", the default, on temporary folders, linked to the address book.
+struct LinkedHome
+{
+    explicit LinkedHome(const QString& url, const QStringList& otherBooks = {})
+    {
+        folders.writeSettings(QStringList{"1", "Home"} + otherBooks);
+        folders.writePhoneBook("Home", ")\r\n");
+        SyncState link;
+        link.url = url;
+        link.user = "alice";
+        link.save(statePath());
+    }
+    QString path() const { return folders.phoneBook("Home"); }
+    QString statePath() const { return SyncState::pathFor(path()); }
+    PhoneBookFile book() const { return PhoneBookFile(path()); }
+    QStringList names() const
+    {
+        QStringList names;
+        const QList<Record> records = book().records().value();
+        for (const Record& record : records) {
+            names.append(record.name);
+        }
+        names.sort();
+        return names;
+    }
+
+    TempFolders folders;
+    MessageLog messages;
+};
+
+QString vcf(const DavServer& server, const QString& name)
+{
+    return server.addressBook() + name + ".vcf";
+}
+
+} // namespace
+
+class SafeDeleteTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A new book under the old name, an emptied file, a record another program took out: the
+    // cards stay, and the records come back from the server.
+    void missingRecordsComeBackInsteadOfGoing_data()
+    {
+        addServerRows({"new book", "emptied", "edited elsewhere"});
+    }
+    void missingRecordsComeBackInsteadOfGoing()
+    {
+        QFETCH(DavServer::Kind, kind);
+        QFETCH(QString, way);
+        DavServer server(kind);
+        QVERIFY(server.start());
+        SyncHome a(server.addressBook());
+        QVERIFY(a.book().append(person("ann", "111")) && a.book().append(person("bob", "222")));
+        QCOMPARE(httpRequest("PUT", vcf(server, "phone"), foreignCard("phone-1", "Cy", "333")),
+                 201);
+        QVERIFY(a.sync());
+        const QMap<QString, QString> all{{"ann", "111"}, {"bob", "222"}, {"cy", "333"}};
+        QCOMPARE(a.contents(), all);
+
+        if (way == "new book") {
+            QVERIFY(QFile::remove(a.path()) && a.book().createEmpty());
+        } else if (way == "emptied") {
+            QFile file(a.path());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        } else {
+            QVERIFY(a.book().removeAll("bob"));
+        }
+        carddav::SyncReport report;
+        QVERIFY(a.sync(QStringLiteral("secret"), &report));
+        QCOMPARE(report.removedThere, 0);
+        QCOMPARE(cardCount(server.addressBook()), 3);
+        QCOMPARE(a.contents(), all);
+        QVERIFY(a.sync(QStringLiteral("secret"), &report));
+        QCOMPARE(report.counts(), carddav::SyncReport().counts());
+    }
+
+    // An older copy of the book put back must not undo what other devices did since.
+    void restoredBackupDeletesNothing_data()
+    {
+        QTest::addColumn<bool>("throughTheProgram");
+        QTest::newRow("copied back") << false;
+        QTest::newRow("Get backup") << true;
+    }
+    void restoredBackupDeletesNothing()
+    {
+        QFETCH(bool, throughTheProgram);
+        DavServer server(DavServer::Kind::radicale);
+        QVERIFY(server.start());
+        LinkedHome home(server.addressBook());
+        QVERIFY(home.book().append(person("ann", "111")) &&
+                home.book().append(person("bob", "222")));
+        QVERIFY(syncOnce(home.path()));
+        QVERIFY(QDir(home.folders.root()).mkdir("backups"));
+        const QString backup = home.folders.root() + "/backups/Home.dat";
+        QVERIFY(QFile::copy(home.path(), backup));
+        const QDateTime then = QFileInfo(home.path()).lastModified();
+
+        SyncHome other(server.addressBook());
+        QVERIFY(other.sync());
+        QVERIFY(other.book().replace(person("ann", "444")) &&
+                other.book().append(person("cy", "333")));
+        QVERIFY(other.sync());
+        QTest::qWait(20);
+        QVERIFY(syncOnce(home.path()));
+
+        if (throughTheProgram) {
+            NextFileDialog files;
+            files.choose(backup);
+            SharedState state;
+            RecordsHost host(state);
+            home.messages.answerNext(MessageBox::Answer::Ok); // overwrite
+            getBackup(host);
+        } else {
+            QFile::remove(home.path());
+            QVERIFY(QFile::copy(backup, home.path()));
+            QFile restored(home.path());
+            QVERIFY(restored.open(QIODevice::ReadWrite) &&
+                    restored.setFileTime(then, QFileDevice::FileModificationTime));
+        }
+        carddav::SyncReport report;
+        QVERIFY(syncOnce(home.path(), "secret", &report));
+        QCOMPARE(report.removedThere, 0);
+        QVERIFY2(report.summary().contains("merged afresh and nothing was deleted"),
+                 qPrintable(report.summary()));
+        QVERIFY(other.sync());
+        QCOMPARE(other.contents().value("ann"), "444");
+        QCOMPARE(other.contents().value("cy"), "333");
+        QCOMPARE(other.contents().value("ann (local copy)"), "111");
+        QCOMPARE(home.names(), (QStringList{"ann", "ann (local copy)", "bob", "cy"}));
+    }
+
+    // Deleted in the window, a record's card goes; taken out by another program, it stays.
+    void windowDeleteRemovesExactlyThatCard()
+    {
+        DavServer server(DavServer::Kind::radicale);
+        QVERIFY(server.start());
+        LinkedHome home(server.addressBook());
+        for (const char* name : {"ann", "bob", "cy"}) {
+            QVERIFY(home.book().append(person(name, "111")));
+        }
+        QVERIFY(syncOnce(home.path()));
+        SharedState state;
+        MainWindow window(state);
+        state.selectedName = "bob";
+        window.loadRecordByName();
+        QVERIFY(window.hasRecordFromFile());
+        home.messages.answerNext(MessageBox::Answer::Ok);
+        window.deleteRecord();
+        QVERIFY(home.book().removeAll("cy"));
+
+        carddav::SyncReport report;
+        QVERIFY(syncOnce(home.path(), "secret", &report));
+        QCOMPARE(report.removedThere, 1);
+        QCOMPARE(cardCount(server.addressBook()), 2);
+        QCOMPARE(home.names(), (QStringList{"ann", "cy"}));
+    }
+
+    // The window deletes a record while a sync runs: the sync's own writes of the state file
+    // do not wipe the deletion out.
+    void deletionNotedDuringASyncSurvives()
+    {
+        DavServer server(DavServer::Kind::radicale);
+        QVERIFY(server.start());
+        SyncHome a(server.addressBook()), b(server.addressBook());
+        QVERIFY(a.book().append(person("ann", "111")) && a.book().append(person("bob", "222")));
+        QVERIFY(a.sync() && b.sync());
+        QVERIFY(b.book().append(person("cy", "333")) && b.sync());
+
+        carddav::BookSync running(a.path(), "secret", "00");
+        bool noted = false;
+        QObject::connect(&running, &carddav::BookSync::bookRewritten,
+                         [&] { noted = bool(a.deleteRecord("bob")); });
+        QSignalSpy finished(&running, &carddav::BookSync::finished);
+        running.start();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
+        QVERIFY(noted);
+        QVERIFY(a.sync());
+        QCOMPARE(a.contents(), (QMap<QString, QString>{{"ann", "111"}, {"cy", "333"}}));
+        QCOMPARE(cardCount(server.addressBook()), 2);
+    }
+
+    // Delete phone book drops the link, Rename moves it; a new book never takes a link left
+    // behind.
+    void linkGoesWithTheBook()
+    {
+        LinkedHome home("http://127.0.0.1:9/book/", {"Work"});
+        home.folders.writePhoneBook("Work", ")\r\n");
+        SharedState state;
+        RecordsHost host(state);
+        const auto ok = [&](int mode, const QString& choice, const QString& text) {
+            state.dialogMode = mode;
+            PhoneBookDialog dialog(state, host, host.window());
+            dialog.show();
+            dialog.bookList_->setCurrentText(choice);
+            (mode == 0 ? dialog.nameBox_ : dialog.newNameBox_)->setText(text);
+            home.messages.answerNext(MessageBox::Answer::Ok);
+            dialog.okButton_->click();
+        };
+        const QString dataDir = QFileInfo(home.path()).path() + "/";
+        ok(1, "Home", "Office");
+        QVERIFY(!QFile::exists(dataDir + "Home.sync"));
+        const auto moved = SyncState::load(dataDir + "Office.sync");
+        QVERIFY(moved && *moved && (*moved)->url == "http://127.0.0.1:9/book/");
+
+        QVERIFY(QFile::copy(dataDir + "Office.sync", dataDir + "Old.sync"));
+        ok(0, {}, "Old");
+        QVERIFY(QFile::exists(dataDir + "Old.dat") && !QFile::exists(dataDir + "Old.sync"));
+        ok(3, "Office", {});
+        QVERIFY(!QFile::exists(dataDir + "Office.dat") && !QFile::exists(dataDir + "Office.sync"));
+    }
+
+    // Many cards at once leave the server only with leave: --allow-mass-delete, or OK in the
+    // window.
+    void massDeleteNeedsLeave()
+    {
+        DavServer server(DavServer::Kind::radicale);
+        QVERIFY(server.start());
+        LinkedHome home(server.addressBook());
+        QList<Record> records;
+        for (int i = 0; i < 40; ++i) {
+            records.append(person(QStringLiteral("person %1").arg(i), QString::number(100 + i)));
+        }
+        QVERIFY(home.book().store(records));
+        QCOMPARE(run({"--sync"}, "secret\n").first, 0);
+        const auto deleteHere = [&](int from, int to) {
+            for (int i = from; i < to; ++i) {
+                const QString name = QStringLiteral("person %1").arg(i);
+                QVERIFY(home.book().removeAll(name) && noteDeleted(home.path(), {name}));
+            }
+        };
+        deleteHere(0, 12);
+        auto [status, said] = run({"--sync"}, "secret\n");
+        QCOMPARE(status, 1);
+        QVERIFY2(said.contains("remove 12 of the 40 cards") && said.contains("--allow-mass-delete"),
+                 qPrintable(said));
+        QCOMPARE(cardCount(server.addressBook()), 40);
+        std::tie(status, said) = run({"--sync", "--allow-mass-delete"}, "secret\n");
+        QVERIFY2(status == 0 && said.contains("12 removed on the server"), qPrintable(said));
+        QCOMPARE(cardCount(server.addressBook()), 28);
+
+        deleteHere(12, 23);
+        SharedState state;
+        MainWindow window(state);
+        MemoryPasswords passwords;
+        SyncController sync(window, passwords);
+        home.messages.answerNext(MessageBox::Answer::Cancel);
+        sync.syncNow();
+        QTRY_VERIFY_WITH_TIMEOUT(!sync.running() && home.messages.count() == 1, 10000);
+        QVERIFY(home.messages.last().text.contains("remove 11 cards from the server"));
+        QCOMPARE(cardCount(server.addressBook()), 28);
+        home.messages.answerNext(MessageBox::Answer::Ok);
+        sync.syncNow();
+        QTRY_VERIFY_WITH_TIMEOUT(cardCount(server.addressBook()) == 17, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(sync.statusText().contains("11 removed on the server"), 10000);
+    }
+
+    // A state file of the wrong shape is said, and the next sync merges both sides afresh:
+    // no card twice, nothing refused again and again.
+    void damagedStateFileGivesAFreshMerge_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("cards an object") << "cards";
+        QTest::newRow("a number for a text") << "number";
+        QTest::newRow("an href twice") << "twice";
+    }
+    void damagedStateFileGivesAFreshMerge()
+    {
+        QFETCH(QString, damage);
+        DavServer server(DavServer::Kind::radicale);
+        QVERIFY(server.start());
+        SyncHome a(server.addressBook());
+        QVERIFY(a.book().append(person("ann", "111")) && a.book().append(person("bob", "222")));
+        QCOMPARE(httpRequest("PUT", vcf(server, "jane"), foreignCard("jane-1", "Jane", "333")),
+                 201);
+        QVERIFY(a.sync());
+        QVERIFY(a.book().replace(person("jane", "444")));
+
+        QFile file(SyncState::pathFor(a.path()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        file.close();
+        QJsonArray cards = root.value("cards").toArray();
+        QJsonObject first = cards.first().toObject();
+        if (damage == "cards") {
+            root.insert("cards", QJsonObject());
+        } else if (damage == "number") {
+            first.insert("etag", 5);
+            cards.replace(0, first);
+        } else {
+            cards.append(first);
+        }
+        if (damage != "cards") {
+            root.insert("cards", cards);
+        }
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(root).toJson());
+        file.close();
+
+        carddav::SyncReport report;
+        QVERIFY(a.sync(QStringLiteral("secret"), &report));
+        QVERIFY2(report.summary().contains("was damaged"), qPrintable(report.summary()));
+        QCOMPARE(report.localCopies, QStringList{"jane (local copy)"});
+        QCOMPARE(cardCount(server.addressBook()), 4);
+        QVERIFY(a.sync(QStringLiteral("secret"), &report));
+        QCOMPARE(report.counts(), carddav::SyncReport().counts());
+        QCOMPARE(cardCount(server.addressBook()), 4);
+    }
+
+    // Renamed in the window (saved under a new name, the old record deleted), a record keeps
+    // its card: same place, same UID, and what the record cannot hold.
+    void renameInTheWindowKeepsTheCard()
+    {
+        DavServer server(DavServer::Kind::radicale);
+        QVERIFY(server.start());
+        QCOMPARE(httpRequest("PUT", vcf(server, "jane"), foreignCard("jane-1", "Jane Roe", "333")),
+                 201);
+        LinkedHome home(server.addressBook());
+        QVERIFY(syncOnce(home.path()));
+        SharedState state;
+        MainWindow window(state);
+        state.selectedName = "jane roe";
+        window.loadRecordByName();
+        window.findChild<TextBox*>("Text0")->setText("Jane Doe");
+        QVERIFY(window.saveRecord());
+        state.selectedName = "jane roe";
+        window.loadRecordByName();
+        home.messages.answerNext(MessageBox::Answer::Ok);
+        window.deleteRecord();
+        QCOMPARE(home.names(), QStringList{"jane doe"});
+
+        QVERIFY(syncOnce(home.path()));
+        QCOMPARE(cardCount(server.addressBook()), 1);
+        QByteArray stored;
+        QCOMPARE(httpRequest("GET", vcf(server, "jane"), {}, &stored), 200);
+        for (const char* kept :
+             {"UID:jane-1", "X-PET:Rex", "PHOTO;ENCODING=b;TYPE=JPEG:/9j/", "TEL;TYPE=cell:333"}) {
+            QVERIFY2(stored.contains(kept), kept);
+        }
+        QVERIFY2(stored.toLower().contains("fn:jane doe"), stored.constData());
+        QVERIFY(!stored.toLower().contains("roe"));
+    }
+};
+
+VENNOR_TEST(SafeDeleteTest)
+#include "safedeletetest.moc"
