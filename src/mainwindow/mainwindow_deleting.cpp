@@ -11,6 +11,21 @@
 #include <QComboBox>
 
 namespace vennor {
+namespace {
+
+// Only a deletion the sync is told of leaves the server; any other missing record comes back
+// from it.
+void tellLinkOfDeletion(QWidget* parent, const QString& bookPath, const QString& name)
+{
+    if (const Status noted = noteDeleted(bookPath, {name}); !noted) {
+        MessageBox::show(parent,
+                         {QStringLiteral("The record was deleted here, but the server "
+                                         "will give it back at the next sync"),
+                          QStringLiteral("Warning"), MessageBox::Buttons::Ok, noted.error()});
+    }
+}
+
+} // namespace
 
 void MainWindow::deleteRecord()
 {
@@ -43,6 +58,8 @@ bool MainWindow::removeRecordFromBook()
         const auto stored = bookIndex_.removeAll(PhoneBookFile::named(*book), key);
         removed = stored ? Status::success() : Status::failure(stored.error());
         if (stored) {
+            // Before the lists follow, since they start a sync that must know of it.
+            tellLinkOfDeletion(this, PhoneBookFile::named(*book).path(), key);
             followBookChange(*stored, {});
         }
     }
@@ -51,13 +68,6 @@ bool MainWindow::removeRecordFromBook()
                          {QStringLiteral("The record could not be deleted"),
                           QStringLiteral("Warning"), MessageBox::Buttons::Ok, removed.error()});
         return false;
-    }
-    // Only a deletion the sync is told of leaves the server; any other missing record comes
-    // back from it.
-    if (const Status noted = noteDeleted(PhoneBookFile::named(*book).path(), {key}); !noted) {
-        MessageBox::show(this, {QStringLiteral("The record was deleted here, but the server "
-                                               "will give it back at the next sync"),
-                                QStringLiteral("Warning"), MessageBox::Buttons::Ok, noted.error()});
     }
     return true;
 }

@@ -57,6 +57,18 @@ Listing listingOf(const Record& record)
     return listing;
 }
 
+// Saved under another name, the record keeps the one it was loaded under too; should that one
+// be deleted, the server's card follows the rename instead of going.
+void tellLinkOfRename(QWidget* parent, const QString& bookPath, const QString& loadedAs,
+                      const QString& savedAs)
+{
+    if (const Status noted = noteRenamed(bookPath, loadedAs, savedAs); !noted) {
+        MessageBox::show(parent, {QStringLiteral("The record was saved, but the server will not "
+                                                 "learn that it was renamed"),
+                                  kWarning, MessageBox::Buttons::Ok, noted.error()});
+    }
+}
+
 } // namespace
 
 // Why the record on screen cannot be stored as it is, or nullopt. A double quote or a comma
@@ -111,20 +123,7 @@ bool MainWindow::saveRecord()
         phoneBookFallback();
         return false;
     }
-    // Saved under another name, the record keeps the one it was loaded under too; should that
-    // one be deleted, the server's card follows the rename instead of going.
-    const Record record = recordOnScreen();
-    const QString loadedAs = trimBlanks(shownName_.toLower());
-    if (!writeRecord(*book, record)) {
-        return false;
-    }
-    const QString path = PhoneBookFile::named(*book).path();
-    if (const Status noted = noteRenamed(path, loadedAs, record.name); !noted) {
-        MessageBox::show(this, {QStringLiteral("The record was saved, but the server will not "
-                                               "learn that it was renamed"),
-                                kWarning, MessageBox::Buttons::Ok, noted.error()});
-    }
-    return true;
+    return writeRecord(*book, recordOnScreen());
 }
 
 // One write replaces every stored record of the same name; the lists follow only once it
@@ -147,6 +146,8 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
                                 MessageBox::Buttons::Ok, written.error()});
         return false;
     }
+    // Before the lists follow, since they start a sync that must know of it.
+    tellLinkOfRename(this, file.path(), shownName_, record.name);
     state_.fieldCount += recordFieldCount(record);
     state_.typeCodes.clear();
     followBookChange(*replaced, listingOf(record));

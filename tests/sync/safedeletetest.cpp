@@ -246,6 +246,30 @@ private slots:
         QCOMPARE(home.names(), (QStringList{"ann", "cy"}));
     }
 
+    // The sync a delete in the window starts knows of the deletion, even of the last record.
+    void lastRecordDeletedInTheWindowLeavesTheServer()
+    {
+        DavServer server(DavServer::Kind::radicale);
+        QVERIFY(server.start());
+        LinkedHome home(server.addressBook());
+        QVERIFY(home.book().append(person("ann", "111")));
+        QVERIFY(syncOnce(home.path()));
+        SharedState state;
+        MainWindow window(state);
+        MemoryPasswords passwords;
+        SyncController sync(window, passwords);
+        QObject::connect(&window, &MainWindow::bookChanged, &sync, [&sync] { sync.syncNow(); });
+        state.selectedName = "ann";
+        window.loadRecordByName();
+        home.messages.answerNext(MessageBox::Answer::Ok);
+        window.deleteRecord();
+        QTRY_VERIFY_WITH_TIMEOUT(!sync.running(), 10000);
+        QVERIFY2(sync.statusText().contains("1 removed on the server"),
+                 qPrintable(sync.statusText()));
+        QCOMPARE(cardCount(server.addressBook()), 0);
+        QCOMPARE(home.names(), QStringList());
+    }
+
     // The window deletes a record while a sync runs: the sync's own writes of the state file
     // do not wipe the deletion out.
     void deletionNotedDuringASyncSurvives()
