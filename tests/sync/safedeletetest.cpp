@@ -454,6 +454,30 @@ private slots:
         QVERIFY2(stored.toLower().contains("fn:jane doe"), stored.constData());
         QVERIFY(!stored.toLower().contains("roe"));
     }
+
+    // Renamed here while another client changed the card: the server's version keeps the old
+    // name, the renamed record becomes a card of its own, and the user is told.
+    void renameMeetingAChangeThereIsToldOf()
+    {
+        DavServer server(DavServer::Kind::radicale);
+        QVERIFY(server.start());
+        QCOMPARE(httpRequest("PUT", vcf(server, "jane"), foreignCard("jane-1", "Jane Roe", "333")),
+                 201);
+        SyncHome a(server.addressBook());
+        QVERIFY(a.sync());
+        QVERIFY(a.book().append(person("jane doe", "333")));
+        QVERIFY(noteRenamed(a.path(), "jane roe", "jane doe"));
+        QVERIFY(a.deleteRecord("jane roe"));
+        QCOMPARE(httpRequest("PUT", vcf(server, "jane"), foreignCard("jane-1", "Jane Roe", "555")) /
+                     100,
+                 2);
+
+        carddav::SyncReport report;
+        QVERIFY(a.sync(QStringLiteral("secret"), &report));
+        QCOMPARE(report.localCopies, QStringList{"jane doe"});
+        QCOMPARE(a.contents(), (QMap<QString, QString>{{"jane doe", "333"}, {"jane roe", "555"}}));
+        QCOMPARE(cardCount(server.addressBook()), 2);
+    }
 };
 
 VENNOR_TEST(SafeDeleteTest)
