@@ -455,6 +455,54 @@ private slots:
         QVERIFY(!stored.toLower().contains("roe"));
     }
 
+    // State files as earlier installations wrote them read as before; one without a usable
+    // link is refused whole, one of the wrong shape is kept as a link only.
+    void stateFilesAreCheckedOnLoad_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("outcome"); // "ok", "refused" or "damaged"
+        // Written with ' for " to stay readable.
+        const auto row = [](const char* name, QByteArray json, const char* outcome) {
+            QTest::newRow(name) << json.replace('\'', '"') << QString(outcome);
+        };
+        const QByteArray card = "{'href':'/b/1.vcf','etag':'e','name':'ann','fingerprint':'f'}";
+        const auto state = [](const QByteArray& url, const QByteArray& rest) {
+            return "{'url':" + url + ",'user':'alice','token':'t','ctag':'c'," + rest + "}";
+        };
+        row("earlier", state("'http://h/b/'", "'cards':[" + card + "]"), "ok");
+        row("ftp", state("'ftp://h/b/'", "'cards':[]"), "refused");
+        row("url a number", state("5", "'cards':[]"), "refused");
+        row("no user", "{'url':'http://h/b/'}", "refused");
+        row("token a number", "{'url':'http://h/b/','user':'a','token':1,'ctag':'','cards':[]}",
+            "damaged");
+        row("a card a text", state("'http://h/b/'", "'cards':['x']"), "damaged");
+        row("empty href",
+            state("'http://h/b/'", "'cards':[{'href':'','etag':'','name':'','fingerprint':''}]"),
+            "damaged");
+        row("deleted, unknown card",
+            state("'http://h/b/'", "'cards':[" + card + "],'deleted':['/x.vcf']"), "damaged");
+        row("renamed, a number", state("'http://h/b/'", "'cards':[],'renamed':{'a':2}"), "damaged");
+        row("book, a text", state("'http://h/b/'", "'cards':[],'book':'big'"), "damaged");
+    }
+    void stateFilesAreCheckedOnLoad()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, outcome);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("home.sync"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json) == json.size());
+        file.close();
+        const auto state = SyncState::load(file.fileName());
+        QCOMPARE(state ? (*state)->damage.isEmpty() ? "ok" : "damaged" : "refused", outcome);
+        if (outcome == "ok") {
+            QCOMPARE((*state)->entries.value("/b/1.vcf").name, "ann");
+            QCOMPARE((*state)->token, "t");
+        } else if (outcome == "damaged") {
+            QVERIFY((*state)->entries.isEmpty() && (*state)->token.isEmpty());
+            QCOMPARE((*state)->url, "http://h/b/");
+        }
+    }
+
     // Renamed here while another client changed the card: the server's version keeps the old
     // name, the renamed record becomes a card of its own, and the user is told.
     void renameMeetingAChangeThereIsToldOf()
