@@ -166,16 +166,13 @@ private slots:
     }
 
     // An older copy of the book put back must not undo what other devices did since.
-    void restoredBackupDeletesNothing_data()
-    {
-        QTest::addColumn<bool>("throughTheProgram");
-        QTest::newRow("copied back") << false;
-        QTest::newRow("Get backup") << true;
-    }
+    void restoredBackupDeletesNothing_data() { addServerRows({"copied back", "Get backup"}); }
     void restoredBackupDeletesNothing()
     {
-        QFETCH(bool, throughTheProgram);
-        DavServer server(DavServer::Kind::radicale);
+        QFETCH(DavServer::Kind, kind);
+        QFETCH(QString, way);
+        const bool throughTheProgram = way == "Get backup";
+        DavServer server(kind);
         QVERIFY(server.start());
         LinkedHome home(server.addressBook());
         QVERIFY(home.book().append(person("ann", "111")) &&
@@ -371,17 +368,13 @@ private slots:
 
     // A state file of the wrong shape is said, and the next sync merges both sides afresh:
     // no card twice, nothing refused again and again.
-    void damagedStateFileGivesAFreshMerge_data()
-    {
-        QTest::addColumn<QString>("damage");
-        QTest::newRow("cards an object") << "cards";
-        QTest::newRow("a number for a text") << "number";
-        QTest::newRow("an href twice") << "twice";
-    }
+    void damagedStateFileGivesAFreshMerge_data() { addServerRows({"cards", "number", "twice"}); }
     void damagedStateFileGivesAFreshMerge()
     {
-        QFETCH(QString, damage);
-        DavServer server(DavServer::Kind::radicale);
+        QFETCH(DavServer::Kind, kind);
+        QFETCH(QString, way);
+        const QString damage = way; // cards an object, a number for a text, an href twice
+        DavServer server(kind);
         QVERIFY(server.start());
         SyncHome a(server.addressBook());
         QVERIFY(a.book().append(person("ann", "111")) && a.book().append(person("bob", "222")));
