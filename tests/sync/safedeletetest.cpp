@@ -346,6 +346,7 @@ private slots:
         QVERIFY2(said.contains("remove 12 of the 40 cards") && said.contains("--allow-mass-delete"),
                  qPrintable(said));
         QCOMPARE(cardCount(server.addressBook()), 40);
+        QCOMPARE(run({"--unlink", "--allow-mass-delete"}, "").first, 2);
         std::tie(status, said) = run({"--sync", "--allow-mass-delete"}, "secret\n");
         QVERIFY2(status == 0 && said.contains("12 removed on the server"), qPrintable(said));
         QCOMPARE(cardCount(server.addressBook()), 28);
