@@ -104,6 +104,8 @@ void BookSync::start()
     }
     state_ = **state;
     stateStamp_ = BookIdentity::of(statePath_);
+    // Left by an earlier run: a card of that name now may be anyone's.
+    dirty_ = !std::exchange(state_.deletedNames, {}).isEmpty();
     if (!state_.damage.isEmpty()) {
         startAfresh(state_.damage);
     } else if (!state_.freshReason.isEmpty()) {
@@ -395,6 +397,7 @@ void BookSync::push()
         return fail(local.error());
     }
     takeNotesFromFile();
+    resolveDeletedNames();
     PushPlan plan = planPush(*local, state_, collectionPath_);
     anotherRound_ = false;
     sinceSaved_ = 0;
@@ -456,6 +459,9 @@ void BookSync::storeEntry(const PushItem& item, const QString& etag)
     }
     if (state_.renamedFrom.remove(name) > 0) {
         doneRenames_.insert(name);
+    }
+    if (item.kind == PushItem::Kind::create) {
+        createdHere_.insert(item.href);
     }
     ++report_.sent;
 }
@@ -595,6 +601,7 @@ void BookSync::takeNotesFromFile()
             state_.deleted.insert(href);
         }
     }
+    namesDeleted_ += (*onDisk)->deletedNames;
     const QHash<QString, QString>& renamed = (*onDisk)->renamedFrom;
     for (auto it = renamed.cbegin(); it != renamed.cend(); ++it) {
         if (!doneRenames_.contains(it.key())) {
@@ -604,9 +611,25 @@ void BookSync::takeNotesFromFile()
     dirty_ = true;
 }
 
+// A record deleted while this run was sending it: its card, once recorded, is deleted like any
+// other. Only cards this run created count, never one another device made under that name.
+void BookSync::resolveDeletedNames()
+{
+    if (namesDeleted_.isEmpty()) {
+        return;
+    }
+    for (const QString& href : std::as_const(createdHere_)) {
+        const auto entry = state_.entries.constFind(href);
+        if (entry != state_.entries.cend() && namesDeleted_.remove(entry->name)) {
+            state_.deleted.insert(href);
+        }
+    }
+}
+
 Status BookSync::saveState()
 {
     takeNotesFromFile();
+    resolveDeletedNames();
     state_.book = BookIdentity::of(bookPath_);
     const Status saved = state_.save(statePath_);
     if (saved) {

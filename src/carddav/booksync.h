@@ -74,6 +74,7 @@ private:
     bool holdsMassDelete(const QList<PushItem>& items);
     void settleRenames(const PullPlan& plan);
     void takeNotesFromFile();
+    void resolveDeletedNames();
     Status saveState();
     void finish();
     QString hrefOf(const QString& href) const;
@@ -98,6 +99,8 @@ private:
     std::optional<BookIdentity> stateStamp_;
     QSet<QString> doneDeletes_; // deletions noted here that this run carried out or settled
     QSet<QString> doneRenames_;
+    QSet<QString> createdHere_;  // cards this run created
+    QSet<QString> namesDeleted_; // records deleted here with no card recorded yet
 
     // The pull in progress.
     QStringList toFetch_;

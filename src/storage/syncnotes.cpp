@@ -40,11 +40,18 @@ Status noteDeleted(const QString& bookPath, const QStringList& names)
             gone.insert(lowered(name));
         }
         bool noted = false;
+        QSet<QString> withoutCard = gone;
         for (const SyncEntry& entry : std::as_const(state.entries)) {
             if (!entry.name.isEmpty() && gone.contains(entry.name)) {
                 state.deleted.insert(entry.href);
+                withoutCard.remove(entry.name);
                 noted = true;
             }
+        }
+        // A sync running now may be sending it: that sync alone can tell its card.
+        for (const QString& name : std::as_const(withoutCard)) {
+            state.deletedNames.insert(name);
+            noted = true;
         }
         for (const QString& name : gone) {
             noted = state.renamedFrom.remove(name) > 0 || noted;

@@ -76,6 +76,18 @@ std::optional<QString> readNotes(const QJsonObject& root, SyncState& state)
             state.deleted.insert(href.toString());
         }
     }
+    const QJsonValue names = root.value(u"deletedNames");
+    if (!names.isUndefined()) {
+        if (!names.isArray()) {
+            return QStringLiteral("\"deletedNames\" is not a list");
+        }
+        for (const QJsonValue& name : names.toArray()) {
+            if (!name.isString()) {
+                return QStringLiteral("\"deletedNames\" holds something other than names");
+            }
+            state.deletedNames.insert(name.toString());
+        }
+    }
     const QJsonValue renamed = root.value(u"renamed");
     if (!renamed.isUndefined()) {
         if (!renamed.isObject()) {
@@ -156,6 +168,7 @@ void SyncState::startAfresh(const QString& reason)
     ctag.clear();
     entries.clear();
     deleted.clear();
+    deletedNames.clear();
     renamedFrom.clear();
     freshReason = reason;
 }
@@ -220,6 +233,10 @@ Status SyncState::save(const QString& statePath) const
     }
     if (!pending.isEmpty()) {
         root.insert(QStringLiteral("deleted"), QJsonArray::fromStringList(pending));
+    }
+    if (!deletedNames.isEmpty()) {
+        root.insert(QStringLiteral("deletedNames"),
+                    QJsonArray::fromStringList(deletedNames.values()));
     }
     if (!renamedFrom.isEmpty()) {
         QJsonObject renamed;

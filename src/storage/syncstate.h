@@ -43,6 +43,9 @@ struct SyncState
     QHash<QString, SyncEntry> entries; // by href
     // Cards whose records the user deleted here since: the only cards a sync deletes.
     QSet<QString> deleted;
+    // Records deleted here while a sync was sending them: no card of theirs was recorded yet.
+    // The sync that sent them turns these into deletions; any later one drops them.
+    QSet<QString> deletedNames;
     // New name → the name the record was loaded under when the user saved it renamed.
     QHash<QString, QString> renamedFrom;
     std::optional<BookIdentity> book; // the book file as the last sync left it

@@ -10,6 +10,7 @@
 #include "phonebooks/phonebookdialog.h"
 #include "platform/textbox.h"
 #include "storage/syncnotes.h"
+#include "storage/vcardmapping.h"
 #include "support/messagelog.h"
 #include "support/nextfiledialog.h"
 #include "support/recordshost.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 using namespace vennor;
@@ -289,6 +291,35 @@ private slots:
         QVERIFY(a.sync());
         QCOMPARE(a.contents(), (QMap<QString, QString>{{"ann", "111"}, {"cy", "333"}}));
         QCOMPARE(cardCount(server.addressBook()), 2);
+    }
+
+    // Deleted while this very sync was sending it, a record's new card goes at the next sync.
+    void recordDeletedWhileBeingSentGoesToo()
+    {
+        DavServer server(DavServer::Kind::radicale);
+        QVERIFY(server.start());
+        SyncHome a(server.addressBook());
+        QList<Record> records;
+        for (int i = 0; i < 300; ++i) {
+            records.append(person(QStringLiteral("person %1").arg(i), QString::number(1000 + i)));
+        }
+        QVERIFY(a.book().store(records));
+        const QString first =
+            server.radicaleFolder() + "/" + uidOf("person 0").remove("urn:uuid:") + ".vcf";
+        bool deleted = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (!deleted && QFile::exists(first)) {
+                deleted = bool(a.deleteRecord("person 0"));
+            }
+        });
+        watch.start(1);
+        QVERIFY(a.sync());
+        watch.stop();
+        QVERIFY(deleted);
+        QVERIFY(a.sync());
+        QCOMPARE(cardCount(server.addressBook()), 299);
+        QVERIFY(!a.contents().contains("person 0"));
     }
 
     // Delete phone book drops the link, Rename moves it; a new book never takes a link left
