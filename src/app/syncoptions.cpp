@@ -6,12 +6,13 @@ namespace vennor::app {
 
 void SyncOptions::addTo(QCommandLineParser& parser) const
 {
-    parser.addOptions({link, user, unlink, sync});
+    parser.addOptions({link, user, insecure, unlink, sync});
 }
 
 bool SyncOptions::asked(const QCommandLineParser& parser) const
 {
-    return parser.isSet(link) || parser.isSet(user) || parser.isSet(unlink) || parser.isSet(sync);
+    return parser.isSet(link) || parser.isSet(user) || parser.isSet(insecure) ||
+           parser.isSet(unlink) || parser.isSet(sync);
 }
 
 Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& book) const
@@ -19,11 +20,12 @@ Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& bo
     const int commands =
         int(parser.isSet(link)) + int(parser.isSet(unlink)) + int(parser.isSet(sync));
     const bool linking = parser.isSet(link);
-    if (commands != 1 || linking != parser.isSet(user) ||
-        (linking && parser.value(user).isEmpty())) {
+    // Without --user the name is taken from the URL, when it carries one.
+    if (commands != 1 || (!linking && (parser.isSet(user) || parser.isSet(insecure))) ||
+        (parser.isSet(user) && parser.value(user).isEmpty())) {
         return {2,
-                QStringLiteral("vennor: use --link URL --user NAME, --unlink or --sync, each "
-                               "with [--book NAME]\nTry \"vennor --help\" for more."),
+                QStringLiteral("vennor: use --link URL --user NAME [--insecure], --unlink or "
+                               "--sync, each with [--book NAME]\nTry \"vennor --help\" for more."),
                 {}};
     }
     SyncRequest request;
@@ -33,6 +35,7 @@ Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& bo
     request.url = parser.value(link);
     request.user = parser.value(user);
     request.book = book;
+    request.insecure = parser.isSet(insecure);
     Startup startup;
     startup.sync = request;
     return startup;

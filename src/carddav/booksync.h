@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 namespace vennor::carddav {
@@ -19,6 +20,8 @@ struct SyncReport
     int sent = 0;            // cards added or changed on the server
     int removedThere = 0;    // cards removed from the server
     QStringList localCopies; // records both sides changed, kept under these names
+    QStringList outside;     // hrefs ignored: they lead out of the address book
+    bool passwordRefused = false; // the server refused the user name or password
 
     // "2 received, 0 removed here, 1 sent, 0 removed on the server."
     QString counts() const;
@@ -38,6 +41,8 @@ public:
     BookSync(QString bookPath, const QString& password, QString internationalPrefix,
              QObject* parent = nullptr);
     void start();
+    // Instead of those of vennor.ini.
+    void setLimits(const SyncLimits& limits) { limits_ = limits; }
 
 signals:
     // The book file was rewritten with the server's changes.
@@ -64,17 +69,20 @@ private:
     bool failed(const DavReply& reply);
     void fail(const QString& message);
     void finish();
-    QString hrefOf(const QString& href) const;
+    std::optional<QString> hrefOf(const QString& href);
+    void dropEntriesOutside();
     QUrl urlOf(const QString& href) const;
 
     QString bookPath_;
     QString statePath_;
     QString prefix_;
     QString password_;
+    SyncLimits limits_ = SyncLimits::fromSettings();
     SyncState state_;
     QPointer<DavClient> client_;
     QString collectionPath_;
     SyncReport report_;
+    QSet<QString> outsideSeen_;
     int round_ = 0;
     bool anotherRound_ = false;
     bool retriedToken_ = false;

@@ -1,5 +1,6 @@
 #include "storage/syncstate.h"
 
+#include "storage/davhref.h"
 #include "storage/textfile.h"
 
 #include <QFile>
@@ -37,7 +38,7 @@ Result<std::optional<SyncState>> SyncState::load(const QString& statePath)
                                    .arg(statePath));
     }
     SyncState state;
-    state.url = root.value(u"url").toString();
+    state.url = withoutUserInfo(root.value(u"url").toString()); // a password never goes further
     state.user = root.value(u"user").toString();
     state.token = root.value(u"token").toString();
     state.ctag = root.value(u"ctag").toString();
