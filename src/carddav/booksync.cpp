@@ -110,8 +110,7 @@ void BookSync::start()
     }
     state_ = **state;
     client_ = new DavClient(QUrl(state_.url), state_.user, password_, limits_, this);
-    connect(client_, &DavClient::passwordRefused, this,
-            [this] { report_.passwordRefused = true; });
+    connect(client_, &DavClient::passwordRefused, this, [this] { report_.passwordRefused = true; });
     collectionPath_ = QUrl(state_.url).path(QUrl::FullyEncoded);
     if (!collectionPath_.endsWith(u'/')) {
         collectionPath_ += u'/';

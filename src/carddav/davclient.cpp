@@ -127,8 +127,8 @@ void DavClient::transfer(const QByteArray& verb, const QUrl& given, const QByteA
     reply->setReadBufferSize(kReadChunk);
     const QString host = url.host();
     const QString tooLarge =
-        QStringLiteral("The server %1 sent more than %2 in answer to %3 %4; the sync was "
-                       "stopped (the limit is %5).")
+        QStringLiteral("The server %1 sent more than %2 in answer to %3 %4; nothing more "
+                       "was read (the limit is %5).")
             .arg(host, sizeText(limit), QString::fromLatin1(verb), url.toDisplayString(),
                  SyncLimits::whereSet(limitKey));
     auto received = std::make_shared<QByteArray>();
@@ -140,7 +140,7 @@ void DavClient::transfer(const QByteArray& verb, const QUrl& given, const QByteA
             return tooLarge;
         }
         if (received_ > limits_.syncBytes) {
-            return QStringLiteral("The server %1 sent more than %2 in one sync; it was stopped "
+            return QStringLiteral("The server %1 sent more than %2 in all; nothing more was read "
                                   "(the limit is %3).")
                 .arg(host, sizeText(limits_.syncBytes), SyncLimits::whereSet("maxSyncMB"));
         }
@@ -160,8 +160,8 @@ void DavClient::transfer(const QByteArray& verb, const QUrl& given, const QByteA
     auto* timer = new QTimer(reply);
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, reply, [reply, url, this] {
-        cut(reply, QStringLiteral("The server %1 did not answer %2 within %3 seconds; the sync "
-                                  "was stopped (the limit is %4).")
+        cut(reply, QStringLiteral("The server %1 did not answer %2 within %3 seconds; the "
+                                  "request was given up (the limit is %4).")
                        .arg(url.host(), url.toDisplayString())
                        .arg(limits_.requestSeconds)
                        .arg(SyncLimits::whereSet("requestTimeoutSeconds")));
@@ -198,8 +198,8 @@ void DavClient::transfer(const QByteArray& verb, const QUrl& given, const QByteA
 
 void DavClient::expire()
 {
-    expired_ = QStringLiteral("The server %1 took more than %2 seconds in all; the sync was "
-                              "stopped (the limit is %3).")
+    expired_ = QStringLiteral("The work with the server %1 took more than %2 seconds in all; "
+                              "it was stopped (the limit is %3).")
                    .arg(origin_.host())
                    .arg(limits_.syncSeconds)
                    .arg(SyncLimits::whereSet("syncTimeoutSeconds"));

@@ -217,18 +217,19 @@ void SyncController::link(const QString& book, const QString& path)
         return;
     }
     if (carddav::unencryptedRemote(address->url) &&
-        MessageBox::okCancel(host_.window(),
-                             carddav::kUnencryptedWarning +
-                                 QStringLiteral(" Link %1 all the same?")
-                                     .arg(address->url.toDisplayString()),
-                             kLinkTitle) != MessageBox::Answer::Ok) {
+        MessageBox::okCancel(
+            host_.window(),
+            carddav::kUnencryptedWarning +
+                QStringLiteral(" Link %1 all the same?").arg(address->url.toDisplayString()),
+            kLinkTitle) != MessageBox::Answer::Ok) {
         return;
     }
     setStatus(QStringLiteral("Looking for the address book at %1...")
                   .arg(address->url.toDisplayString()));
     const QString password =
         dialog.password().isEmpty() ? address->password.value_or(QString()) : dialog.password();
-    finder_ = new carddav::DavClient(address->url, user, password, SyncLimits::fromSettings(), this);
+    finder_ =
+        new carddav::DavClient(address->url, user, password, SyncLimits::fromSettings(), this);
     carddav::findAddressBook(*finder_, address->url,
                              [this, book, path, user, password](const Result<QUrl>& found) {
                                  finder_->deleteLater();
