@@ -394,6 +394,8 @@ private slots:
                                       << "maxSyncMB";
         QTest::newRow("card") << QByteArray("maxCardKB=1\n") << "card"
                               << "maxCardKB";
+        QTest::newRow("card by GET") << QByteArray("maxCardKB=1\n") << "get"
+                                     << "maxCardKB";
         QTest::newRow("dripping answer") << QByteArray("requestTimeoutSeconds=1\n") << "drip"
                                          << "requestTimeoutSeconds";
         QTest::newRow("slow sync") << QByteArray("syncTimeoutSeconds=1\n") << "drip"
@@ -417,6 +419,13 @@ private slots:
             const QByteArray card =
                 "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Big\r\nNOTE:" + QByteArray(4000, 'x') +
                 "\r\nEND:VCARD\r\n";
+            if (what == "get") { // listed alone, refused a multiget, fetched by GET
+                return request.method == "GET" ? Answer{200, {}, card}
+                       : request.body.contains("multiget")
+                           ? Answer{400, {}, {}}
+                           : Answer::xml(multistatus(
+                                 response("/u/big.vcf", "<d:getetag>\"1\"</d:getetag>")));
+            }
             return Answer::xml(
                 multistatus(response("/u/big.vcf", "<d:getetag>\"1\"</d:getetag><c:address-data>" +
                                                        card + "</c:address-data>"),
