@@ -341,6 +341,25 @@ private slots:
                      !syncText.contains("secret"),
                  qPrintable(syncText));
         QCOMPARE(cardCount(server.addressBook()), 1);
+
+        // The same URL in the link dialog, the user name and password fields left empty.
+        QVERIFY(QFile::remove(statePath));
+        MessageLog messages;
+        SharedState shared;
+        MainWindow window(shared);
+        MemoryPasswords passwords;
+        SyncController sync(window, passwords);
+        ModalDriver driver;
+        driver.whenShown<LinkDialog>([&](LinkDialog* dialog) {
+            dialog->findChild<QLineEdit*>("syncUrl")->setText(written);
+            clickButton(dialog, "linkOk");
+        });
+        window.findChild<QAction*>("Link_server")->trigger();
+        QVERIFY(driver.waitAllHandled());
+        QTRY_VERIFY_WITH_TIMEOUT(sync.statusText().startsWith("Synced"), 10000);
+        QCOMPARE(passwords.kept,
+                 (QHash<QString, QString>{{"alice@" + server.addressBook(), "secret"}}));
+        QVERIFY(state.open(QIODevice::ReadOnly) && !state.readAll().contains("secret"));
     }
 
     void plainHttpAndBareUrls()
