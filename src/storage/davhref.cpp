@@ -34,7 +34,8 @@ bool looksCrafted(const QString& href)
 std::optional<QString> hrefUnder(const QString& addressBookUrl, const QString& href)
 {
     const QUrl base(addressBookUrl, QUrl::StrictMode);
-    const QUrl relative(href.trimmed(), QUrl::StrictMode);
+    // Tolerant: some servers leave blanks or non-ASCII letters unencoded.
+    const QUrl relative(href.trimmed(), QUrl::TolerantMode);
     if (!base.isValid() || !relative.isValid() || href.trimmed().isEmpty() || looksCrafted(href)) {
         return std::nullopt;
     }

@@ -141,6 +141,8 @@ private slots:
                                   << "/u/book/a.vcf";
         QTest::newRow("absolute path") << "/u/book/a%20b.vcf"
                                        << "/u/book/a%20b.vcf";
+        QTest::newRow("unencoded") << "/u/book/j \u00f6.vcf"
+                                   << "/u/book/j%20%C3%B6.vcf";
         QTest::newRow("same origin") << "http://dav.test:8080/u/book/a.vcf"
                                      << "/u/book/a.vcf";
         QTest::newRow("another port") << "http://dav.test:9090/u/book/a.vcf" << none;
