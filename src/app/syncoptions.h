@@ -18,8 +18,10 @@ struct SyncOptions
                                            "the server's URL; the password is read from "
                                            "standard input."),
                             QStringLiteral("URL")};
-    QCommandLineOption user{QStringLiteral("user"), QStringLiteral("The user name for --link."),
-                            QStringLiteral("NAME")};
+    QCommandLineOption user{
+        QStringLiteral("user"),
+        QStringLiteral("The user name for --link, unless the URL gives it (https://NAME@host/)."),
+        QStringLiteral("NAME")};
     QCommandLineOption insecure{QStringLiteral("insecure"),
                                 QStringLiteral("Let --link use a plain http:// URL of another "
                                                "computer, where the password and the contacts "
