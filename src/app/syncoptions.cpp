@@ -6,13 +6,13 @@ namespace vennor::app {
 
 void SyncOptions::addTo(QCommandLineParser& parser) const
 {
-    parser.addOptions({link, user, insecure, unlink, sync});
+    parser.addOptions({link, user, insecure, unlink, sync, allowMassDelete});
 }
 
 bool SyncOptions::asked(const QCommandLineParser& parser) const
 {
     return parser.isSet(link) || parser.isSet(user) || parser.isSet(insecure) ||
-           parser.isSet(unlink) || parser.isSet(sync);
+           parser.isSet(unlink) || parser.isSet(sync) || parser.isSet(allowMassDelete);
 }
 
 Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& book) const
@@ -22,10 +22,12 @@ Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& bo
     const bool linking = parser.isSet(link);
     // Without --user the name is taken from the URL, when it carries one.
     if (commands != 1 || (!linking && (parser.isSet(user) || parser.isSet(insecure))) ||
-        (parser.isSet(user) && parser.value(user).isEmpty())) {
+        (parser.isSet(user) && parser.value(user).isEmpty()) ||
+        (parser.isSet(allowMassDelete) && !parser.isSet(sync))) {
         return {2,
                 QStringLiteral("vennor: use --link URL --user NAME [--insecure], --unlink or "
-                               "--sync, each with [--book NAME]\nTry \"vennor --help\" for more."),
+                               "--sync [--allow-mass-delete], each with [--book NAME]\nTry "
+                               "\"vennor --help\" for more."),
                 {}};
     }
     SyncRequest request;
@@ -36,6 +38,7 @@ Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& bo
     request.user = parser.value(user);
     request.book = book;
     request.insecure = parser.isSet(insecure);
+    request.allowMassDelete = parser.isSet(allowMassDelete);
     Startup startup;
     startup.sync = request;
     return startup;

@@ -12,8 +12,9 @@ struct SyncRequest
     Kind kind = Kind::sync;
     QString url;
     QString user;
-    QString book; // empty: the default phone book
-    bool insecure = false; // --link may use plain http to another computer
+    QString book;                 // empty: the default phone book
+    bool insecure = false;        // --link may use plain http to another computer
+    bool allowMassDelete = false; // --sync may remove more than a few cards at once
 };
 
 // Runs the request without a window (a QCoreApplication must exist) and prints what it did
