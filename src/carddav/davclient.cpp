@@ -23,6 +23,12 @@ QString sizeText(qint64 bytes)
     return QStringLiteral("%1 bytes").arg(bytes);
 }
 
+// A URL as it may be printed: paths a server chose stay percent-encoded.
+QString shown(const QUrl& url)
+{
+    return QString::fromLatin1(url.adjusted(QUrl::RemoveUserInfo).toEncoded());
+}
+
 // Ends the reply now; the message is what its callback tells.
 void cut(QNetworkReply* reply, const QString& message)
 {
@@ -51,10 +57,10 @@ QString failureText(const DavReply& reply)
     }
     if (reply.status == 403) {
         return QStringLiteral("The server %1 does not allow this user to use %2.")
-            .arg(host, reply.url.toDisplayString());
+            .arg(host, shown(reply.url));
     }
     return QStringLiteral("The server %1 answered %2 with the error %3.")
-        .arg(host, reply.url.toDisplayString())
+        .arg(host, shown(reply.url))
         .arg(reply.status);
 }
 
@@ -129,7 +135,7 @@ void DavClient::transfer(const QByteArray& verb, const QUrl& given, const QByteA
     const QString tooLarge =
         QStringLiteral("The server %1 sent more than %2 in answer to %3 %4; nothing more "
                        "was read (the limit is %5).")
-            .arg(host, sizeText(limit), QString::fromLatin1(verb), url.toDisplayString(),
+            .arg(host, sizeText(limit), QString::fromLatin1(verb), shown(url),
                  SyncLimits::whereSet(limitKey));
     auto received = std::make_shared<QByteArray>();
     // The next bytes of the answer, or why they are refused.
@@ -162,7 +168,7 @@ void DavClient::transfer(const QByteArray& verb, const QUrl& given, const QByteA
     connect(timer, &QTimer::timeout, reply, [reply, url, this] {
         cut(reply, QStringLiteral("The server %1 did not answer %2 within %3 seconds; the "
                                   "request was given up (the limit is %4).")
-                       .arg(url.host(), url.toDisplayString())
+                       .arg(url.host(), shown(url))
                        .arg(limits_.requestSeconds)
                        .arg(SyncLimits::whereSet("requestTimeoutSeconds")));
     });

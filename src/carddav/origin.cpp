@@ -30,7 +30,8 @@ std::optional<QString> foreignTarget(const QUrl& origin, const QUrl& target)
     if (sameOrigin(origin, target)) {
         return std::nullopt;
     }
-    const QString where = target.toDisplayString(QUrl::RemoveUserInfo);
+    // Encoded: the server chose it, and it may be printed to a terminal.
+    const QString where = QString::fromLatin1(target.adjusted(QUrl::RemoveUserInfo).toEncoded());
     if (origin.scheme() == u"https" && target.scheme() == u"http") {
         return QStringLiteral("%1 led from an encrypted https address to the unencrypted %2; "
                               "refused, so that the password stays safe.")

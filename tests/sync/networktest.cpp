@@ -186,6 +186,9 @@ private slots:
         const auto downgrade = carddav::foreignTarget(QUrl("https://dav.example.org/"),
                                                       QUrl("http://dav.example.org:443/u/"));
         QVERIFY(downgrade && downgrade->contains("unencrypted http://dav.example.org:443/u/"));
+        const auto shown = carddav::foreignTarget(QUrl("https://dav.example.org/"),
+                                                  QUrl("https://evil.test/\u202e\x1b]0;x"));
+        QVERIFY(shown && shown->contains("https://evil.test/%E2%80%AE%1B]0;x"));
         QVERIFY(!carddav::foreignTarget(QUrl("https://dav.example.org/"),
                                         QUrl("https://DAV.example.org:443/u/")));
         QCOMPARE(withoutUserInfo("https://ann:pw@dav.example.org/u/"),
