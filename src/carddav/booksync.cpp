@@ -1,6 +1,7 @@
 #include "carddav/booksync.h"
 
 #include "carddav/multistatus.h"
+#include "storage/davhref.h"
 #include "storage/phonebook.h"
 #include "storage/vcardmapping.h"
 #include "storage/vcardmerge.h"
@@ -22,6 +23,8 @@ struct Listing
     QHash<QString, QString> etags;
     QStringList removed;
     QList<RemoteCard> cards;
+    qsizetype largest = -1; // the largest of the cards, held to the limit of one card
+    QStringList outside;    // hrefs that lead out of the address book, as the server gave them
     QString token;
 };
 
@@ -109,20 +112,26 @@ PlannedPull planInWorker(const QString& bookPath, const QHash<QString, SyncEntry
 
 // Runs on a worker thread, so that a large answer is read away from the window; each response
 // is let go of as soon as its card is kept.
-Listing listingOf(DavReply reply, const QUrl& base, const QString& collectionPath)
+Listing listingOf(DavReply reply, const QString& addressBookUrl)
 {
     Listing listing;
     const auto take = [&](DavResource&& resource) {
-        const QString href = base.resolved(QUrl(resource.href)).path(QUrl::FullyEncoded);
-        if (href == collectionPath) {
+        const std::optional<QString> under = hrefUnder(addressBookUrl, resource.href);
+        if (!under) {
+            listing.outside.append(resource.href); // the address book itself among them
             return;
         }
+        const QString& href = *under;
         const QString etag = resource.properties.value(QStringLiteral("getetag")).text.trimmed();
         const auto card = resource.properties.constFind(QStringLiteral("address-data"));
         if (resource.status == 404) {
             listing.removed.append(href);
         } else if (card != resource.properties.cend() && !card->text.isEmpty()) {
             listing.cards.append({href, etag, card->text.toUtf8()});
+            if (listing.largest < 0 ||
+                listing.cards.back().card.size() > listing.cards.at(listing.largest).card.size()) {
+                listing.largest = listing.cards.size() - 1;
+            }
         } else {
             listing.etags.insert(href, etag);
         }
@@ -136,9 +145,13 @@ Listing listingOf(DavReply reply, const QUrl& base, const QString& collectionPat
 
 QString quotedList(const QStringList& names)
 {
+    constexpr qsizetype kNamed = 10;
     QStringList quoted;
-    for (const QString& name : names) {
+    for (const QString& name : names.first(std::min(kNamed, names.size()))) {
         quoted.append(u'"' + name + u'"');
+    }
+    if (names.size() > kNamed) {
+        quoted.append(QStringLiteral("and %1 more").arg(names.size() - kNamed));
     }
     return quoted.join(QStringLiteral(", "));
 }
@@ -177,6 +190,18 @@ QString SyncReport::summary() const
                                "digits or \")\" is none): %1.")
                     .arg(quotedList(untaken));
     }
+    if (!outside.isEmpty()) {
+        constexpr qsizetype kNamed = 5;
+        QStringList named;
+        for (const QString& href : outside.first(std::min(kNamed, outside.size()))) {
+            named.append(shownHref(href));
+        }
+        text += QStringLiteral(" Ignored, as outside the address book: %1%2.")
+                    .arg(named.join(QStringLiteral(", ")),
+                         outside.size() > kNamed
+                             ? QStringLiteral(" and %1 more").arg(outside.size() - kNamed)
+                             : QString());
+    }
     return text;
 }
 
@@ -207,12 +232,34 @@ void BookSync::start()
     } else if (const std::optional<QString> why = anotherBook()) {
         startAfresh(*why);
     }
-    client_ = new DavClient(state_.user, password_, this);
+    client_ = new DavClient(QUrl(state_.url), state_.user, password_, limits_, this);
+    connect(client_, &DavClient::passwordRefused, this, [this] { report_.passwordRefused = true; });
     collectionPath_ = QUrl(state_.url).path(QUrl::FullyEncoded);
     if (!collectionPath_.endsWith(u'/')) {
         collectionPath_ += u'/';
     }
+    dropEntriesOutside();
     checkCtag();
+}
+
+// A state file edited elsewhere never names what is fetched or deleted outside the book.
+void BookSync::dropEntriesOutside()
+{
+    QHash<QString, SyncEntry> kept;
+    for (SyncEntry entry : std::as_const(state_.entries)) {
+        if (const std::optional<QString> href = hrefOf(entry.href)) {
+            entry.href = *href;
+            kept.insert(entry.href, entry);
+        }
+    }
+    state_.entries = std::move(kept);
+    QSet<QString> deleted;
+    for (const QString& href : std::as_const(state_.deleted)) {
+        if (const std::optional<QString> under = hrefUnder(state_.url, href)) {
+            deleted.insert(*under);
+        }
+    }
+    state_.deleted = std::move(deleted);
 }
 
 // Why the book file is not the one the last sync left, or nullopt. A file that only changed
@@ -280,6 +327,21 @@ void BookSync::checkCtag()
     });
 }
 
+// The href as a card's path in the address book; nullopt, reported, when it leads elsewhere.
+std::optional<QString> BookSync::hrefOf(const QString& href)
+{
+    if (std::optional<QString> under = hrefUnder(state_.url, href)) {
+        return under;
+    }
+    const QString path = QUrl(state_.url).resolved(QUrl(href)).path(QUrl::FullyEncoded);
+    const bool collection = path == collectionPath_ || path + u'/' == collectionPath_;
+    if (!collection && !outsideSeen_.contains(href)) {
+        outsideSeen_.insert(href);
+        report_.outside.append(href);
+    }
+    return std::nullopt;
+}
+
 QUrl BookSync::urlOf(const QString& href) const
 {
     return QUrl(state_.url).resolved(QUrl(href));
@@ -303,7 +365,7 @@ void BookSync::listChanges()
                        if (reply.status == 401 || reply.status == 0) {
                            return fail(failureText(reply));
                        }
-                       QtConcurrent::run(listingOf, reply, QUrl(state_.url), collectionPath_)
+                       QtConcurrent::run(listingOf, reply, state_.url)
                            .then(this, [this, token](Listing listing) {
                                listedChanges(std::move(listing), token);
                            });
@@ -321,8 +383,28 @@ void BookSync::listedChanges(Listing listing, const QString& token)
         }
         return listByEtags();
     }
+    if (!taken(listing)) {
+        return;
+    }
     fetched_ = std::move(listing.cards);
     listed(listing.etags, listing.removed, token.isEmpty(), listing.token);
+}
+
+// Reports the hrefs that lead elsewhere; false, the sync ended, when a card is too large.
+bool BookSync::taken(const Listing& listing)
+{
+    for (const QString& href : listing.outside) {
+        hrefOf(href);
+    }
+    if (listing.largest >= 0) {
+        const RemoteCard& largest = listing.cards.at(listing.largest);
+        if (const auto big =
+                client_->oversizedCard(largest.href, QString::fromUtf8(largest.card))) {
+            fail(*big);
+            return false;
+        }
+    }
+    return true;
 }
 
 void BookSync::listByEtags()
@@ -330,12 +412,15 @@ void BookSync::listByEtags()
     client_->query("PROPFIND", QUrl(state_.url), 1, kEtagQuery, [this](const DavReply& reply) {
         DavReply failure = reply;
         failure.body.clear();
-        QtConcurrent::run(listingOf, reply, QUrl(state_.url), collectionPath_)
-            .then(this, [this, failure](const Listing& listing) {
+        QtConcurrent::run(listingOf, reply, state_.url)
+            .then(this, [this, failure](Listing listing) {
                 if (!listing.answered) {
                     return fail(failure.status == 404 || failure.ok()
                                     ? QStringLiteral("%1 is not an address book.").arg(state_.url)
                                     : failureText(failure));
+                }
+                if (!taken(listing)) {
+                    return;
                 }
                 fetched_.clear();
                 listed(listing.etags, {}, true, {});
@@ -386,7 +471,7 @@ void BookSync::fetchBatch()
             if (failed(reply)) {
                 return;
             }
-            QtConcurrent::run(listingOf, reply, QUrl(state_.url), collectionPath_)
+            QtConcurrent::run(listingOf, reply, state_.url)
                 .then(this,
                       [this, batch](Listing listing) { fetchedBatch(std::move(listing), batch); });
         });
@@ -396,6 +481,9 @@ void BookSync::fetchedBatch(Listing listing, const QStringList& batch)
 {
     if (!listing.answered) {
         return fetchOneByOne(); // no addressbook-multiget: plain GETs
+    }
+    if (!taken(listing)) {
+        return;
     }
     fetched_ += std::move(listing.cards);
     removed_ += listing.removed;
@@ -409,7 +497,7 @@ void BookSync::fetchOneByOne()
         return applyPull();
     }
     const QString href = toFetch_.takeFirst();
-    client_->send("GET", urlOf(href), {}, {}, [this, href](const DavReply& reply) {
+    client_->getCard(urlOf(href), [this, href](const DavReply& reply) {
         if (failed(reply)) {
             return;
         }
@@ -588,7 +676,7 @@ void BookSync::createCard(const PushItem& item)
 void BookSync::updateCard(const PushItem& item)
 {
     // The stored card is read again so that what the record cannot hold stays on it.
-    client_->send("GET", urlOf(item.href), {}, {}, [this, item](const DavReply& got) {
+    client_->getCard(urlOf(item.href), [this, item](const DavReply& got) {
         if (!got.ok() || (!got.etag.isEmpty() && !item.etag.isEmpty() && got.etag != item.etag)) {
             if (got.status == 404 || got.ok()) {
                 anotherRound_ = true; // changed or removed on the server meanwhile

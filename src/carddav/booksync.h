@@ -34,8 +34,10 @@ struct SyncReport
     int removedThere = 0;    // cards removed from the server
     QStringList localCopies; // records both sides changed, kept under these names
     QStringList untaken;     // cards with no name the book can file: their name, else their href
+    QStringList outside;     // hrefs ignored: they lead out of the address book
     QStringList notes;       // what else the user should know, such as a merge made afresh
     int heldDeletes = 0;     // cards not removed because so many at once needs leave
+    bool passwordRefused = false; // the server refused the user name or password
 
     // "2 received, 0 removed here, 1 sent, 0 removed on the server.", and how many cards could
     // not be taken when there were any.
@@ -56,6 +58,8 @@ public:
     BookSync(QString bookPath, const QString& password, QString internationalPrefix,
              QObject* parent = nullptr);
     void start();
+    // Instead of those of vennor.ini.
+    void setLimits(const SyncLimits& limits) { limits_ = limits; }
     // Lets the sync remove more than a few cards at once; without it such a sync stops first.
     void allowMassDelete(bool allowed) { allowMassDelete_ = allowed; }
 
@@ -69,6 +73,7 @@ private:
     void listChanges();
     void listedChanges(Listing listing, const QString& token);
     void fetchedBatch(Listing listing, const QStringList& batch);
+    bool taken(const Listing& listing);
     void listByEtags();
     void listed(const QHash<QString, QString>& etags, QStringList removed, bool complete,
                 const QString& token);
@@ -95,16 +100,20 @@ private:
     void resolveDeletedNames();
     Status saveState();
     void finish();
+    std::optional<QString> hrefOf(const QString& href);
+    void dropEntriesOutside();
     QUrl urlOf(const QString& href) const;
 
     QString bookPath_;
     QString statePath_;
     QString prefix_;
     QString password_;
+    SyncLimits limits_ = SyncLimits::fromSettings();
     SyncState state_;
     QPointer<DavClient> client_;
     QString collectionPath_;
     SyncReport report_;
+    QSet<QString> outsideSeen_;
     int round_ = 0;
     bool anotherRound_ = false;
     bool retriedToken_ = false;
