@@ -6,6 +6,7 @@
 #include "storage/vcardmerge.h"
 
 #include <QSet>
+#include <QTimer>
 
 namespace vennor::carddav {
 namespace {
@@ -70,13 +71,17 @@ QString SyncReport::counts() const
 
 QString SyncReport::summary() const
 {
-    if (localCopies.isEmpty()) {
-        return counts();
+    QString text = counts();
+    if (!localCopies.isEmpty()) {
+        text += QStringLiteral(" Changed on both sides, the server's version was taken; yours was "
+                               "kept as: %1.")
+                    .arg(localCopies.join(QStringLiteral(", ")));
     }
-    return counts() +
-           QStringLiteral(" Changed on both sides, the server's version was taken; yours was "
-                          "kept as: %1.")
-               .arg(localCopies.join(QStringLiteral(", ")));
+    if (!notSent.isEmpty()) {
+        text += QStringLiteral(" Not sent, as no well-formed card could be written for them: %1.")
+                    .arg(notSent.join(QStringLiteral(", ")));
+    }
+    return text;
 }
 
 BookSync::BookSync(QString bookPath, const QString& password, QString internationalPrefix,
@@ -387,7 +392,13 @@ void BookSync::storeEntry(const PushItem& item, const QString& etag)
 
 void BookSync::createCard(const PushItem& item)
 {
-    client_->send("PUT", urlOf(item.href), cardFromRecord(item.record, VCardVersion::v30),
+    const QByteArray card =
+        cardFromRecord(item.record, VCardVersion::v30, {prefix_, QDateTime::currentDateTimeUtc()});
+    if (!readsBackAs(card, item.record, prefix_)) {
+        report_.notSent.append(item.record.name);
+        return QTimer::singleShot(0, this, &BookSync::pushed); // never deeper for each refusal
+    }
+    client_->send("PUT", urlOf(item.href), card,
                   {{"Content-Type", "text/vcard; charset=utf-8"}, {"If-None-Match", "*"}},
                   [this, item](const DavReply& reply) {
                       if (reply.ok()) {
@@ -415,13 +426,19 @@ void BookSync::updateCard(const PushItem& item)
         }
         std::optional<VCard> card;
         const std::optional<Record> base = recordOfCard(got.body, prefix_, card);
-        const QByteArray body = card && base ? mergedCard(*card, *base, item.record, prefix_)
-                                             : cardFromRecord(item.record, VCardVersion::v30);
+        const std::optional<QByteArray> body =
+            card && base ? mergedCard(*card, *base, item.record, prefix_)
+                         : cardFromRecord(item.record, VCardVersion::v30,
+                                          {prefix_, QDateTime::currentDateTimeUtc()});
+        if (!body || !readsBackAs(*body, item.record, prefix_)) {
+            report_.notSent.append(item.record.name);
+            return pushed();
+        }
         Headers headers{{"Content-Type", "text/vcard; charset=utf-8"}};
         if (const QString etag = got.etag.isEmpty() ? item.etag : got.etag; !etag.isEmpty()) {
             headers.append({"If-Match", etag.toUtf8()});
         }
-        client_->send("PUT", urlOf(item.href), body, headers, [this, item](const DavReply& reply) {
+        client_->send("PUT", urlOf(item.href), *body, headers, [this, item](const DavReply& reply) {
             if (reply.ok()) {
                 storeEntry(item, reply.etag);
             } else if (reply.status == 412) {

@@ -19,10 +19,11 @@ struct SyncReport
     int sent = 0;            // cards added or changed on the server
     int removedThere = 0;    // cards removed from the server
     QStringList localCopies; // records both sides changed, kept under these names
+    QStringList notSent;     // records no well-formed card could be written for
 
     // "2 received, 0 removed here, 1 sent, 0 removed on the server."
     QString counts() const;
-    // The counts, then a sentence naming the local copies when there are any.
+    // The counts, then sentences naming the local copies and the records not sent, if any.
     QString summary() const;
 };
 

@@ -41,25 +41,6 @@ private:
     int number_ = 0;
 };
 
-// Whether the parameters before the value name quoted-printable (in any case).
-bool isQuotedPrintable(QByteArrayView line)
-{
-    static constexpr QByteArrayView kName("QUOTED-PRINTABLE");
-    const auto* colon =
-        static_cast<const char*>(std::memchr(line.data(), ':', size_t(line.size())));
-    const qsizetype end = colon ? colon - line.data() : line.size();
-    for (qsizetype i = 0; i + kName.size() <= end; ++i) {
-        qsizetype j = 0;
-        while (j < kName.size() && (line[i + j] & ~0x20) == (kName[j] & ~0x20)) {
-            ++j;
-        }
-        if (j == kName.size()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 struct LogicalLine
 {
     QByteArrayView bytes; // valid until the next line is read
@@ -81,7 +62,7 @@ public:
         }
         const QByteArrayView first = *peek_;
         const int number = physical_.number();
-        const bool quotedPrintable = isQuotedPrintable(first);
+        const bool quotedPrintable = namesQuotedPrintable(first);
         bool joined = false;
         for (advance(); peek_; advance()) {
             const bool softBreak =
@@ -264,6 +245,7 @@ std::optional<VCardProperty> parsedProperty(const LogicalLine& line)
         }
     }
     property.value = decodedValue(property, line.bytes.sliced(colon + 1));
+    property.raw = line.bytes.toByteArray();
     return property;
 }
 
@@ -288,6 +270,23 @@ Status failure(int line, const QString& why)
 }
 
 } // namespace
+
+bool namesQuotedPrintable(QByteArrayView line)
+{
+    static constexpr QByteArrayView kName("QUOTED-PRINTABLE");
+    const qsizetype colon = colonOutsideQuotes(line); // a quoted parameter may hold a colon
+    const qsizetype end = colon < 0 ? line.size() : colon;
+    for (qsizetype i = 0; i + kName.size() <= end; ++i) {
+        qsizetype j = 0;
+        while (j < kName.size() && (line[i + j] & ~0x20) == (kName[j] & ~0x20)) {
+            ++j;
+        }
+        if (j == kName.size()) {
+            return true;
+        }
+    }
+    return false;
+}
 
 QStringList VCardProperty::types() const
 {
