@@ -56,7 +56,8 @@ QList<QByteArray> rawLines(const VCard& card, QStringView name)
 const QByteArray kQuotedNote =
     card("VERSION:2.1\r\nN:Roe;Jane\r\nFN:Jane Roe\r\n"
          "NOTE;ENCODING=QUOTED-PRINTABLE:first line=0D=0Asecond line\r\n"
-         "TEL;CELL:+49 171 555\r\nX-PET;X-KIND=\"dog;big\":Rex\r\nREV:20200101T000000Z\r\n");
+         "TEL;CELL:+49 171 555\r\nTEL;HOME;VOICE:030 "
+         "1\r\nX-PET;X-KIND=\"dog;big\":Rex\r\nREV:20200101T000000Z\r\n");
 
 } // namespace
 
@@ -73,7 +74,7 @@ private slots:
         const Record base = recordOf(original);
         QCOMPARE(base.comment, "first line\nsecond line");
         Record changed = base;
-        changed.numbers = {{1, "0049171556"}};
+        changed.numbers = {{1, "0049171556"}, {0, "0301"}};
         const std::optional<QByteArray> merged = mergedCard(original, base, changed, "00", kNow);
         QVERIFY(merged);
         QVERIFY2(!merged->contains("\r\nsecond line"), merged->constData());
@@ -82,7 +83,8 @@ private slots:
             QCOMPARE(rawLines(read, QString::fromLatin1(name)),
                      rawLines(original, QString::fromLatin1(name)));
         }
-        QCOMPARE(rawLines(read, u"TEL"), QList<QByteArray>{"TEL;TYPE=cell:+49171556"});
+        QCOMPARE(rawLines(read, u"TEL"),
+                 (QList<QByteArray>{"TEL;HOME;VOICE:030 1", "TEL;TYPE=cell:+49171556"}));
         QCOMPARE(rawLines(read, u"REV"), QList<QByteArray>{"REV:20261207T041500Z"});
         QVERIFY(readsBackAs(*merged, changed, "00"));
 
@@ -110,6 +112,20 @@ private slots:
             QVERIFY2(line.size() <= 76, line.constData());
         }
         QCOMPARE(recordOf(cardOf(*merged)).comment, changed.comment);
+    }
+
+    // A long line in an 8-bit character set (degree signs in Latin-1 look like the middle of
+    // UTF-8 sequences) is folded and read back as it came.
+    void eightBitLineIsKept()
+    {
+        const QByteArray latin = "X-LATIN;CHARSET=ISO-8859-1:" + QByteArray(100, '\xB0');
+        const VCard original = cardOf(card("VERSION:3.0\r\nFN:Ann\r\n" + latin + "\r\n"));
+        Record changed = recordOf(original);
+        changed.email = "ann@x.test";
+        const std::optional<QByteArray> merged =
+            mergedCard(original, recordOf(original), changed, "00", kNow);
+        QVERIFY(merged);
+        QCOMPARE(rawLines(cardOf(*merged), u"X-LATIN"), QList<QByteArray>{latin});
     }
 
     // A line that every other reader takes for the start or end of a card, or a property or
