@@ -30,7 +30,13 @@ QString helpOf(const QCommandLineParser& parser)
 Startup startDialling(const QString& target)
 {
     const auto prefix = internationalPrefix();
-    const auto number = prefix ? dialStringOf(target, *prefix) : prefix;
+    const auto longest = longestDialString();
+    auto number = prefix ? dialStringOf(target, *prefix) : prefix;
+    if (number && !longest) {
+        number = Result<QString>::failure(longest.error());
+    } else if (number && number->size() > *longest) {
+        number = Result<QString>::failure(tooLongRefusal(target, number->size(), *longest));
+    }
     if (!number) {
         return {kBadUsage, number.error(), {}, true};
     }

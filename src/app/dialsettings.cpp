@@ -31,4 +31,21 @@ Result<QString> internationalPrefix()
     return prefix;
 }
 
+Result<int> longestDialString()
+{
+    const QSettings settings(dialSettingsPath(), QSettings::IniFormat);
+    const QString text = settings.value(QStringLiteral("tel/maxDigits")).toString().trimmed();
+    if (text.isEmpty()) {
+        return kDefaultLongestDialString;
+    }
+    bool ok = false;
+    const int longest = text.toInt(&ok);
+    if (!ok || longest < 1 || longest > 250) {
+        return Result<int>::failure(
+            QStringLiteral("vennor: maxDigits \"%1\" in %2 is not a whole number from 1 to 250")
+                .arg(text.left(20), dialSettingsPath()));
+    }
+    return longest;
+}
+
 } // namespace vennor::app

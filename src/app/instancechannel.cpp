@@ -1,5 +1,6 @@
 #include "app/instancechannel.h"
 
+#include "app/dialsettings.h"
 #include "platform/instancename.h"
 
 #include <QApplication>
@@ -15,9 +16,11 @@ constexpr int kConnectMs = 1000;
 constexpr int kAnswerMs = 5000;
 constexpr qint64 kLongestLine = 256;
 
+// The other end is any program of this user: what it sends is checked as a typed link is.
 bool dialable(const QString& number)
 {
-    return !number.isEmpty() && number.size() < kLongestLine &&
+    const Result<int> longest = longestDialString();
+    return !number.isEmpty() && longest && number.size() <= *longest &&
            std::all_of(number.begin(), number.end(), [](QChar c) {
                return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('*') ||
                       c == QLatin1Char('#');

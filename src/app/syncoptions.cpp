@@ -6,12 +6,13 @@ namespace vennor::app {
 
 void SyncOptions::addTo(QCommandLineParser& parser) const
 {
-    parser.addOptions({link, user, unlink, sync});
+    parser.addOptions({link, user, unlink, sync, allowMassDelete});
 }
 
 bool SyncOptions::asked(const QCommandLineParser& parser) const
 {
-    return parser.isSet(link) || parser.isSet(user) || parser.isSet(unlink) || parser.isSet(sync);
+    return parser.isSet(link) || parser.isSet(user) || parser.isSet(unlink) || parser.isSet(sync) ||
+           parser.isSet(allowMassDelete);
 }
 
 Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& book) const
@@ -20,11 +21,14 @@ Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& bo
         int(parser.isSet(link)) + int(parser.isSet(unlink)) + int(parser.isSet(sync));
     const bool linking = parser.isSet(link);
     if (commands != 1 || linking != parser.isSet(user) ||
-        (linking && parser.value(user).isEmpty())) {
-        return {2,
-                QStringLiteral("vennor: use --link URL --user NAME, --unlink or --sync, each "
-                               "with [--book NAME]\nTry \"vennor --help\" for more."),
-                {}};
+        (linking && parser.value(user).isEmpty()) ||
+        (parser.isSet(allowMassDelete) && !parser.isSet(sync))) {
+        return {
+            2,
+            QStringLiteral(
+                "vennor: use --link URL --user NAME, --unlink or --sync "
+                "[--allow-mass-delete], each with [--book NAME]\nTry \"vennor --help\" for more."),
+            {}};
     }
     SyncRequest request;
     request.kind = linking                ? SyncRequest::Kind::link
@@ -33,6 +37,7 @@ Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& bo
     request.url = parser.value(link);
     request.user = parser.value(user);
     request.book = book;
+    request.allowMassDelete = parser.isSet(allowMassDelete);
     Startup startup;
     startup.sync = request;
     return startup;

@@ -25,6 +25,10 @@ struct SyncOptions
                             QStringLiteral("Sync the phone book with its server both ways and "
                                            "say what changed; without a keyring the password "
                                            "is read from standard input.")};
+    QCommandLineOption allowMassDelete{
+        QStringLiteral("allow-mass-delete"),
+        QStringLiteral("Let --sync remove more than 10 cards, and more than a quarter of the "
+                       "address book, from the server at once (records deleted here).")};
 
     void addTo(QCommandLineParser& parser) const;
     bool asked(const QCommandLineParser& parser) const;

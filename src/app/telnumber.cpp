@@ -32,9 +32,16 @@ QString withoutScheme(const QString& target)
     return rest;
 }
 
+// A link can be of any length: the message shows its start only.
+QString shownTarget(const QString& target)
+{
+    constexpr qsizetype kShown = 60;
+    return target.size() <= kShown ? target : target.left(kShown) + QStringLiteral("...");
+}
+
 QString refusal(const QString& target, const QString& why)
 {
-    return QStringLiteral("vennor: cannot dial \"%1\": %2").arg(target, why);
+    return QStringLiteral("vennor: cannot dial \"%1\": %2").arg(shownTarget(target), why);
 }
 
 } // namespace
@@ -78,6 +85,14 @@ Result<QString> dialStringOf(const QString& target, const QString& international
             target, QStringLiteral("a number starting with \"+\" takes no ;phone-context=")));
     }
     return global ? internationalPrefix + digits : digits;
+}
+
+QString tooLongRefusal(const QString& target, qsizetype length, int longest)
+{
+    return refusal(target, QStringLiteral("it has %1 digits, and the modem dials at most %2 "
+                                          "(maxDigits under [tel] in vennor.ini)")
+                               .arg(length)
+                               .arg(longest));
 }
 
 } // namespace vennor::app

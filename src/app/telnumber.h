@@ -12,4 +12,7 @@ namespace vennor::app {
 // refused, as the modem cannot dial them. Failures are one line worded for the user.
 Result<QString> dialStringOf(const QString& target, const QString& internationalPrefix);
 
+// The refusal of a dial string of length characters where the modem takes at most longest.
+QString tooLongRefusal(const QString& target, qsizetype length, int longest);
+
 } // namespace vennor::app

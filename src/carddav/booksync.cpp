@@ -7,6 +7,7 @@
 
 #include <QSet>
 #include <QTimer>
+#include <algorithm>
 
 namespace vennor::carddav {
 namespace {
@@ -15,6 +16,8 @@ constexpr int kBatch = 250;     // cards asked for in one addressbook-multiget
 constexpr int kParallel = 6;    // requests under way at once while pushing
 constexpr int kSaveEvery = 200; // pushed cards between two writes of the state file
 constexpr int kRounds = 3;      // pulls and pushes when the server changed in between
+constexpr int kMassDelete = 10; // more removals than this, and more than a quarter of the
+                                // address book, need the user's leave
 
 QByteArray escapedXml(const QString& text)
 {
@@ -72,6 +75,9 @@ QString SyncReport::counts() const
 QString SyncReport::summary() const
 {
     QString text = counts();
+    for (const QString& note : notes) {
+        text += u' ' + note;
+    }
     if (!localCopies.isEmpty()) {
         text += QStringLiteral(" Changed on both sides, the server's version was taken; yours was "
                                "kept as: %1.")
@@ -101,12 +107,60 @@ void BookSync::start()
         return fail(QStringLiteral("This phone book is not linked to a server."));
     }
     state_ = **state;
+    stateStamp_ = BookIdentity::of(statePath_);
+    // Left by an earlier run: a card of that name now may be anyone's.
+    dirty_ = !std::exchange(state_.deletedNames, {}).isEmpty();
+    if (!state_.damage.isEmpty()) {
+        startAfresh(state_.damage);
+    } else if (!state_.freshReason.isEmpty()) {
+        startAfresh(state_.freshReason);
+    } else if (const std::optional<QString> why = anotherBook()) {
+        startAfresh(*why);
+    }
     client_ = new DavClient(state_.user, password_, this);
     collectionPath_ = QUrl(state_.url).path(QUrl::FullyEncoded);
     if (!collectionPath_.endsWith(u'/')) {
         collectionPath_ += u'/';
     }
     checkCtag();
+}
+
+// Why the book file is not the one the last sync left, or nullopt. A file that only changed
+// is the same book edited; one older than then, or holding none of the records the server
+// gave and the user did not delete, was put there in its place.
+std::optional<QString> BookSync::anotherBook() const
+{
+    const std::optional<BookIdentity> now = BookIdentity::of(bookPath_);
+    if (!state_.book || !now || *now == *state_.book) {
+        return std::nullopt;
+    }
+    if (now->modified < state_.book->modified) {
+        return QStringLiteral("The phone book file is older than at the last sync");
+    }
+    QSet<QString> kept;
+    for (const SyncEntry& entry : std::as_const(state_.entries)) {
+        if (!entry.name.isEmpty() && !state_.deleted.contains(entry.href)) {
+            kept.insert(entry.name);
+        }
+    }
+    const Result<QList<Record>> local = PhoneBookFile(bookPath_).records();
+    if (kept.isEmpty() || !local) {
+        return std::nullopt;
+    }
+    const bool anyKept = std::any_of(local->cbegin(), local->cend(), [&kept](const Record& record) {
+        return kept.contains(record.name.toLower().trimmed());
+    });
+    return anyKept ? std::nullopt
+                   : std::optional(QStringLiteral("The phone book holds none of the records of "
+                                                  "the last sync"));
+}
+
+void BookSync::startAfresh(const QString& why)
+{
+    state_.startAfresh({});
+    report_.notes.append(
+        QStringLiteral("%1: both sides were merged afresh and nothing was deleted.").arg(why));
+    dirty_ = true;
 }
 
 void BookSync::checkCtag()
@@ -313,6 +367,13 @@ void BookSync::applyPull()
         return fail(local.error());
     }
     PullPlan plan = planPull(*local, state_.entries, fetched_, removed_, prefix_);
+    // A card changed there since it was deleted here comes back: the change wins.
+    for (const RemoteCard& card : std::as_const(fetched_)) {
+        if (state_.deleted.remove(card.href)) {
+            doneDeletes_.insert(card.href);
+        }
+    }
+    settleRenames(plan);
     fetched_.clear();
     if (!plan.store.isEmpty() || !plan.remove.isEmpty()) {
         if (const Status written = book.update(plan.store, plan.remove); !written) {
@@ -324,7 +385,7 @@ void BookSync::applyPull()
     state_.entries = std::move(plan.entries);
     state_.token = newToken_;
     state_.ctag = newCtag_;
-    if (const Status saved = state_.save(statePath_); !saved) {
+    if (const Status saved = saveState(); !saved) {
         return fail(saved.error());
     }
     report_.received += plan.received;
@@ -339,9 +400,19 @@ void BookSync::push()
     if (!local) {
         return fail(local.error());
     }
-    toPush_ = planPush(*local, state_.entries, collectionPath_);
+    takeNotesFromFile();
+    resolveDeletedNames();
+    PushPlan plan = planPush(*local, state_, collectionPath_);
     anotherRound_ = false;
     sinceSaved_ = 0;
+    forgetMissing(plan.missing);
+    if (holdsMassDelete(plan.items)) {
+        return fail(QStringLiteral("This sync would remove %1 of the %2 cards from the server; "
+                                   "nothing was sent or removed.")
+                        .arg(report_.heldDeletes)
+                        .arg(state_.entries.size()));
+    }
+    toPush_ = std::move(plan.items);
     if (toPush_.isEmpty()) {
         return finish();
     }
@@ -372,7 +443,7 @@ void BookSync::pushed()
     --inFlight_;
     if (++sinceSaved_ >= kSaveEvery) {
         sinceSaved_ = 0;
-        if (const Status saved = state_.save(statePath_); !saved) {
+        if (const Status saved = saveState(); !saved) {
             fail(saved.error());
         }
     }
@@ -387,6 +458,15 @@ void BookSync::storeEntry(const PushItem& item, const QString& etag)
     dirty_ = true;
     const QString name = item.record.name.toLower().trimmed();
     state_.entries.insert(item.href, {item.href, etag, name, recordFingerprint(item.record)});
+    if (state_.deleted.remove(item.href)) {
+        doneDeletes_.insert(item.href);
+    }
+    if (state_.renamedFrom.remove(name) > 0) {
+        doneRenames_.insert(name);
+    }
+    if (item.kind == PushItem::Kind::create) {
+        createdHere_.insert(item.href);
+    }
     ++report_.sent;
 }
 
@@ -460,6 +540,8 @@ void BookSync::removeCard(const PushItem& item)
     client_->send("DELETE", urlOf(item.href), {}, headers, [this, item](const DavReply& reply) {
         if (reply.ok() || reply.status == 404 || reply.status == 410) {
             state_.entries.remove(item.href);
+            state_.deleted.remove(item.href);
+            doneDeletes_.insert(item.href);
             dirty_ = true;
             ++report_.removedThere;
         } else if (reply.status == 412) {
@@ -469,6 +551,107 @@ void BookSync::removeCard(const PushItem& item)
         }
         pushed();
     });
+}
+
+// Records that left the book without being deleted here are fetched again, never deleted:
+// their entries go, and a full listing in the next round finds their cards new.
+void BookSync::forgetMissing(const QStringList& hrefs)
+{
+    if (hrefs.isEmpty()) {
+        return;
+    }
+    for (const QString& href : hrefs) {
+        state_.entries.remove(href);
+    }
+    state_.token.clear();
+    state_.ctag.clear();
+    dirty_ = true;
+    anotherRound_ = true;
+}
+
+bool BookSync::holdsMassDelete(const QList<PushItem>& items)
+{
+    const auto removals = std::count_if(items.cbegin(), items.cend(), [](const PushItem& item) {
+        return item.kind == PushItem::Kind::remove;
+    });
+    if (allowMassDelete_ || removals <= kMassDelete || removals * 4 <= state_.entries.size()) {
+        return false;
+    }
+    report_.heldDeletes = int(removals);
+    return true;
+}
+
+// A record renamed here whose old card the pull just brought back (changed there meanwhile):
+// the server's version keeps the old name, the renamed record becomes a card of its own, and
+// the user is told as for any change made on both sides.
+void BookSync::settleRenames(const PullPlan& plan)
+{
+    QSet<QString> stored;
+    for (const Record& record : plan.store) {
+        stored.insert(record.name.toLower().trimmed());
+    }
+    for (auto it = state_.renamedFrom.begin(); it != state_.renamedFrom.end();) {
+        if (stored.contains(it.value())) {
+            doneRenames_.insert(it.key());
+            report_.localCopies.append(it.key());
+            it = state_.renamedFrom.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+// The window notes deletions and renames in the state file while a sync runs; they are taken
+// in before this run's state overwrites the file, so none is lost.
+void BookSync::takeNotesFromFile()
+{
+    if (BookIdentity::of(statePath_) == stateStamp_) {
+        return;
+    }
+    const Result<std::optional<SyncState>> onDisk = SyncState::load(statePath_);
+    if (!onDisk || !*onDisk) {
+        return;
+    }
+    for (const QString& href : std::as_const((*onDisk)->deleted)) {
+        if (!doneDeletes_.contains(href) && state_.entries.contains(href)) {
+            state_.deleted.insert(href);
+        }
+    }
+    namesDeleted_ += (*onDisk)->deletedNames;
+    const QHash<QString, QString>& renamed = (*onDisk)->renamedFrom;
+    for (auto it = renamed.cbegin(); it != renamed.cend(); ++it) {
+        if (!doneRenames_.contains(it.key())) {
+            state_.renamedFrom.insert(it.key(), it.value());
+        }
+    }
+    dirty_ = true;
+}
+
+// A record deleted while this run was sending it: its card, once recorded, is deleted like any
+// other. Only cards this run created count, never one another device made under that name.
+void BookSync::resolveDeletedNames()
+{
+    if (namesDeleted_.isEmpty()) {
+        return;
+    }
+    for (const QString& href : std::as_const(createdHere_)) {
+        const auto entry = state_.entries.constFind(href);
+        if (entry != state_.entries.cend() && namesDeleted_.remove(entry->name)) {
+            state_.deleted.insert(href);
+        }
+    }
+}
+
+Status BookSync::saveState()
+{
+    takeNotesFromFile();
+    resolveDeletedNames();
+    state_.book = BookIdentity::of(bookPath_);
+    const Status saved = state_.save(statePath_);
+    if (saved) {
+        stateStamp_ = BookIdentity::of(statePath_);
+    }
+    return saved;
 }
 
 void BookSync::fail(const QString& message)
@@ -486,10 +669,10 @@ void BookSync::finish()
     if (done_) {
         return;
     }
-    if (dirty_) {
+    if (dirty_ || BookIdentity::of(bookPath_) != state_.book) {
         dirty_ = false;
         // What was pushed before a failure is kept, so the next sync does not send it again.
-        if (const Status saved = state_.save(statePath_); !saved && failure_.isEmpty()) {
+        if (const Status saved = saveState(); !saved && failure_.isEmpty()) {
             failure_ = saved.error();
         }
     }

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 namespace vennor::carddav {
@@ -20,6 +21,8 @@ struct SyncReport
     int removedThere = 0;    // cards removed from the server
     QStringList localCopies; // records both sides changed, kept under these names
     QStringList notSent;     // records no well-formed card could be written for
+    QStringList notes;       // what else the user should know, such as a merge made afresh
+    int heldDeletes = 0;     // cards not removed because so many at once needs leave
 
     // "2 received, 0 removed here, 1 sent, 0 removed on the server."
     QString counts() const;
@@ -39,6 +42,8 @@ public:
     BookSync(QString bookPath, const QString& password, QString internationalPrefix,
              QObject* parent = nullptr);
     void start();
+    // Lets the sync remove more than a few cards at once; without it such a sync stops first.
+    void allowMassDelete(bool allowed) { allowMassDelete_ = allowed; }
 
 signals:
     // The book file was rewritten with the server's changes.
@@ -64,6 +69,14 @@ private:
     void storeEntry(const PushItem& item, const QString& etag);
     bool failed(const DavReply& reply);
     void fail(const QString& message);
+    std::optional<QString> anotherBook() const;
+    void startAfresh(const QString& why);
+    void forgetMissing(const QStringList& hrefs);
+    bool holdsMassDelete(const QList<PushItem>& items);
+    void settleRenames(const PullPlan& plan);
+    void takeNotesFromFile();
+    void resolveDeletedNames();
+    Status saveState();
     void finish();
     QString hrefOf(const QString& href) const;
     QUrl urlOf(const QString& href) const;
@@ -82,6 +95,13 @@ private:
     QString failure_;
     bool done_ = false;
     bool dirty_ = false; // the state holds what its file does not yet
+    bool allowMassDelete_ = false;
+    // The state file as this run last left it: when it differs, the window wrote notes there.
+    std::optional<BookIdentity> stateStamp_;
+    QSet<QString> doneDeletes_; // deletions noted here that this run carried out or settled
+    QSet<QString> doneRenames_;
+    QSet<QString> createdHere_;  // cards this run created
+    QSet<QString> namesDeleted_; // records deleted here with no card recorded yet
 
     // The pull in progress.
     QStringList toFetch_;

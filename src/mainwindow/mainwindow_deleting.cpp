@@ -6,10 +6,26 @@
 #include "storage/fields.h"
 #include "storage/phonebook.h"
 #include "storage/settingsfile.h"
+#include "storage/syncnotes.h"
 
 #include <QComboBox>
 
 namespace vennor {
+namespace {
+
+// Only a deletion the sync is told of leaves the server; any other missing record comes back
+// from it.
+void tellLinkOfDeletion(QWidget* parent, const QString& bookPath, const QString& name)
+{
+    if (const Status noted = noteDeleted(bookPath, {name}); !noted) {
+        MessageBox::show(parent,
+                         {QStringLiteral("The record was deleted here, but the server "
+                                         "will give it back at the next sync"),
+                          QStringLiteral("Warning"), MessageBox::Buttons::Ok, noted.error()});
+    }
+}
+
+} // namespace
 
 void MainWindow::deleteRecord()
 {
@@ -42,6 +58,8 @@ bool MainWindow::removeRecordFromBook()
         const auto stored = bookIndex_.removeAll(PhoneBookFile::named(*book), key);
         removed = stored ? Status::success() : Status::failure(stored.error());
         if (stored) {
+            // Before the lists follow, since they start a sync that must know of it.
+            tellLinkOfDeletion(this, PhoneBookFile::named(*book).path(), key);
             followBookChange(*stored, {});
         }
     }

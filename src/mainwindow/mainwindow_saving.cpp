@@ -9,6 +9,7 @@
 #include "storage/phonebook.h"
 #include "storage/record.h"
 #include "storage/settingsfile.h"
+#include "storage/syncnotes.h"
 
 #include <QComboBox>
 
@@ -54,6 +55,18 @@ Listing listingOf(const Record& record)
         listing.numbers << digits;
     }
     return listing;
+}
+
+// Saved under another name, the record keeps the one it was loaded under too; should that one
+// be deleted, the server's card follows the rename instead of going.
+void tellLinkOfRename(QWidget* parent, const QString& bookPath, const QString& loadedAs,
+                      const QString& savedAs)
+{
+    if (const Status noted = noteRenamed(bookPath, loadedAs, savedAs); !noted) {
+        MessageBox::show(parent, {QStringLiteral("The record was saved, but the server will not "
+                                                 "learn that it was renamed"),
+                                  kWarning, MessageBox::Buttons::Ok, noted.error()});
+    }
 }
 
 } // namespace
@@ -133,6 +146,8 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
                                 MessageBox::Buttons::Ok, written.error()});
         return false;
     }
+    // Before the lists follow, since they start a sync that must know of it.
+    tellLinkOfRename(this, file.path(), shownName_, record.name);
     state_.fieldCount += recordFieldCount(record);
     state_.typeCodes.clear();
     followBookChange(*replaced, listingOf(record));

@@ -7,6 +7,7 @@
 #include "platform/messagebox.h"
 #include "platform/recordhost.h"
 #include "storage/settingsfile.h"
+#include "storage/syncnotes.h"
 
 #include <QFile>
 
@@ -46,6 +47,26 @@ Result<QStringList> settingsLines(const SettingsFile& settings)
         return QStringList();
     }
     return settings.readAll();
+}
+
+// An older copy put in place of a linked book must not undo on the server what was done
+// since: its next sync merges both sides and deletes nothing. A link left where no book was
+// belongs to none.
+void keepLinkHonest(QWidget* parent, const QString& name, const QString& bookPath, bool replaced)
+{
+    Status kept = Status::success();
+    if (replaced) {
+        kept = noteReplaced(bookPath, QStringLiteral("The phone book was restored from a backup"));
+    } else if (const auto dropped = dropLink(bookPath); !dropped) {
+        kept = Status::failure(dropped.error());
+    }
+    if (!kept) {
+        warn(parent,
+             QStringLiteral("The phone book %1 was restored; unlink it and link it again before "
+                            "it syncs")
+                 .arg(name),
+             kept.error());
+    }
 }
 
 } // namespace
@@ -91,8 +112,12 @@ void getBackup(RecordHost& host)
                              QStringLiteral("Warning ")) != MessageBox::Answer::Ok) {
         return;
     }
+    const bool replacing = QFile::exists(*target);
     if (!inPlace && !reportCopy(parent, copyReplacing(source, *target))) {
         return;
+    }
+    if (!inPlace) {
+        keepLinkHonest(parent, name, *target, replacing);
     }
     if (!listed) {
         if (Status added = settings.appendBook(name); !added) {

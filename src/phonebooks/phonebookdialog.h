@@ -48,6 +48,7 @@ private:
     Status renameInSettings(const QString& oldName, const QString& newName) const;
     Status makeDefaultInSettings(const QString& name) const;
     void deleteBookFile(const QString& name);
+    void dropBookLink(const QString& name, const QString& path);
 
     bool listed(const QString& name) const;
     std::optional<QString> chosenBook();

@@ -1,3 +1,4 @@
+#include "carddav/passwords.h"
 #include "phonebooks/backup.h"
 #include "phonebooks/booknames.h"
 #include "phonebooks/filecopy.h"
@@ -8,6 +9,7 @@
 #include "storage/phonebook.h"
 #include "storage/settingsfile.h"
 #include "storage/sharedstate.h"
+#include "storage/syncnotes.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -73,6 +75,11 @@ void PhoneBookDialog::create()
         warn(QStringLiteral("This phone book name already exists,use another name"));
         return;
     }
+    // A link left by a book of this name deleted earlier belongs to no book.
+    if (const auto unlinked = dropLink(book.path()); !unlinked) {
+        warn(QStringLiteral("The phone book %1 could not be created").arg(name), unlinked.error());
+        return;
+    }
     if (Status made = book.createEmpty(); !made) {
         warn(QStringLiteral("The phone book %1 could not be created").arg(name), made.error());
         return;
@@ -112,13 +119,21 @@ void PhoneBookDialog::renameBook()
     if (settingsUnreadable()) {
         return;
     }
+    // The link moves first: a book must never be left linked under the other's name.
+    if (Status linkMoved = moveLink(*from, *to); !linkMoved) {
+        warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName),
+             linkMoved.error());
+        return;
+    }
     const MoveOutcome moved = renameOrCopy(*from, *to);
     if (!moved.done) {
+        moveLink(*to, *from);
         warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName), moved.reason);
         return;
     }
     if (Status written = renameInSettings(oldName, newName); !written) {
         undoMove(moved, *from, *to);
+        moveLink(*to, *from);
         warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName),
              written.error());
         return;
@@ -188,10 +203,27 @@ void PhoneBookDialog::deleteBookFile(const QString& name)
                             "deleted")
                  .arg(name),
              file.errorString());
+    } else if (!file.fileName().isEmpty()) {
+        dropBookLink(name, file.fileName());
     }
     if (name == settingsLines_.value(1)) {
         accept();
         host_.refillLists();
+    }
+}
+
+// A deleted book is unlinked: nothing of it stays to be linked to a book of the same name
+// later, and its password leaves the keyring.
+void PhoneBookDialog::dropBookLink(const QString& name, const QString& path)
+{
+    const Result<std::optional<SyncState>> dropped = dropLink(path);
+    if (!dropped) {
+        warn(QStringLiteral("The phone book %1 was deleted, but not its link to the server")
+                 .arg(name),
+             dropped.error());
+    } else if (*dropped) {
+        carddav::KeyringPasswords(nullptr).forget(
+            carddav::passwordKey((*dropped)->url, (*dropped)->user));
     }
 }
 

@@ -200,17 +200,26 @@ PullPlan planPull(const QList<Record>& local, const QHash<QString, SyncEntry>& e
     return std::move(planner).result();
 }
 
-QList<PushItem> planPush(const QList<Record>& local, const QHash<QString, SyncEntry>& entries,
-                         const QString& collectionPath)
+PushPlan planPush(const QList<Record>& local, const SyncState& state, const QString& collectionPath)
 {
     QHash<QString, const SyncEntry*> entryOfName;
-    for (const SyncEntry& entry : entries) {
+    for (const SyncEntry& entry : state.entries) {
         if (!entry.name.isEmpty()) {
             entryOfName.insert(entry.name, &entry);
         }
     }
-    QList<PushItem> items;
+    QSet<QString> inBook;
+    for (const Record& record : local) {
+        inBook.insert(lowered(record.name));
+    }
+    // A rename takes over the old card only once the old record has left the book.
+    const auto renamedEntry = [&](const QString& name) -> const SyncEntry* {
+        const QString oldName = state.renamedFrom.value(name);
+        return oldName.isEmpty() || inBook.contains(oldName) ? nullptr : entryOfName.value(oldName);
+    };
+    PushPlan plan;
     QSet<QString> seen;
+    QSet<QString> takenOver;
     for (const Record& record : local) {
         const QString name = lowered(record.name);
         if (seen.contains(name)) {
@@ -219,21 +228,32 @@ QList<PushItem> planPush(const QList<Record>& local, const QHash<QString, SyncEn
         seen.insert(name);
         const SyncEntry* entry = entryOfName.value(name);
         if (!entry) {
+            entry = renamedEntry(name);
+            if (entry && !takenOver.contains(entry->href)) {
+                takenOver.insert(entry->href);
+                plan.items.append({PushItem::Kind::update, entry->href, entry->etag, record});
+                continue;
+            }
             const QString uid = uidOf(name).remove(QStringLiteral("urn:uuid:"));
-            items.append({PushItem::Kind::create,
-                          collectionPath + uid + QStringLiteral(".vcf"),
-                          {},
-                          record});
+            plan.items.append({PushItem::Kind::create,
+                               collectionPath + uid + QStringLiteral(".vcf"),
+                               {},
+                               record});
         } else if (recordFingerprint(record) != entry->fingerprint) {
-            items.append({PushItem::Kind::update, entry->href, entry->etag, record});
+            plan.items.append({PushItem::Kind::update, entry->href, entry->etag, record});
         }
     }
-    for (const SyncEntry& entry : entries) {
-        if (!entry.name.isEmpty() && !seen.contains(entry.name)) {
-            items.append({PushItem::Kind::remove, entry.href, entry.etag, {}});
+    for (const SyncEntry& entry : state.entries) {
+        if (entry.name.isEmpty() || seen.contains(entry.name) || takenOver.contains(entry.href)) {
+            continue;
+        }
+        if (state.deleted.contains(entry.href)) {
+            plan.items.append({PushItem::Kind::remove, entry.href, entry.etag, {}});
+        } else {
+            plan.missing.append(entry.href);
         }
     }
-    return items;
+    return plan;
 }
 
 } // namespace vennor

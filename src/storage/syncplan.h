@@ -53,9 +53,20 @@ struct PushItem
     Record record; // create, update
 };
 
+// What the book's changes since the last sync do on the server.
+struct PushPlan
+{
+    QList<PushItem> items;
+    // Cards whose records left the book without being deleted here (another file in its
+    // place, an edit by another program): never deleted, fetched again instead.
+    QStringList missing;
+};
+
 // The records added, changed or removed here since the last sync, found by comparing the
-// book with the entries. collectionPath ends in "/".
-QList<PushItem> planPush(const QList<Record>& local, const QHash<QString, SyncEntry>& entries,
-                         const QString& collectionPath);
+// book with the state. Only the cards of records deleted here are removed; a record saved
+// under a new name takes over the card of the name it was loaded under. collectionPath ends
+// in "/".
+PushPlan planPush(const QList<Record>& local, const SyncState& state,
+                  const QString& collectionPath);
 
 } // namespace vennor

@@ -151,7 +151,7 @@ int unlink(const Book& book, FILE* out, FILE* errors)
     return 0;
 }
 
-int sync(const Book& book, FILE* in, FILE* out, FILE* errors)
+int sync(const Book& book, bool allowMassDelete, FILE* in, FILE* out, FILE* errors)
 {
     const Result<std::optional<SyncState>> state = SyncState::load(book.statePath);
     if (!state || !*state) {
@@ -181,6 +181,7 @@ int sync(const Book& book, FILE* in, FILE* out, FILE* errors)
         return 1;
     }
     BookSync run(book.path, *password, importPrefix());
+    run.allowMassDelete(allowMassDelete);
     int status = 1;
     bool finished = false;
     QObject::connect(&run, &BookSync::finished,
@@ -189,6 +190,11 @@ int sync(const Book& book, FILE* in, FILE* out, FILE* errors)
                              print(out, QStringLiteral("%1 synced with %2: %3")
                                             .arg(book.name, (*state)->url, report.summary()));
                              status = 0;
+                         } else if (report.heldDeletes > 0) {
+                             print(errors, QStringLiteral("vennor: %1 not synced: %2 If you "
+                                                          "deleted these records, sync with "
+                                                          "--allow-mass-delete.")
+                                               .arg(book.name, outcome.error()));
                          } else {
                              print(errors, QStringLiteral("vennor: sync of %1 failed: %2 (%3)")
                                                .arg(book.name, outcome.error(), report.counts()));
@@ -218,7 +224,7 @@ int runSyncCommand(const SyncRequest& request, FILE* in, FILE* out, FILE* errors
     case SyncRequest::Kind::unlink:
         return unlink(*book, out, errors);
     case SyncRequest::Kind::sync:
-        return sync(*book, in, out, errors);
+        return sync(*book, request.allowMassDelete, in, out, errors);
     }
     return 2;
 }

@@ -12,7 +12,8 @@ struct SyncRequest
     Kind kind = Kind::sync;
     QString url;
     QString user;
-    QString book; // empty: the default phone book
+    QString book;                 // empty: the default phone book
+    bool allowMassDelete = false; // --sync may remove more than a few cards at once
 };
 
 // Runs the request without a window (a QCoreApplication must exist) and prints what it did

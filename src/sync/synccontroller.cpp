@@ -122,6 +122,7 @@ void SyncController::syncNow(bool asked)
 void SyncController::start(const Linked& linked, const QString& password, bool asked)
 {
     run_ = new carddav::BookSync(linked.path, password, importPrefix(), this);
+    run_->allowMassDelete(std::exchange(allowMassDelete_, false));
     connect(run_, &carddav::BookSync::bookRewritten, this, &SyncController::bookRewritten);
     connect(run_, &carddav::BookSync::finished, this,
             [this, asked](const Status& outcome, const carddav::SyncReport& report) {
@@ -145,8 +146,12 @@ void SyncController::ended(const Status& outcome, const carddav::SyncReport& rep
     run_->deleteLater();
     run_ = nullptr;
     const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm"));
+    if (!outcome && report.heldDeletes > 0) {
+        return askMassDelete(report.heldDeletes, asked);
+    }
     if (outcome) {
         setStatus(QStringLiteral("Synced at %1: %2").arg(time, report.counts()) +
+                  (report.notes.isEmpty() ? QString() : u' ' + report.notes.join(u' ')) +
                   (noKeyring_ ? QStringLiteral(" No keyring: the password is kept until Vennor "
                                                "ends.")
                               : QString()));
@@ -170,6 +175,32 @@ void SyncController::ended(const Status& outcome, const carddav::SyncReport& rep
     if (again_) {
         const bool againAsked = againAsked_;
         again_ = againAsked_ = false;
+        syncNow(againAsked);
+    }
+}
+
+// Many cards at once leave the server only when the user says so; until then nothing is sent.
+void SyncController::askMassDelete(int cards, bool asked)
+{
+    const QString text =
+        QStringLiteral("This sync would remove %1 cards from the server, the records deleted "
+                       "here. Remove them from the server?")
+            .arg(cards);
+    const bool allowed =
+        MessageBox::okCancel(host_.window(), text, kTitle) == MessageBox::Answer::Ok;
+    setStatus(allowed ? QStringLiteral("Syncing again...")
+                      : QStringLiteral("Not synced: %1 cards would have been removed from the "
+                                       "server.")
+                            .arg(cards));
+    if (refillLater_ && !host_.hasUnsavedChanges()) {
+        refillLater_ = false;
+        host_.refillLists();
+    }
+    emit syncEnded();
+    const bool againAsked = std::exchange(againAsked_, false) || asked;
+    again_ = false;
+    if (allowed) {
+        allowMassDelete_ = true;
         syncNow(againAsked);
     }
 }

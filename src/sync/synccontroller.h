@@ -47,6 +47,7 @@ private:
     std::optional<Linked> linkedBook(bool asked);
     void start(const Linked& linked, const QString& password, bool asked);
     void ended(const Status& outcome, const carddav::SyncReport& report, bool asked);
+    void askMassDelete(int cards, bool asked);
     void bookRewritten();
     void link(const QString& book, const QString& path);
     void linked(const QString& path, const SyncState& state, const QString& password);
@@ -58,10 +59,11 @@ private:
     QPointer<carddav::BookSync> run_;
     QPointer<carddav::DavClient> finder_;
     QLabel* status_ = nullptr;
-    bool again_ = false;       // a sync was asked for while one ran
-    bool againAsked_ = false;  // … by the user
-    bool refillLater_ = false; // the book changed while the user was editing a record
-    bool noKeyring_ = false;   // the password given when linking lives only in this run
+    bool again_ = false;           // a sync was asked for while one ran
+    bool againAsked_ = false;      // … by the user
+    bool refillLater_ = false;     // the book changed while the user was editing a record
+    bool noKeyring_ = false;       // the password given when linking lives only in this run
+    bool allowMassDelete_ = false; // the user let the next sync remove many cards at once
 };
 
 // Asks for a password in a box over the window: where there is no keyring.

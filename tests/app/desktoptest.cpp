@@ -116,6 +116,11 @@ private slots:
         row("not a link", {"http://example.org"}, "", 2, "is not a tel: link", "");
         row("two numbers", {"tel:1", "--dial", "2"}, "", 2, "one number at a time", "");
         row("unknown option", {"--frobnicate"}, "", 2, "Unknown option", "");
+        // The modem's command line holds 40 characters after ATDT.
+        row("longest number", {"tel:" + QString(40, '7')}, "", -1, "", QString(40, '7'));
+        row("one digit too many", {"tel:+" + QString(39, '7')}, "", 2,
+            "!it has 41 digits, and the modem dials at most 40", "");
+        row("100,000 digits", {"tel:" + QString(100000, '7')}, "", 2, "!at most 40", "");
         // The vCard commands run here; --version after an export is the vCard version.
         row("export's version", {"--export-vcard", "a.vcf", "--version", "5.0"}, "", 2,
             "takes 3.0 or 4.0, not \"5.0\"", "");
@@ -139,7 +144,25 @@ private slots:
         message.remove(0, int(message.startsWith('!')));
         QVERIFY2(startup.message.contains(message), qPrintable(startup.message));
         QCOMPARE(startup.message.isEmpty(), message.isEmpty());
+        QVERIFY(!startup.refusedNumber || startup.message.size() < 300);
         QTEST(startup.number, "number");
+    }
+
+    void longestNumberIsSettable()
+    {
+        test::TempFolders folders;
+        QFile file(app::dialSettingsPath());
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+        file.write("[tel]\nmaxDigits=5\n");
+        file.close();
+        QCOMPARE(app::parseCommandLine({"vennor", "tel:12345"}).number, "12345");
+        QCOMPARE(app::parseCommandLine({"vennor", "tel:123456"}).exitStatus, 2);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[tel]\nmaxDigits=many\n");
+        file.close();
+        const app::Startup refused = app::parseCommandLine({"vennor", "tel:1"});
+        QCOMPARE(refused.exitStatus, 2);
+        QVERIFY2(refused.message.contains("maxDigits \"many\""), qPrintable(refused.message));
     }
 };
 
@@ -156,6 +179,8 @@ private slots:
         QTest::newRow("delivered") << "00442079460958" << app::HandOver::Delivered;
         QTest::newRow("window waiting") << "123" << app::HandOver::Busy;
         QTest::newRow("not dialable") << "12;x" << app::HandOver::NoAnswer;
+        QTest::newRow("longer than the modem dials")
+            << QString(300, '1') << app::HandOver::NoAnswer;
         QTest::newRow("nothing running") << "123" << app::HandOver::NoInstance;
     }
     void handOver()

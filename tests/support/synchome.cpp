@@ -1,6 +1,7 @@
 #include "support/synchome.h"
 
 #include "carddav/multistatus.h"
+#include "storage/syncnotes.h"
 #include "storage/syncstate.h"
 
 #include <QEventLoop>
@@ -20,7 +21,12 @@ SyncHome::SyncHome(const QString& url, const QString& user) : path_(dir_.filePat
 
 Status SyncHome::sync(const QString& password, carddav::SyncReport* report)
 {
-    carddav::BookSync run(path_, password, QStringLiteral("00"));
+    return syncOnce(path_, password, report);
+}
+
+Status syncOnce(const QString& bookPath, const QString& password, carddav::SyncReport* report)
+{
+    carddav::BookSync run(bookPath, password, QStringLiteral("00"));
     QEventLoop loop;
     Status outcome = Status::failure(QStringLiteral("did not end"));
     QObject::connect(&run, &carddav::BookSync::finished,
@@ -36,6 +42,12 @@ Status SyncHome::sync(const QString& password, carddav::SyncReport* report)
         loop.exec();
     }
     return outcome;
+}
+
+Status SyncHome::deleteRecord(const QString& name) const
+{
+    const Status removed = book().removeAll(name);
+    return removed ? noteDeleted(path_, {name}) : removed;
 }
 
 QMap<QString, QString> SyncHome::contents() const

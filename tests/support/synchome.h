@@ -18,6 +18,8 @@ public:
     // Runs one sync to its end.
     Status sync(const QString& password = QStringLiteral("secret"),
                 carddav::SyncReport* report = nullptr);
+    // Deletes the records of the name as the program does: the sync is told.
+    Status deleteRecord(const QString& name) const;
     // name → its numbers, of every record.
     QMap<QString, QString> contents() const;
 
@@ -25,6 +27,10 @@ private:
     QTemporaryDir dir_;
     QString path_;
 };
+
+// Runs one sync of the linked book at bookPath to its end.
+Status syncOnce(const QString& bookPath, const QString& password = QStringLiteral("secret"),
+                carddav::SyncReport* report = nullptr);
 
 // The cards of an address book by href, read with a plain PROPFIND; -1 when it failed.
 int cardCount(const QString& url);

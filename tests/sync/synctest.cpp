@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(b.contents(), (QMap<QString, QString>{{"ann", "111"}, {"bob", "222"}}));
 
         QVERIFY(b.book().replace(person("ann", "333")));
-        QVERIFY(b.book().removeAll("bob"));
+        QVERIFY(b.deleteRecord("bob"));
         QVERIFY(b.book().append(person("cy", "444")));
         QVERIFY(b.sync());
         QVERIFY(a.sync());
