@@ -220,7 +220,8 @@ QString comparable(Record record)
         *field = withoutControls(*field);
     }
     QStringList lines = record.comment.split(u'\n');
-    lines << QStringLiteral("e-mail: ") + record.email << QStringLiteral("address: ") + record.address;
+    lines << QStringLiteral("e-mail: ") + record.email
+          << QStringLiteral("address: ") + record.address;
     for (QString& line : lines) {
         line = folded(line);
     }

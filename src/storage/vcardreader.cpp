@@ -94,37 +94,6 @@ private:
     QByteArray joined_; // the last line that was folded, joined again
 };
 
-// Splits at the separator wherever it stands outside double quotes.
-QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator)
-{
-    QList<QByteArrayView> parts;
-    bool quoted = false;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '"') {
-            quoted = !quoted;
-        } else if (text[i] == separator && !quoted) {
-            parts.append(text.sliced(start, i - start));
-            start = i + 1;
-        }
-    }
-    parts.append(text.sliced(start));
-    return parts;
-}
-
-qsizetype colonOutsideQuotes(QByteArrayView line)
-{
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] == '"') {
-            quoted = !quoted;
-        } else if (line[i] == ':' && !quoted) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 QString unquoted(QByteArrayView value)
 {
     if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) {
@@ -270,6 +239,37 @@ Status failure(int line, const QString& why)
 }
 
 } // namespace
+
+// Splits at the separator wherever it stands outside double quotes.
+QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator)
+{
+    QList<QByteArrayView> parts;
+    bool quoted = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '"') {
+            quoted = !quoted;
+        } else if (text[i] == separator && !quoted) {
+            parts.append(text.sliced(start, i - start));
+            start = i + 1;
+        }
+    }
+    parts.append(text.sliced(start));
+    return parts;
+}
+
+qsizetype colonOutsideQuotes(QByteArrayView line)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == '"') {
+            quoted = !quoted;
+        } else if (line[i] == ':' && !quoted) {
+            return i;
+        }
+    }
+    return -1;
+}
 
 bool namesQuotedPrintable(QByteArrayView line)
 {

@@ -49,6 +49,11 @@ struct VCard
 // (the cards before it were handed over already).
 Status readVCards(const QByteArray& bytes, const std::function<void(const VCard&)>& take);
 
+// Splits at the separator wherever it stands outside double quotes.
+QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator);
+// The first colon outside double quotes, which ends the name and the parameters; -1 if none.
+qsizetype colonOutsideQuotes(QByteArrayView line);
+
 // Whether a content line's parameters (before its first colon) name quoted-printable: such a
 // line goes on after a line ending in "=".
 bool namesQuotedPrintable(QByteArrayView line);

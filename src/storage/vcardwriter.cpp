@@ -36,36 +36,6 @@ bool isControlByte(char byte)
     return b < 0x20 || b == 0x7F;
 }
 
-qsizetype colonOutsideQuotes(QByteArrayView line)
-{
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] == '"') {
-            quoted = !quoted;
-        } else if (line[i] == ':' && !quoted) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator)
-{
-    QList<QByteArrayView> parts;
-    bool quoted = false;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '"') {
-            quoted = !quoted;
-        } else if (text[i] == separator && !quoted) {
-            parts.append(text.sliced(start, i - start));
-            start = i + 1;
-        }
-    }
-    parts.append(text.sliced(start));
-    return parts;
-}
-
 bool isGroupAndName(QByteArrayView text)
 {
     const qsizetype dot = text.lastIndexOf('.');
