@@ -68,6 +68,30 @@ private slots:
         QCOMPARE(python.readAllStandardOutput().trimmed(), "first line|second line +49171556 Rex");
     }
 
+    // A card holding a line that reads as "BEGIN:VCARD" elsewhere is never merged and sent:
+    // the change stays here, named, and the card on the server stays as it was.
+    void cardThatCannotBeMergedSafelyIsNotSent()
+    {
+        DavServer server(DavServer::Kind::xandikos);
+        QVERIFY(server.start());
+        const QString url = server.addressBook() + "odd.vcf";
+        const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:odd-1\r\nFN:Odd One\r\n"
+                                "TEL:111\r\nBEGIN :VCARD\r\nEND:VCARD\r\n";
+        const int put = httpRequest("PUT", url, card);
+        if (put != 201) {
+            QSKIP("this Xandikos refuses such a card itself");
+        }
+        SyncHome a(server.addressBook());
+        QVERIFY(a.sync());
+        QVERIFY(a.book().replace(Record{"odd one", {}, {}, {}, {{0, "222"}}}));
+        carddav::SyncReport report;
+        QVERIFY(a.sync(QStringLiteral("secret"), &report));
+        QCOMPARE(report.notSent, QStringList{"odd one"});
+        QByteArray stored;
+        QCOMPARE(httpRequest("GET", url, {}, &stored), 200);
+        QCOMPARE(stored, card);
+    }
+
     // A name of nothing visible (left by an older import) gives no card a reader could file:
     // the record is named in the report and the others go out.
     void recordNoCardCanCarryIsNamed()
