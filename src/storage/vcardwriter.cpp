@@ -12,6 +12,11 @@ bool isContinuationByte(char byte)
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
 bool isTokenCharacter(QChar c)
 {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
@@ -76,6 +81,19 @@ void appendBlankFolded(QByteArray& out, QByteArrayView line)
         }
         if (cut == 0) {
             cut = room; // no UTF-8 here to keep whole
+        }
+        // vobject (so Radicale) ends a card's line at a line of blanks: a long run of blanks
+        // stays with the character after it, however long that makes the line.
+        const qsizetype nonBlank =
+            std::find_if_not(line.begin(), line.end(), isBlank) - line.begin();
+        if (room < kMaxOctets && nonBlank >= cut) {
+            cut = nonBlank + 1;
+            while (cut < line.size() && isContinuationByte(line[cut])) {
+                ++cut;
+            }
+            if (cut >= line.size()) {
+                break;
+            }
         }
         out.append(line.first(cut));
         out.append("\r\n ");

@@ -114,6 +114,22 @@ private slots:
         QCOMPARE(recordOf(cardOf(*merged)).comment, changed.comment);
     }
 
+    // A run of blanks longer than a line is never a line of blanks alone, which vobject would
+    // take for the end of the property.
+    void longRunOfBlanksStaysInItsLine()
+    {
+        const VCard original = cardOf(card("VERSION:3.0\r\nFN:Ann\r\n"));
+        Record changed = recordOf(original);
+        changed.comment = "a" + QString(200, u' ') + "b";
+        const std::optional<QByteArray> merged =
+            mergedCard(original, recordOf(original), changed, "00", kNow);
+        QVERIFY(merged);
+        for (const QByteArray& line : merged->split('\n')) {
+            QVERIFY2(line.isEmpty() || !line.trimmed().isEmpty(), merged->constData());
+        }
+        QCOMPARE(recordOf(cardOf(*merged)).comment, changed.comment);
+    }
+
     // A long line in an 8-bit character set (degree signs in Latin-1 look like the middle of
     // UTF-8 sequences) is folded and read back as it came.
     void eightBitLineIsKept()
