@@ -6,13 +6,13 @@ namespace vennor::app {
 
 void SyncOptions::addTo(QCommandLineParser& parser) const
 {
-    parser.addOptions({link, user, unlink, sync, allowMassDelete});
+    parser.addOptions({link, user, insecure, unlink, sync, allowMassDelete});
 }
 
 bool SyncOptions::asked(const QCommandLineParser& parser) const
 {
-    return parser.isSet(link) || parser.isSet(user) || parser.isSet(unlink) || parser.isSet(sync) ||
-           parser.isSet(allowMassDelete);
+    return parser.isSet(link) || parser.isSet(user) || parser.isSet(insecure) ||
+           parser.isSet(unlink) || parser.isSet(sync) || parser.isSet(allowMassDelete);
 }
 
 Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& book) const
@@ -20,15 +20,15 @@ Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& bo
     const int commands =
         int(parser.isSet(link)) + int(parser.isSet(unlink)) + int(parser.isSet(sync));
     const bool linking = parser.isSet(link);
-    if (commands != 1 || linking != parser.isSet(user) ||
-        (linking && parser.value(user).isEmpty()) ||
+    // Without --user the name is taken from the URL, when it carries one.
+    if (commands != 1 || (!linking && (parser.isSet(user) || parser.isSet(insecure))) ||
+        (parser.isSet(user) && parser.value(user).isEmpty()) ||
         (parser.isSet(allowMassDelete) && !parser.isSet(sync))) {
-        return {
-            2,
-            QStringLiteral(
-                "vennor: use --link URL --user NAME, --unlink or --sync "
-                "[--allow-mass-delete], each with [--book NAME]\nTry \"vennor --help\" for more."),
-            {}};
+        return {2,
+                QStringLiteral("vennor: use --link URL --user NAME [--insecure], --unlink or "
+                               "--sync [--allow-mass-delete], each with [--book NAME]\nTry "
+                               "\"vennor --help\" for more."),
+                {}};
     }
     SyncRequest request;
     request.kind = linking                ? SyncRequest::Kind::link
@@ -37,6 +37,7 @@ Startup SyncOptions::startup(const QCommandLineParser& parser, const QString& bo
     request.url = parser.value(link);
     request.user = parser.value(user);
     request.book = book;
+    request.insecure = parser.isSet(insecure);
     request.allowMassDelete = parser.isSet(allowMassDelete);
     Startup startup;
     startup.sync = request;

@@ -8,7 +8,8 @@ class QCommandLineParser;
 
 namespace vennor::app {
 
-// --link URL --user NAME, --unlink and --sync; --book is the vCard commands' option.
+// --link URL --user NAME [--insecure], --unlink and --sync; --book is the vCard commands'
+// option. The user name may instead be written in the URL (https://NAME@host/).
 struct SyncOptions
 {
     QCommandLineOption link{QStringLiteral("link"),
@@ -17,8 +18,14 @@ struct SyncOptions
                                            "the server's URL; the password is read from "
                                            "standard input."),
                             QStringLiteral("URL")};
-    QCommandLineOption user{QStringLiteral("user"), QStringLiteral("The user name for --link."),
-                            QStringLiteral("NAME")};
+    QCommandLineOption user{
+        QStringLiteral("user"),
+        QStringLiteral("The user name for --link, unless the URL gives it (https://NAME@host/)."),
+        QStringLiteral("NAME")};
+    QCommandLineOption insecure{QStringLiteral("insecure"),
+                                QStringLiteral("Let --link use a plain http:// URL of another "
+                                               "computer, where the password and the contacts "
+                                               "travel readable.")};
     QCommandLineOption unlink{QStringLiteral("unlink"),
                               QStringLiteral("Unlink the phone book from its server.")};
     QCommandLineOption sync{QStringLiteral("sync"),

@@ -1,6 +1,7 @@
 #include "carddav/addressbookfinder.h"
 
 #include "carddav/multistatus.h"
+#include "carddav/origin.h"
 
 #include <memory>
 
@@ -46,10 +47,20 @@ public:
     }
 
 private:
+    // Where the server points is only followed on the origin the user gave.
+    bool refusedElsewhere(const QUrl& target)
+    {
+        if (const std::optional<QString> foreign = foreignTarget(given_, target)) {
+            fail(*foreign);
+            return true;
+        }
+        return false;
+    }
+
     void answered(const QUrl& url, const DavReply& reply)
     {
         if (isRedirect(reply.status) && reply.location.isValid()) {
-            return ask(reply.location);
+            return refusedElsewhere(reply.location) ? void() : ask(reply.location);
         }
         if (reply.status == 401 || reply.status == 0) {
             return fail(failureText(reply));
@@ -66,12 +77,14 @@ private:
         if (const QString home =
                 resource.properties.value(QStringLiteral("addressbook-home-set")).href;
             !home.isEmpty()) {
-            return listHome(url.resolved(QUrl(home)));
+            const QUrl homeUrl = url.resolved(QUrl(home));
+            return refusedElsewhere(homeUrl) ? void() : listHome(homeUrl);
         }
         if (const QString principal =
                 resource.properties.value(QStringLiteral("current-user-principal")).href;
             !principal.isEmpty() && url.resolved(QUrl(principal)) != url) {
-            return ask(url.resolved(QUrl(principal)));
+            const QUrl principalUrl = url.resolved(QUrl(principal));
+            return refusedElsewhere(principalUrl) ? void() : ask(principalUrl);
         }
         tryWellKnown(url);
     }
@@ -96,7 +109,8 @@ private:
                           for (const DavResource& resource :
                                answer ? answer->resources : QList<DavResource>()) {
                               if (isAddressBook(resource)) {
-                                  return self->done_(home.resolved(QUrl(resource.href)));
+                                  const QUrl book = home.resolved(QUrl(resource.href));
+                                  return self->refusedElsewhere(book) ? void() : self->done_(book);
                               }
                           }
                           self->fail(self->notFound());

@@ -1,6 +1,7 @@
 #include "carddav/booksync.h"
 
 #include "carddav/multistatus.h"
+#include "storage/davhref.h"
 #include "storage/phonebook.h"
 #include "storage/vcardmapping.h"
 #include "storage/vcardmerge.h"
@@ -79,9 +80,21 @@ QString SyncReport::summary() const
         text += u' ' + note;
     }
     if (!localCopies.isEmpty()) {
-        text += QStringLiteral(" Changed on both sides, the server's version was taken; yours was "
-                               "kept as: %1.")
+        text += QStringLiteral(" Changed on both sides, the server's version was taken; yours "
+                               "was kept as: %1.")
                     .arg(localCopies.join(QStringLiteral(", ")));
+    }
+    if (!outside.isEmpty()) {
+        constexpr qsizetype kNamed = 5;
+        QStringList named;
+        for (const QString& href : outside.first(std::min(kNamed, outside.size()))) {
+            named.append(shownHref(href));
+        }
+        text += QStringLiteral(" Ignored, as outside the address book: %1%2.")
+                    .arg(named.join(QStringLiteral(", ")),
+                         outside.size() > kNamed
+                             ? QStringLiteral(" and %1 more").arg(outside.size() - kNamed)
+                             : QString());
     }
     if (!notSent.isEmpty()) {
         text += QStringLiteral(" Not sent, as no well-formed card could be written for them: %1.")
@@ -117,12 +130,34 @@ void BookSync::start()
     } else if (const std::optional<QString> why = anotherBook()) {
         startAfresh(*why);
     }
-    client_ = new DavClient(state_.user, password_, this);
+    client_ = new DavClient(QUrl(state_.url), state_.user, password_, limits_, this);
+    connect(client_, &DavClient::passwordRefused, this, [this] { report_.passwordRefused = true; });
     collectionPath_ = QUrl(state_.url).path(QUrl::FullyEncoded);
     if (!collectionPath_.endsWith(u'/')) {
         collectionPath_ += u'/';
     }
+    dropEntriesOutside();
     checkCtag();
+}
+
+// A state file edited elsewhere never names what is fetched or deleted outside the book.
+void BookSync::dropEntriesOutside()
+{
+    QHash<QString, SyncEntry> kept;
+    for (SyncEntry entry : std::as_const(state_.entries)) {
+        if (const std::optional<QString> href = hrefOf(entry.href)) {
+            entry.href = *href;
+            kept.insert(entry.href, entry);
+        }
+    }
+    state_.entries = std::move(kept);
+    QSet<QString> deleted;
+    for (const QString& href : std::as_const(state_.deleted)) {
+        if (const std::optional<QString> under = hrefUnder(state_.url, href)) {
+            deleted.insert(*under);
+        }
+    }
+    state_.deleted = std::move(deleted);
 }
 
 // Why the book file is not the one the last sync left, or nullopt. A file that only changed
@@ -185,9 +220,19 @@ void BookSync::checkCtag()
     });
 }
 
-QString BookSync::hrefOf(const QString& href) const
+// The href as a card's path in the address book; nullopt, reported, when it leads elsewhere.
+std::optional<QString> BookSync::hrefOf(const QString& href)
 {
-    return QUrl(state_.url).resolved(QUrl(href)).path(QUrl::FullyEncoded);
+    if (std::optional<QString> under = hrefUnder(state_.url, href)) {
+        return under;
+    }
+    const QString path = QUrl(state_.url).resolved(QUrl(href)).path(QUrl::FullyEncoded);
+    const bool collection = path == collectionPath_ || path + u'/' == collectionPath_;
+    if (!collection && !outsideSeen_.contains(href)) {
+        outsideSeen_.insert(href);
+        report_.outside.append(href);
+    }
+    return std::nullopt;
 }
 
 QUrl BookSync::urlOf(const QString& href) const
@@ -229,10 +274,11 @@ void BookSync::listChanges()
                        QStringList removed;
                        fetched_.clear();
                        for (const DavResource& resource : answer->resources) {
-                           const QString href = hrefOf(resource.href);
-                           if (href == collectionPath_) {
+                           const std::optional<QString> under = hrefOf(resource.href);
+                           if (!under) {
                                continue;
                            }
+                           const QString& href = *under;
                            const QString etag =
                                resource.properties.value(QStringLiteral("getetag")).text.trimmed();
                            const auto card =
@@ -240,6 +286,9 @@ void BookSync::listChanges()
                            if (resource.status == 404) {
                                removed.append(href);
                            } else if (card != resource.properties.cend() && !card->text.isEmpty()) {
+                               if (const auto big = client_->oversizedCard(href, card->text)) {
+                                   return fail(*big);
+                               }
                                fetched_.append({href, etag, card->text.toUtf8()});
                            } else {
                                etags.insert(href, etag);
@@ -260,8 +309,8 @@ void BookSync::listByEtags()
         }
         QHash<QString, QString> etags;
         for (const DavResource& resource : answer->resources) {
-            if (const QString href = hrefOf(resource.href); href != collectionPath_) {
-                etags.insert(href,
+            if (const std::optional<QString> href = hrefOf(resource.href)) {
+                etags.insert(*href,
                              resource.properties.value(QStringLiteral("getetag")).text.trimmed());
             }
         }
@@ -318,9 +367,16 @@ void BookSync::fetchBatch()
                 return fetchOneByOne(); // no addressbook-multiget: plain GETs
             }
             for (const DavResource& resource : answer->resources) {
-                const QString href = hrefOf(resource.href);
+                const std::optional<QString> under = hrefOf(resource.href);
+                if (!under) {
+                    continue;
+                }
+                const QString& href = *under;
                 const auto data = resource.properties.constFind(QStringLiteral("address-data"));
                 if (data != resource.properties.cend()) {
+                    if (const auto big = client_->oversizedCard(href, data->text)) {
+                        return fail(*big);
+                    }
                     fetched_.append(
                         {href, resource.properties.value(QStringLiteral("getetag")).text.trimmed(),
                          data->text.toUtf8()});
@@ -339,7 +395,7 @@ void BookSync::fetchOneByOne()
         return applyPull();
     }
     const QString href = toFetch_.takeFirst();
-    client_->send("GET", urlOf(href), {}, {}, [this, href](const DavReply& reply) {
+    client_->getCard(urlOf(href), [this, href](const DavReply& reply) {
         if (failed(reply)) {
             return;
         }
@@ -495,7 +551,7 @@ void BookSync::createCard(const PushItem& item)
 void BookSync::updateCard(const PushItem& item)
 {
     // The stored card is read again so that what the record cannot hold stays on it.
-    client_->send("GET", urlOf(item.href), {}, {}, [this, item](const DavReply& got) {
+    client_->getCard(urlOf(item.href), [this, item](const DavReply& got) {
         if (!got.ok() || (!got.etag.isEmpty() && !item.etag.isEmpty() && got.etag != item.etag)) {
             if (got.status == 404 || got.ok()) {
                 anotherRound_ = true; // changed or removed on the server meanwhile

@@ -21,8 +21,10 @@ struct SyncReport
     int removedThere = 0;    // cards removed from the server
     QStringList localCopies; // records both sides changed, kept under these names
     QStringList notSent;     // records no well-formed card could be written for
+    QStringList outside;     // hrefs ignored: they lead out of the address book
     QStringList notes;       // what else the user should know, such as a merge made afresh
     int heldDeletes = 0;     // cards not removed because so many at once needs leave
+    bool passwordRefused = false; // the server refused the user name or password
 
     // "2 received, 0 removed here, 1 sent, 0 removed on the server."
     QString counts() const;
@@ -42,6 +44,8 @@ public:
     BookSync(QString bookPath, const QString& password, QString internationalPrefix,
              QObject* parent = nullptr);
     void start();
+    // Instead of those of vennor.ini.
+    void setLimits(const SyncLimits& limits) { limits_ = limits; }
     // Lets the sync remove more than a few cards at once; without it such a sync stops first.
     void allowMassDelete(bool allowed) { allowMassDelete_ = allowed; }
 
@@ -78,17 +82,20 @@ private:
     void resolveDeletedNames();
     Status saveState();
     void finish();
-    QString hrefOf(const QString& href) const;
+    std::optional<QString> hrefOf(const QString& href);
+    void dropEntriesOutside();
     QUrl urlOf(const QString& href) const;
 
     QString bookPath_;
     QString statePath_;
     QString prefix_;
     QString password_;
+    SyncLimits limits_ = SyncLimits::fromSettings();
     SyncState state_;
     QPointer<DavClient> client_;
     QString collectionPath_;
     SyncReport report_;
+    QSet<QString> outsideSeen_;
     int round_ = 0;
     bool anotherRound_ = false;
     bool retriedToken_ = false;

@@ -1,5 +1,6 @@
 #include "storage/syncstate.h"
 
+#include "storage/davhref.h"
 #include "storage/textfile.h"
 
 #include <QFile>
@@ -200,7 +201,7 @@ Result<std::optional<SyncState>> SyncState::load(const QString& statePath)
         return damaged();
     }
     SyncState state;
-    state.url = root.value(u"url").toString();
+    state.url = withoutUserInfo(root.value(u"url").toString()); // a password never goes further
     state.user = root.value(u"user").toString();
     if (const auto wrong = readHistory(root, state)) {
         state.startAfresh({});

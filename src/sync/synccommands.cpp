@@ -2,6 +2,7 @@
 
 #include "carddav/addressbookfinder.h"
 #include "carddav/booksync.h"
+#include "carddav/origin.h"
 #include "carddav/passwords.h"
 #include "storage/phonebook.h"
 #include "storage/printabletext.h"
@@ -87,14 +88,36 @@ int link(const SyncRequest& request, const Book& book, FILE* in, FILE* out, FILE
               QStringLiteral("vennor: %1 is linked already; --unlink it first.").arg(book.name));
         return 1;
     }
-    const QUrl given = QUrl::fromUserInput(request.url);
+    const Result<LinkAddress> address = linkAddress(request.url);
+    if (!address) {
+        print(errors, QStringLiteral("vennor: ") + address.error());
+        return 2;
+    }
+    const QUrl given = address->url;
+    if (!address->user.isEmpty() && !request.user.isEmpty() && address->user != request.user) {
+        print(errors, QStringLiteral("vennor: the URL names the user %1, --user names %2.")
+                          .arg(address->user, request.user));
+        return 2;
+    }
+    const QString user = request.user.isEmpty() ? address->user : request.user;
+    if (user.isEmpty()) {
+        print(errors, QStringLiteral("vennor: give the user name with --user NAME."));
+        return 2;
+    }
+    if (unencryptedRemote(given) && !request.insecure) {
+        print(errors, QStringLiteral("vennor: %1 was not linked: %2 Use an https:// URL, or "
+                                     "add --insecure to link %3 all the same.")
+                          .arg(book.name, kUnencryptedWarning, given.toDisplayString()));
+        return 2;
+    }
     const std::optional<QString> password =
-        readPassword(in, errors, passwordKey(given.toString(), request.user));
+        address->password ? address->password
+                          : readPassword(in, errors, passwordKey(given.toString(), user));
     if (!password) {
         print(errors, QStringLiteral("vennor: no password on standard input."));
         return 1;
     }
-    DavClient client(request.user, *password);
+    DavClient client(given, user, *password);
     QEventLoop loop;
     std::optional<Result<QUrl>> found;
     findAddressBook(client, given, [&](const Result<QUrl>& result) {
@@ -111,7 +134,7 @@ int link(const SyncRequest& request, const Book& book, FILE* in, FILE* out, FILE
     }
     SyncState state;
     state.url = found->value().toString();
-    state.user = request.user;
+    state.user = user;
     if (const Status saved = state.save(book.statePath); !saved) {
         print(errors,
               QStringLiteral("vennor: %1 was not linked: %2").arg(book.name, saved.error()));

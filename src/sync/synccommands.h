@@ -5,7 +5,7 @@
 
 namespace vennor {
 
-// vennor --link URL --user NAME | --unlink | --sync, each with [--book NAME].
+// vennor --link URL --user NAME [--insecure] | --unlink | --sync, each with [--book NAME].
 struct SyncRequest
 {
     enum class Kind { link, unlink, sync };
@@ -13,6 +13,7 @@ struct SyncRequest
     QString url;
     QString user;
     QString book;                 // empty: the default phone book
+    bool insecure = false;        // --link may use plain http to another computer
     bool allowMassDelete = false; // --sync may remove more than a few cards at once
 };
 

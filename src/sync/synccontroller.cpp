@@ -1,6 +1,7 @@
 #include "sync/synccontroller.h"
 
 #include "carddav/addressbookfinder.h"
+#include "carddav/origin.h"
 #include "platform/messagebox.h"
 #include "platform/recordhost.h"
 #include "storage/phonebook.h"
@@ -38,7 +39,7 @@ carddav::KeyringPasswords::Asker passwordPrompt(QWidget* window)
         bool given = false;
         const QString password = QInputDialog::getText(
             window, kTitle,
-            QStringLiteral("There is no keyring to keep the password. Password for %1:").arg(key),
+            QStringLiteral("No keyring holds the password for %1. Password:").arg(key),
             QLineEdit::Password, {}, &given);
         return given ? std::optional(password) : std::nullopt;
     };
@@ -124,8 +125,12 @@ void SyncController::start(const Linked& linked, const QString& password, bool a
     run_ = new carddav::BookSync(linked.path, password, importPrefix(), this);
     run_->allowMassDelete(std::exchange(allowMassDelete_, false));
     connect(run_, &carddav::BookSync::bookRewritten, this, &SyncController::bookRewritten);
+    const QString key = carddav::passwordKey(linked.state.url, linked.state.user);
     connect(run_, &carddav::BookSync::finished, this,
-            [this, asked](const Status& outcome, const carddav::SyncReport& report) {
+            [this, asked, key](const Status& outcome, const carddav::SyncReport& report) {
+                if (report.passwordRefused) {
+                    passwords_.forget(key); // the next sync asks again
+                }
                 ended(outcome, report, asked);
             });
     run_->start();
@@ -231,16 +236,32 @@ void SyncController::link(const QString& book, const QString& path)
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    if (dialog.url().isEmpty() || dialog.user().isEmpty()) {
+    const Result<carddav::LinkAddress> address = carddav::linkAddress(dialog.url());
+    const QString user = address && dialog.user().isEmpty() ? address->user : dialog.user();
+    if (dialog.url().isEmpty() || user.isEmpty()) {
         MessageBox::ok(host_.window(), QStringLiteral("Enter the URL and the user name."),
                        kLinkTitle);
         return;
     }
-    setStatus(QStringLiteral("Looking for the address book at %1...").arg(dialog.url()));
-    const QString user = dialog.user();
-    const QString password = dialog.password();
-    finder_ = new carddav::DavClient(user, password, this);
-    carddav::findAddressBook(*finder_, QUrl::fromUserInput(dialog.url()),
+    if (!address) {
+        MessageBox::ok(host_.window(), address.error(), kLinkTitle);
+        return;
+    }
+    if (carddav::unencryptedRemote(address->url) &&
+        MessageBox::okCancel(
+            host_.window(),
+            carddav::kUnencryptedWarning +
+                QStringLiteral(" Link %1 all the same?").arg(address->url.toDisplayString()),
+            kLinkTitle) != MessageBox::Answer::Ok) {
+        return;
+    }
+    setStatus(QStringLiteral("Looking for the address book at %1...")
+                  .arg(address->url.toDisplayString()));
+    const QString password =
+        dialog.password().isEmpty() ? address->password.value_or(QString()) : dialog.password();
+    finder_ =
+        new carddav::DavClient(address->url, user, password, SyncLimits::fromSettings(), this);
+    carddav::findAddressBook(*finder_, address->url,
                              [this, book, path, user, password](const Result<QUrl>& found) {
                                  finder_->deleteLater();
                                  finder_ = nullptr;
