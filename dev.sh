@@ -8,12 +8,13 @@ cd "$(dirname "$0")"
 # libcups2-dev asks the print system whether a queue takes jobs, and cups with
 # printer-driver-cups-pdf give its test a private print server; desktop-file-utils and
 # appstream validate the installed desktop entry and AppStream data; dpkg-dev and file let
-# cpack compute the .deb's library dependencies; abook writes the vCards the import is tried on;
+# cpack compute the .deb's library dependencies; abook writes the vCards the import is tried on.
+# python3-vobject reads the cards the sync writes; clang with libclang-rt-dev fuzzes the merge;
 # vdirsyncer and khard are the second real client the sync tests share an address book with.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6
           xvfb xauth xdotool libcups2-dev cups printer-driver-cups-pdf
           desktop-file-utils appstream dpkg-dev file abook radicale xandikos qtkeychain-qt6-dev
-          vdirsyncer khard)
+          python3-vobject clang libclang-rt-dev vdirsyncer khard)
 
 install_missing() {
     local missing=()

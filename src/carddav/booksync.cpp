@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFuture>
 #include <QSet>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
@@ -201,6 +202,10 @@ QString SyncReport::summary() const
                          outside.size() > kNamed
                              ? QStringLiteral(" and %1 more").arg(outside.size() - kNamed)
                              : QString());
+    }
+    if (!notSent.isEmpty()) {
+        text += QStringLiteral(" Not sent, as no well-formed card could be written for them: %1.")
+                    .arg(notSent.join(QStringLiteral(", ")));
     }
     return text;
 }
@@ -594,7 +599,9 @@ void BookSync::push()
     }
     if (!pushedThisRound_) {
         pushedThisRound_ = true;
+        changedThere_ = false;
         tokenBeforePush_ = state_.token;
+        ctagBeforePush_ = state_.ctag;
         state_.token.clear();
         state_.ctag.clear();
         dirty_ = true;
@@ -639,6 +646,7 @@ void BookSync::pushed()
 void BookSync::storeEntry(const PushItem& item, const QString& etag)
 {
     dirty_ = true;
+    changedThere_ = true;
     const QString name = item.record.name.toLower().trimmed();
     const auto old = state_.entries.constFind(item.href);
     const QString cardName =
@@ -659,7 +667,13 @@ void BookSync::storeEntry(const PushItem& item, const QString& etag)
 
 void BookSync::createCard(const PushItem& item)
 {
-    client_->send("PUT", urlOf(item.href), cardFromRecord(item.record, VCardVersion::v30),
+    const QByteArray card =
+        cardFromRecord(item.record, VCardVersion::v30, {prefix_, QDateTime::currentDateTimeUtc()});
+    if (!readsBackAs(card, item.record, prefix_)) {
+        noteNotSent(item.record.name);
+        return QTimer::singleShot(0, this, &BookSync::pushed); // never deeper for each refusal
+    }
+    client_->send("PUT", urlOf(item.href), card,
                   {{"Content-Type", "text/vcard; charset=utf-8"}, {"If-None-Match", "*"}},
                   [this, item](const DavReply& reply) {
                       if (reply.ok()) {
@@ -688,15 +702,20 @@ void BookSync::updateCard(const PushItem& item)
         std::optional<VCard> card;
         const std::optional<Record> base = recordOfCard(got.body, prefix_, card);
         // The " (2)" that tells two cards of one name apart here is not the card's.
-        const SyncEntry entry = state_.entries.value(item.href);
-        const QByteArray body =
-            card && base ? mergedCard(*card, *base, recordAsOnCard(item.record, entry), prefix_)
-                         : cardFromRecord(item.record, VCardVersion::v30);
+        const Record onCard = recordAsOnCard(item.record, state_.entries.value(item.href));
+        const std::optional<QByteArray> body =
+            card && base ? mergedCard(*card, *base, onCard, prefix_)
+                         : cardFromRecord(onCard, VCardVersion::v30,
+                                          {prefix_, QDateTime::currentDateTimeUtc()});
+        if (!body || !readsBackAs(*body, onCard, prefix_)) {
+            noteNotSent(item.record.name);
+            return pushed();
+        }
         Headers headers{{"Content-Type", "text/vcard; charset=utf-8"}};
         if (const QString etag = got.etag.isEmpty() ? item.etag : got.etag; !etag.isEmpty()) {
             headers.append({"If-Match", etag.toUtf8()});
         }
-        client_->send("PUT", urlOf(item.href), body, headers, [this, item](const DavReply& reply) {
+        client_->send("PUT", urlOf(item.href), *body, headers, [this, item](const DavReply& reply) {
             if (reply.ok()) {
                 storeEntry(item, reply.etag);
             } else if (reply.status == 412) {
@@ -707,6 +726,15 @@ void BookSync::updateCard(const PushItem& item)
             pushed();
         });
     });
+}
+
+// Named once, however many rounds of this sync tried it.
+void BookSync::noteNotSent(const QString& name)
+{
+    if (!notSentSeen_.contains(name)) {
+        notSentSeen_.insert(name);
+        report_.notSent.append(name);
+    }
 }
 
 void BookSync::removeCard(const PushItem& item)
@@ -721,6 +749,7 @@ void BookSync::removeCard(const PushItem& item)
             state_.deleted.remove(item.href);
             doneDeletes_.insert(item.href);
             dirty_ = true;
+            changedThere_ = true;
             ++report_.removedThere;
         } else if (reply.status == 412) {
             anotherRound_ = true; // changed there since: the pull brings it back
@@ -846,6 +875,12 @@ void BookSync::finish()
 {
     if (done_) {
         return;
+    }
+    if (pushedThisRound_ && !changedThere_ && failure_.isEmpty()) {
+        // Every card was refused: the address book is as it was, and so are its ctag and token.
+        pushedThisRound_ = false;
+        state_.token = tokenBeforePush_;
+        state_.ctag = ctagBeforePush_;
     }
     if (dirty_ || BookIdentity::of(bookPath_) != state_.book) {
         dirty_ = false;

@@ -34,6 +34,7 @@ struct SyncReport
     int removedThere = 0;    // cards removed from the server
     QStringList localCopies; // records both sides changed, kept under these names
     QStringList untaken;     // cards with no name the book can file: their name, else their href
+    QStringList notSent;     // records no well-formed card could be written for
     QStringList outside;     // hrefs ignored: they lead out of the address book
     QStringList notes;       // what else the user should know, such as a merge made afresh
     int heldDeletes = 0;     // cards not removed because so many at once needs leave
@@ -42,7 +43,8 @@ struct SyncReport
     // "2 received, 0 removed here, 1 sent, 0 removed on the server.", and how many cards could
     // not be taken when there were any.
     QString counts() const;
-    // The counts, then sentences naming the local copies and the cards not taken.
+    // The counts, then sentences naming the local copies, the cards not taken and the records
+    // not sent, if any.
     QString summary() const;
 };
 
@@ -88,6 +90,7 @@ private:
     void createCard(const PushItem& item);
     void updateCard(const PushItem& item);
     void removeCard(const PushItem& item);
+    void noteNotSent(const QString& name);
     void storeEntry(const PushItem& item, const QString& etag);
     bool failed(const DavReply& reply);
     void fail(const QString& message);
@@ -136,12 +139,14 @@ private:
     QString newCtag_;
     QString listToken_; // the token the listing asks from
     int replans_ = 0;   // pulls planned again because the book changed meanwhile
-    QSet<QString> received_, removedHere_;
+    QSet<QString> received_, removedHere_, notSentSeen_;
 
     // Our own push changes the address book's ctag and token; those read before it must not
     // be kept, lest a later change that brings them back be missed.
     bool pushedThisRound_ = false;
+    bool changedThere_ = false; // a card of this round's push was put or removed
     QString tokenBeforePush_;
+    QString ctagBeforePush_;
 
     // The push in progress.
     QList<PushItem> toPush_;

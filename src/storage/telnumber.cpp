@@ -5,7 +5,8 @@ namespace {
 
 bool isVisualSeparator(QChar c)
 {
-    return c == u'-' || c == u'.' || c == u'(' || c == u')' || c == u' ' || c == u'\t';
+    // Any blank: phones write "+44 20 7946 0958" with no-break spaces.
+    return c == u'-' || c == u'.' || c == u'(' || c == u')' || c.isSpace();
 }
 
 } // namespace
@@ -31,6 +32,15 @@ std::optional<QString> reducedTelNumber(QStringView text, const QString& interna
         return std::nullopt;
     }
     return digits;
+}
+
+QString internationalForm(const QString& number, const QString& internationalPrefix)
+{
+    if (internationalPrefix.isEmpty() || number.size() <= internationalPrefix.size() ||
+        !number.startsWith(internationalPrefix)) {
+        return number;
+    }
+    return u'+' + number.sliced(internationalPrefix.size());
 }
 
 } // namespace vennor

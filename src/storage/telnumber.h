@@ -19,4 +19,8 @@ std::optional<QString>
 reducedTelNumber(QStringView text,
                  const QString& internationalPrefix = defaultInternationalPrefix());
 
+// A stored number as other devices read it whatever their own prefix: one that starts with
+// the international call prefix is written "+" and the rest; any other as it is.
+QString internationalForm(const QString& number, const QString& internationalPrefix);
+
 } // namespace vennor

@@ -111,7 +111,8 @@ Result<ImportSummary> VCardImport::write(OnExisting onExisting) const
     return summary;
 }
 
-Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VCardVersion version)
+Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VCardVersion version,
+                         const QString& internationalPrefix)
 {
     const Result<QList<Record>> records = book.records();
     if (!records) {
@@ -120,7 +121,7 @@ Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VC
     QByteArray bytes;
     bytes.reserve(records->size() * 256);
     for (const Record& record : *records) {
-        bytes.append(cardFromRecord(record, version));
+        bytes.append(cardFromRecord(record, version, {internationalPrefix, {}}));
     }
     if (const Status written = textfile::rewrite(vcardPath, bytes); !written) {
         return written;

@@ -51,9 +51,10 @@ private:
     QSet<QString> bookNames_;
 };
 
-// Writes every record of the book as one card each, in one rewrite of the target file;
-// the number of cards written.
-Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VCardVersion version);
+// Writes every record of the book as one card each, in one rewrite of the target file, numbers
+// in international form ("+" for internationalPrefix); the number of cards written.
+Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VCardVersion version,
+                         const QString& internationalPrefix = defaultInternationalPrefix());
 
 // "12 cards of Home written to home.vcf." for the user.
 QString exportedText(int count, const QString& book, const QString& fileName);

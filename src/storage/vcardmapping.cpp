@@ -3,6 +3,7 @@
 #include "storage/fieldrules.h"
 #include "storage/fields.h"
 #include "storage/numeric.h"
+#include "storage/printabletext.h"
 #include "storage/telnumber.h"
 
 #include <QUuid>
@@ -96,6 +97,56 @@ QString oneLine(QString text)
     return text.replace(u'\n', QStringLiteral(", "));
 }
 
+QStringList cardComponents(const VCardProperty& property)
+{
+    QStringList parts = property.components();
+    for (QString& part : parts) {
+        part = withoutControls(part);
+    }
+    return parts;
+}
+
+bool isReadIntoRecord(const QString& name)
+{
+    static const QStringList kRead = [] {
+        QStringList names{"FN", "N", "EMAIL", "ADR", "LABEL", "NOTE", "TEL"};
+        for (const CommentedProperty& kind : kCommented) {
+            names.append(QString::fromUtf16(kind.name));
+        }
+        return names;
+    }();
+    return kRead.contains(name);
+}
+
+// Whether any text the record takes from the card holds a character that is left out (a tab
+// or a line break only changes its form).
+bool holdsControls(const VCard& card)
+{
+    const auto leftOut = [](QChar c) {
+        return c != u'\t' && c != u'\r' && c != u'\n' && isControlCharacter(c.unicode());
+    };
+    return std::any_of(
+        card.properties.cbegin(), card.properties.cend(), [&](const VCardProperty& property) {
+            return isReadIntoRecord(property.name) &&
+                   std::any_of(property.value.cbegin(), property.value.cend(), leftOut);
+        });
+}
+
+// The first FN (else N) as the card gives it, shown printable.
+QString givenName(const VCard& card)
+{
+    for (const VCardProperty& property : card.properties) {
+        if (property.name == u"FN" || property.name == u"N") {
+            const QString text =
+                property.name == u"FN" ? property.text() : property.components().join(u' ');
+            if (!text.trimmed().isEmpty()) {
+                return printableForTerminal(oneLine(text).trimmed());
+            }
+        }
+    }
+    return {};
+}
+
 QString joinedParts(const QStringList& parts, const QString& separator)
 {
     QStringList kept;
@@ -113,7 +164,7 @@ QString firstText(const VCard& card, QStringView name)
         if (property.name != name) {
             continue;
         }
-        if (QString text = oneLine(property.text()).trimmed(); !text.isEmpty()) {
+        if (QString text = oneLine(cardText(property)).trimmed(); !text.isEmpty()) {
             return text;
         }
     }
@@ -125,7 +176,7 @@ QString firstText(const VCard& card, QStringView name)
 QString assembledName(const VCard& card)
 {
     for (const VCardProperty* property : propertiesNamed(card, u"N")) {
-        QStringList parts = property->components();
+        QStringList parts = cardComponents(*property);
         parts.resize(5);
         const QStringList ordered{parts[3], parts[1], parts[2], parts[0], parts[4]};
         QStringList words;
@@ -142,9 +193,7 @@ QString assembledName(const VCard& card)
 QString organisation(const VCard& card)
 {
     const QList<const VCardProperty*> organisations = propertiesNamed(card, u"ORG");
-    return organisations.isEmpty()
-               ? QString()
-               : joinedParts(organisations.front()->components(), QStringLiteral(", "));
+    return organisations.isEmpty() ? QString() : joinedCardComponents(*organisations.front());
 }
 
 QString stored(const QString& text)
@@ -174,6 +223,10 @@ public:
     {
         Record record;
         record.name = name();
+        result_.cardName = givenName(card_);
+        if (holdsControls(card_)) {
+            result_.changes.append(QStringLiteral("control characters left out"));
+        }
         if (record.name.isEmpty()) {
             result_.changes.append(QStringLiteral("no name: not imported"));
             return result_;
@@ -225,7 +278,7 @@ private:
     {
         QString chosen;
         for (const VCardProperty* property : preferredFirst(propertiesNamed(card_, u"EMAIL"))) {
-            const QString text = oneLine(property->text()).trimmed();
+            const QString text = oneLine(cardText(*property)).trimmed();
             if (text.isEmpty()) {
                 continue;
             }
@@ -242,7 +295,7 @@ private:
     {
         QString chosen;
         for (const VCardProperty* property : preferredFirst(propertiesNamed(card_, u"ADR"))) {
-            const QString text = joinedParts(property->components(), QStringLiteral(", "));
+            const QString text = joinedCardComponents(*property);
             if (text.isEmpty()) {
                 continue;
             }
@@ -267,7 +320,7 @@ private:
     {
         QList<PhoneNumber> found;
         for (const VCardProperty* property : propertiesNamed(card_, u"TEL")) {
-            QString text = oneLine(property->text()).trimmed();
+            QString text = oneLine(cardText(*property)).trimmed();
             if (text.startsWith(QStringLiteral("tel:"), Qt::CaseInsensitive)) {
                 text = text.sliced(4);
             }
@@ -291,7 +344,7 @@ private:
                 if (property.name != kind.name) {
                     continue;
                 }
-                const QString text = joinedParts(property.components(), QStringLiteral(", "));
+                const QString text = joinedCardComponents(property);
                 if (!text.isEmpty()) {
                     toComment(QLatin1String(kind.label), text);
                 }
@@ -303,7 +356,7 @@ private:
     {
         QStringList lines;
         for (const VCardProperty* property : propertiesNamed(card_, u"NOTE")) {
-            if (const QString text = property->text().trimmed(); !text.isEmpty()) {
+            if (const QString text = cardText(*property).trimmed(); !text.isEmpty()) {
                 lines.append(text);
             }
         }
@@ -341,12 +394,22 @@ QString structuredName(const QString& name)
     return escapedText(family) + u';' + escapedText(given) + QStringLiteral(";;;");
 }
 
+QString cardText(const VCardProperty& property)
+{
+    return withoutControls(property.text());
+}
+
+QString joinedCardComponents(const VCardProperty& property)
+{
+    return joinedParts(cardComponents(property), QStringLiteral(", "));
+}
+
 CardRecord recordFromCard(const VCard& card, const QString& internationalPrefix)
 {
     return CardMapper(card, internationalPrefix).map();
 }
 
-QByteArray cardFromRecord(const Record& record, VCardVersion version)
+QByteArray cardFromRecord(const Record& record, VCardVersion version, const CardExtras& extras)
 {
     const bool v3 = version == VCardVersion::v30;
     QByteArray out;
@@ -374,7 +437,10 @@ QByteArray cardFromRecord(const Record& record, VCardVersion version)
             break; // as the phone book keeps them: up to the first that is no number
         }
         appendProperty(out, ("TEL;" + telTypeParameter(number.type)).constData(),
-                       number.number.trimmed());
+                       internationalForm(number.number.trimmed(), extras.internationalPrefix));
+    }
+    if (extras.revision) {
+        appendProperty(out, "REV", revisionText(*extras.revision));
     }
     out.append("END:VCARD\r\n");
     return out;

@@ -1,11 +1,14 @@
 #include "storage/vcardmerge.h"
 
+#include "storage/fieldrules.h"
 #include "storage/fields.h"
+#include "storage/printabletext.h"
 #include "storage/telnumber.h"
 #include "storage/vcardmapping.h"
 #include "storage/vcardwriter.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace vennor {
 namespace {
@@ -20,26 +23,20 @@ bool same(const QString& a, const QString& b)
     return folded(a) == folded(b);
 }
 
-VCardProperty made(const char* name, const QString& value, const QString& type = {})
+VCardProperty made(const char* name, const QString& value, const QStringList& types = {})
 {
     VCardProperty property;
     property.name = QString::fromLatin1(name);
     property.value = value;
-    if (!type.isEmpty()) {
+    for (const QString& type : types) {
         property.parameters.append({QStringLiteral("TYPE"), type});
     }
     return property;
 }
 
-QString joinedComponents(const VCardProperty& property)
+QString oneLine(QString text)
 {
-    QStringList parts;
-    for (const QString& part : property.components()) {
-        if (const QString trimmed = part.trimmed(); !trimmed.isEmpty()) {
-            parts.append(trimmed);
-        }
-    }
-    return parts.join(QStringLiteral(", "));
+    return text.replace(u'\n', QStringLiteral(", "));
 }
 
 // Replaces the first property named name whose value matches old (or adds one when none
@@ -52,6 +49,7 @@ void replaceMatching(QList<VCardProperty>& properties, QStringView name,
         if (properties[i].name == name && isOld(properties[i])) {
             if (replacement) {
                 properties[i].value = replacement->value;
+                properties[i].raw.clear(); // written again from the new value
             } else {
                 properties.removeAt(i);
             }
@@ -76,39 +74,63 @@ void mergeName(QList<VCardProperty>& properties, const QString& name)
     properties.append(made("N", structuredName(name)));
 }
 
+void mergeEmail(QList<VCardProperty>& properties, const QString& old, const QString& email)
+{
+    const auto isOld = [&old](const VCardProperty& p) {
+        return same(blankRefused(RecordField::email, oneLine(cardText(p))), old);
+    };
+    std::optional<VCardProperty> replacement;
+    if (!email.isEmpty()) {
+        replacement = made("EMAIL", escapedText(email));
+    }
+    replaceMatching(properties, u"EMAIL", isOld, replacement);
+}
+
 void mergeAddress(QList<VCardProperty>& properties, const QString& old, const QString& address)
 {
-    const auto isOld = [&old](const VCardProperty& p) { return same(joinedComponents(p), old); };
+    const auto isOld = [&old](const VCardProperty& p) {
+        return same(blankRefused(RecordField::address, joinedCardComponents(p)), old);
+    };
     const QString street = escapedText(address);
     std::optional<VCardProperty> adr;
     if (!address.isEmpty()) {
         adr = made("ADR", QStringLiteral(";;") + street + QStringLiteral(";;;;"));
     }
     replaceMatching(properties, u"ADR", isOld, adr);
-    properties.removeIf([&old](const VCardProperty& p) {
-        return p.name == u"LABEL" && same(p.text().replace(u'\n', QStringLiteral(", ")), old);
+    // A label stands for the address only where no ADR does: with the last ADR gone, any
+    // label left would come back as the address.
+    const bool adrLeft = std::any_of(properties.cbegin(), properties.cend(),
+                                     [](const VCardProperty& p) { return p.name == u"ADR"; });
+    properties.removeIf([&old, adrLeft](const VCardProperty& p) {
+        return p.name == u"LABEL" &&
+               (!adrLeft || same(blankRefused(RecordField::address, oneLine(cardText(p))), old));
     });
 }
 
-// The comment is the notes followed by what the record had no field for; only the notes are
-// the user's to change on the card.
+// The comment is the notes followed by lines that stand for what the record had no field
+// for; only the notes are the user's to change on the card, wherever the user put them.
 void mergeComment(QList<VCardProperty>& properties, const QString& old, const QString& comment)
 {
     QStringList notes;
     for (const VCardProperty& p : properties) {
-        if (p.name == u"NOTE" && !p.text().trimmed().isEmpty()) {
-            notes.append(p.text().trimmed());
+        if (p.name == u"NOTE" && !cardText(p).trimmed().isEmpty()) {
+            notes.append(cardText(p).trimmed());
         }
     }
-    const QString noteText = notes.join(u'\n');
-    QString extras =
+    const QString noteText = blankRefused(RecordField::comment, notes.join(u'\n'));
+    const QString extras =
         old.startsWith(noteText, Qt::CaseInsensitive) ? old.mid(noteText.size()) : QString();
-    QString note = comment;
-    if (!extras.trimmed().isEmpty() && folded(comment).endsWith(folded(extras))) {
-        note = comment.left(comment.size() - extras.size()).trimmed();
+    QStringList lines = comment.split(u'\n');
+    for (const QString& extra : extras.split(u'\n', Qt::SkipEmptyParts)) {
+        const auto at = std::find_if(lines.begin(), lines.end(),
+                                     [&extra](const QString& line) { return same(line, extra); });
+        if (at != lines.end()) {
+            lines.erase(at);
+        }
     }
+    const QString note = lines.join(u'\n').trimmed();
     removeNamed(properties, u"NOTE");
-    if (!note.trimmed().isEmpty()) {
+    if (!note.isEmpty()) {
         properties.append(made("NOTE", escapedText(note)));
     }
 }
@@ -127,7 +149,7 @@ void mergeNumbers(QList<VCardProperty>& properties, const QList<PhoneNumber>& nu
     QList<VCardProperty> kept;
     for (const VCardProperty& p : std::as_const(properties)) {
         if (p.name == u"TEL") {
-            QString text = p.text().trimmed();
+            QString text = oneLine(cardText(p)).trimmed();
             if (text.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) {
                 text = text.sliced(4);
             }
@@ -140,48 +162,24 @@ void mergeNumbers(QList<VCardProperty>& properties, const QList<PhoneNumber>& nu
         kept.append(p);
     }
     for (const PhoneNumber& number : left) {
-        kept.append(
-            made("TEL", number.number, QString::fromLatin1(telTypeParameter(number.type).mid(5))));
+        const QString types = QString::fromLatin1(telTypeParameter(number.type).mid(5));
+        kept.append(made("TEL", internationalForm(number.number, prefix),
+                         types.split(u',', Qt::SkipEmptyParts)));
     }
     properties = kept;
 }
 
-QByteArray parameterText(const VCardProperty& property)
-{
-    QByteArray out;
-    QString lastName;
-    for (const auto& [name, value] : property.parameters) {
-        if ((name == u"ENCODING" && value.toUpper() == u"QUOTED-PRINTABLE") || name == u"CHARSET") {
-            continue; // the value is kept decoded, as UTF-8
-        }
-        const bool quoted = value.contains(u':') || value.contains(u';') || value.contains(u',');
-        const QByteArray text = (quoted ? u'"' + value + u'"' : value).toUtf8();
-        if (name == lastName) {
-            out += ',' + text;
-        } else {
-            out += ';' + name.toUtf8() + '=' + text;
-        }
-        lastName = name;
-    }
-    return out;
-}
-
 } // namespace
 
-QByteArray mergedCard(const VCard& card, const Record& base, const Record& changed,
-                      const QString& internationalPrefix)
+std::optional<QByteArray> mergedCard(const VCard& card, const Record& base, const Record& changed,
+                                     const QString& internationalPrefix, const QDateTime& revision)
 {
     QList<VCardProperty> properties = card.properties;
     if (!same(base.name, changed.name)) {
         mergeName(properties, changed.name);
     }
     if (!same(base.email, changed.email)) {
-        const auto isOld = [&base](const VCardProperty& p) { return same(p.text(), base.email); };
-        std::optional<VCardProperty> email;
-        if (!changed.email.isEmpty()) {
-            email = made("EMAIL", escapedText(changed.email));
-        }
-        replaceMatching(properties, u"EMAIL", isOld, email);
+        mergeEmail(properties, base.email, changed.email);
     }
     if (!same(base.address, changed.address)) {
         mergeAddress(properties, base.address, changed.address);
@@ -192,13 +190,67 @@ QByteArray mergedCard(const VCard& card, const Record& base, const Record& chang
     if (base.numbers != changed.numbers) {
         mergeNumbers(properties, changed.numbers, internationalPrefix);
     }
+    removeNamed(properties, u"REV");
+    properties.append(made("REV", revisionText(revision)));
+
+    const TextRules rules = textRulesOf(card.version);
     QByteArray out("BEGIN:VCARD\r\n");
-    for (const VCardProperty& p : properties) {
-        const QByteArray group = p.group.isEmpty() ? QByteArray() : p.group.toUtf8() + '.';
-        appendFoldedLine(out, group + p.name.toUtf8() + parameterText(p) + ':' + p.value.toUtf8());
+    for (const VCardProperty& p : std::as_const(properties)) {
+        if (!p.raw.isEmpty() && isWellFormedLine(p.raw)) {
+            appendFoldedLine(out, p.raw);
+        } else if (const std::optional<QByteArray> line = encodedProperty(p, rules)) {
+            appendFoldedLine(out, *line);
+        } else {
+            return std::nullopt;
+        }
     }
     out.append("END:VCARD\r\n");
     return out;
+}
+
+namespace {
+
+// The record as the check compares it. A card gives the lines of the comment that stand
+// for properties (an organisation, a second e-mail) after its notes, its numbers in its own
+// order, and the next e-mail or address when the first goes; a tab or a stray control in the
+// book's own text is no fault of the card.
+QString comparable(Record record)
+{
+    for (QString* field : {&record.name, &record.email, &record.address, &record.comment}) {
+        *field = withoutControls(*field);
+    }
+    QStringList lines = record.comment.split(u'\n');
+    lines << QStringLiteral("e-mail: ") + record.email
+          << QStringLiteral("address: ") + record.address;
+    for (QString& line : lines) {
+        line = folded(line);
+    }
+    lines.removeAll(QString());
+    lines.removeAll(QStringLiteral("e-mail:"));
+    lines.removeAll(QStringLiteral("address:"));
+    lines.sort();
+    record.comment = lines.join(u'\n');
+    record.email.clear();
+    record.address.clear();
+    std::sort(record.numbers.begin(), record.numbers.end(),
+              [](const PhoneNumber& a, const PhoneNumber& b) {
+                  return std::pair(a.number, a.type) < std::pair(b.number, b.type);
+              });
+    return recordText(record);
+}
+
+} // namespace
+
+bool readsBackAs(const QByteArray& card, const Record& record, const QString& internationalPrefix)
+{
+    int cards = 0;
+    std::optional<Record> read;
+    const Status status = readVCards(card, [&](const VCard& one) {
+        if (++cards == 1) {
+            read = recordFromCard(one, internationalPrefix).record;
+        }
+    });
+    return status && cards == 1 && read && comparable(*read) == comparable(record);
 }
 
 } // namespace vennor

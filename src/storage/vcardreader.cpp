@@ -41,25 +41,6 @@ private:
     int number_ = 0;
 };
 
-// Whether the parameters before the value name quoted-printable (in any case).
-bool isQuotedPrintable(QByteArrayView line)
-{
-    static constexpr QByteArrayView kName("QUOTED-PRINTABLE");
-    const auto* colon =
-        static_cast<const char*>(std::memchr(line.data(), ':', size_t(line.size())));
-    const qsizetype end = colon ? colon - line.data() : line.size();
-    for (qsizetype i = 0; i + kName.size() <= end; ++i) {
-        qsizetype j = 0;
-        while (j < kName.size() && (line[i + j] & ~0x20) == (kName[j] & ~0x20)) {
-            ++j;
-        }
-        if (j == kName.size()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 struct LogicalLine
 {
     QByteArrayView bytes; // valid until the next line is read
@@ -81,7 +62,7 @@ public:
         }
         const QByteArrayView first = *peek_;
         const int number = physical_.number();
-        const bool quotedPrintable = isQuotedPrintable(first);
+        const bool quotedPrintable = namesQuotedPrintable(first);
         bool joined = false;
         for (advance(); peek_; advance()) {
             const bool softBreak =
@@ -112,37 +93,6 @@ private:
     std::optional<QByteArrayView> peek_;
     QByteArray joined_; // the last line that was folded, joined again
 };
-
-// Splits at the separator wherever it stands outside double quotes.
-QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator)
-{
-    QList<QByteArrayView> parts;
-    bool quoted = false;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '"') {
-            quoted = !quoted;
-        } else if (text[i] == separator && !quoted) {
-            parts.append(text.sliced(start, i - start));
-            start = i + 1;
-        }
-    }
-    parts.append(text.sliced(start));
-    return parts;
-}
-
-qsizetype colonOutsideQuotes(QByteArrayView line)
-{
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] == '"') {
-            quoted = !quoted;
-        } else if (line[i] == ':' && !quoted) {
-            return i;
-        }
-    }
-    return -1;
-}
 
 QString unquoted(QByteArrayView value)
 {
@@ -264,6 +214,7 @@ std::optional<VCardProperty> parsedProperty(const LogicalLine& line)
         }
     }
     property.value = decodedValue(property, line.bytes.sliced(colon + 1));
+    property.raw = line.bytes.toByteArray();
     return property;
 }
 
@@ -288,6 +239,54 @@ Status failure(int line, const QString& why)
 }
 
 } // namespace
+
+// Splits at the separator wherever it stands outside double quotes.
+QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator)
+{
+    QList<QByteArrayView> parts;
+    bool quoted = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '"') {
+            quoted = !quoted;
+        } else if (text[i] == separator && !quoted) {
+            parts.append(text.sliced(start, i - start));
+            start = i + 1;
+        }
+    }
+    parts.append(text.sliced(start));
+    return parts;
+}
+
+qsizetype colonOutsideQuotes(QByteArrayView line)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == '"') {
+            quoted = !quoted;
+        } else if (line[i] == ':' && !quoted) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool namesQuotedPrintable(QByteArrayView line)
+{
+    static constexpr QByteArrayView kName("QUOTED-PRINTABLE");
+    const qsizetype colon = colonOutsideQuotes(line); // a quoted parameter may hold a colon
+    const qsizetype end = colon < 0 ? line.size() : colon;
+    for (qsizetype i = 0; i + kName.size() <= end; ++i) {
+        qsizetype j = 0;
+        while (j < kName.size() && (line[i + j] & ~0x20) == (kName[j] & ~0x20)) {
+            ++j;
+        }
+        if (j == kName.size()) {
+            return true;
+        }
+    }
+    return false;
+}
 
 QStringList VCardProperty::types() const
 {

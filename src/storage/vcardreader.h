@@ -21,6 +21,9 @@ struct VCardProperty
     // parameters count as TYPE values, or as the ENCODING they name.
     QList<std::pair<QString, QString>> parameters;
     QString value;
+    // The content line as it stood, unfolded but not decoded: written again as it came when
+    // nothing of it changes. Empty for a property made or changed since.
+    QByteArray raw;
     int line = 0; // where the property starts in the file, from 1
 
     // The TYPE values in lower case.
@@ -45,6 +48,15 @@ struct VCard
 // card, a line that is no property or a card cut short fails with a reason naming the line
 // (the cards before it were handed over already).
 Status readVCards(const QByteArray& bytes, const std::function<void(const VCard&)>& take);
+
+// Splits at the separator wherever it stands outside double quotes.
+QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator);
+// The first colon outside double quotes, which ends the name and the parameters; -1 if none.
+qsizetype colonOutsideQuotes(QByteArrayView line);
+
+// Whether a content line's parameters (before its first colon) name quoted-printable: such a
+// line goes on after a line ending in "=".
+bool namesQuotedPrintable(QByteArrayView line);
 
 // Resolves the text escapes of a value: \n and \N, \, \; \\; any other backslash stays.
 QString unescapedText(QStringView value);

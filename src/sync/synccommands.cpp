@@ -5,6 +5,7 @@
 #include "carddav/origin.h"
 #include "carddav/passwords.h"
 #include "storage/phonebook.h"
+#include "storage/printabletext.h"
 #include "vcard/vcardcommands.h"
 
 #include <QEventLoop>
@@ -23,7 +24,7 @@ using namespace carddav;
 
 void print(FILE* stream, const QString& line)
 {
-    std::fprintf(stream, "%s\n", qPrintable(line));
+    std::fprintf(stream, "%s\n", qPrintable(printableForTerminal(line)));
     std::fflush(stream);
 }
 
@@ -34,7 +35,7 @@ std::optional<QString> readPassword(FILE* in, FILE* errors, const QString& key)
     const bool terminal = isatty(fileno(in));
     termios old{};
     if (terminal) {
-        std::fprintf(errors, "Password for %s: ", qPrintable(key));
+        std::fprintf(errors, "Password for %s: ", qPrintable(printableForTerminal(key)));
         std::fflush(errors);
         tcgetattr(fileno(in), &old);
         termios silent = old;

@@ -1,6 +1,7 @@
 #include "vcard/vcardcommands.h"
 
 #include "app/dialsettings.h"
+#include "storage/printabletext.h"
 #include "storage/settingsfile.h"
 #include "storage/vcardimport.h"
 
@@ -10,9 +11,19 @@
 namespace vennor {
 namespace {
 
+// What the terminal shows comes from files and cards: nothing in it may steer the terminal.
+CommandOutcome printable(const QString& line, const QStringList& details, int status)
+{
+    QStringList shown;
+    for (const QString& detail : details) {
+        shown.append(printableForTerminal(detail));
+    }
+    return {printableForTerminal(line), shown, status};
+}
+
 CommandOutcome failed(const QString& line, int status = 1)
 {
-    return {line, {}, status};
+    return printable(line, {}, status);
 }
 
 std::optional<OnExisting> onExistingNamed(const QString& text)
@@ -82,9 +93,9 @@ CommandOutcome runVCardImport(const QString& file, const QString& book, const QS
     if (!summary) {
         return failed(summary.error() + QStringLiteral(" Nothing was imported."));
     }
-    return {
+    return printable(
         QStringLiteral("%1 into %2: %3.").arg(QFileInfo(file).fileName(), *name, summary->counts()),
-        summary->details, 0};
+        summary->details, 0);
 }
 
 CommandOutcome runVCardExport(const QString& file, const QString& book, const QString& version)
@@ -97,11 +108,12 @@ CommandOutcome runVCardExport(const QString& file, const QString& book, const QS
     if (!name) {
         return failed(name.error(), book.isEmpty() ? 1 : 2);
     }
-    const Result<int> written = exportVCards(PhoneBookFile::named(*name), file, *chosenVersion);
+    const Result<int> written =
+        exportVCards(PhoneBookFile::named(*name), file, *chosenVersion, importPrefix());
     if (!written) {
         return failed(written.error());
     }
-    return {exportedText(*written, *name, QFileInfo(file).fileName()), {}, 0};
+    return printable(exportedText(*written, *name, QFileInfo(file).fileName()), {}, 0);
 }
 
 } // namespace vennor

@@ -145,7 +145,7 @@ void exportVCardFromMenu(RecordHost& host)
     }
     const QString fileName = QFileInfo(target->first).fileName();
     const Result<int> written =
-        exportVCards(PhoneBookFile::named(*book), target->first, target->second);
+        exportVCards(PhoneBookFile::named(*book), target->first, target->second, importPrefix());
     if (!written) {
         warn(host, QStringLiteral("%1 was not written.").arg(fileName), written.error());
         return;
