@@ -1,10 +1,13 @@
 #include "support/synchome.h"
 
+#include "app/commandline.h"
 #include "carddav/multistatus.h"
 #include "storage/syncnotes.h"
 #include "storage/syncstate.h"
+#include "sync/synccommands.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
@@ -96,6 +99,45 @@ int cardCount(const QString& url)
         count += resource.href.endsWith(QLatin1String(".vcf")) ? 1 : 0;
     }
     return count;
+}
+
+Record person(const QString& name, const QString& number, const QString& comment)
+{
+    return Record{name, {}, {}, comment, {{0, number}}};
+}
+
+std::pair<int, QString> runCommandLine(const QStringList& arguments, const QByteArray& input)
+{
+    const app::Startup startup = app::parseCommandLine(QStringList{"vennor"} + arguments);
+    if (!startup.sync) {
+        return {startup.exitStatus.value_or(-1), startup.message};
+    }
+    QByteArray given = input;
+    FILE* in = given.isEmpty() ? std::fopen("/dev/null", "r")
+                               : fmemopen(given.data(), size_t(given.size()), "r");
+    FILE* out = std::tmpfile();
+    const int status = runSyncCommand(*startup.sync, in, out, out);
+    std::fclose(in);
+    QFile printed;
+    printed.open(out, QIODevice::ReadOnly);
+    printed.seek(0);
+    const QString text = QString::fromUtf8(printed.readAll());
+    printed.close();
+    std::fclose(out);
+    return {status, text};
+}
+
+void MemoryPasswords::fetch(const QString& key, Found done)
+{
+    ++fetched;
+    done(kept.contains(key) ? std::optional(kept.value(key)) : whenAsked);
+}
+
+void MemoryPasswords::store(const QString& key, const QString& password,
+                            std::function<void(const Status&)> done)
+{
+    kept.insert(key, password);
+    done(Status::success());
 }
 
 } // namespace vennor::test

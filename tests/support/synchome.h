@@ -1,6 +1,7 @@
 #pragma once
 
 #include "carddav/booksync.h"
+#include "carddav/passwords.h"
 #include "storage/phonebook.h"
 
 #include <QTemporaryDir>
@@ -37,5 +38,26 @@ int cardCount(const QString& url);
 // A plain HTTP request as another program would send it; the status.
 int httpRequest(const QByteArray& verb, const QString& url, const QByteArray& body = {},
                 QByteArray* answer = nullptr);
+
+// A record with one number of the first type.
+Record person(const QString& name, const QString& number, const QString& comment = {});
+
+// Runs a sync command line as a terminal would, input on standard input: the exit status, then
+// what it printed. A command line that is no sync command gives its startup status and message.
+std::pair<int, QString> runCommandLine(const QStringList& arguments, const QByteArray& input = {});
+
+// Passwords kept in memory as a keyring would keep them; whenAsked answers when none is kept.
+class MemoryPasswords : public carddav::PasswordSource
+{
+public:
+    void fetch(const QString& key, Found done) override;
+    void store(const QString& key, const QString& password,
+               std::function<void(const Status&)> done) override;
+    void forget(const QString& key) override { kept.remove(key); }
+
+    QHash<QString, QString> kept;
+    std::optional<QString> whenAsked;
+    int fetched = 0;
+};
 
 } // namespace vennor::test

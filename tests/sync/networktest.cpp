@@ -31,25 +31,6 @@ using Answer = HostileServer::Answer;
 
 namespace {
 
-// Runs a command line with input on standard input; the status, then what it printed.
-std::pair<int, QString> run(const QStringList& arguments, const QByteArray& input = {})
-{
-    const app::Startup startup = app::parseCommandLine(QStringList{"vennor"} + arguments);
-    if (!startup.sync) {
-        return {*startup.exitStatus, startup.message};
-    }
-    QByteArray given = input;
-    FILE* in = fmemopen(given.data(), size_t(given.size()) + 1, "r");
-    FILE* out = std::tmpfile();
-    const int status = runSyncCommand(*startup.sync, in, out, out);
-    std::rewind(out);
-    char text[8192] = {};
-    const size_t length = std::fread(text, 1, sizeof text - 1, out);
-    std::fclose(in);
-    std::fclose(out);
-    return {status, QString::fromUtf8(text, qsizetype(length))};
-}
-
 QByteArray response(const QByteArray& href, const QByteArray& props)
 {
     return "<d:response><d:href>" + href + "</d:href><d:propstat><d:prop>" + props +
@@ -103,28 +84,6 @@ long peakKilobytes()
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
-
-// Passwords as a keyring would keep them; a missing one is asked for and given as asked.
-class MemoryPasswords : public carddav::PasswordSource
-{
-public:
-    void fetch(const QString& key, Found done) override
-    {
-        ++fetched;
-        done(kept.contains(key) ? std::optional(kept.value(key)) : whenAsked);
-    }
-    void store(const QString& key, const QString& password,
-               std::function<void(const Status&)> done) override
-    {
-        kept.insert(key, password);
-        done(Status::success());
-    }
-    void forget(const QString& key) override { kept.remove(key); }
-
-    QHash<QString, QString> kept;
-    std::optional<QString> whenAsked;
-    int fetched = 0;
-};
 
 } // namespace
 
@@ -236,7 +195,7 @@ private slots:
         folders.writeSettings({"1", "Home"});
         folders.writePhoneBook("Home", ")\r\n");
         const auto [status, text] =
-            run({"--link", home.origin() + "/", "--user", "alice"}, "secret\n");
+            runCommandLine({"--link", home.origin() + "/", "--user", "alice"}, "secret\n");
         QVERIFY(!home.requests().isEmpty());
         QCOMPARE(elsewhere.requests().size(), 0);
         QCOMPARE(status, linked ? 0 : 1);
@@ -329,7 +288,7 @@ private slots:
         folders.writePhoneBook("Home", "ann\r\n0111\r\n)\r\n");
         QString written = server.addressBook();
         written.replace("http://", "http://alice:secret@");
-        const auto [linkStatus, linkText] = run({"--link", written});
+        const auto [linkStatus, linkText] = runCommandLine({"--link", written});
         QCOMPARE(linkStatus, 0);
         QVERIFY2(linkText.contains("Linked Home to " + server.addressBook()), qPrintable(linkText));
         const QString statePath = SyncState::pathFor(folders.phoneBook("Home"));
@@ -343,7 +302,7 @@ private slots:
         QVERIFY(QFile::remove(statePath));
         QVERIFY(textfile::rewrite(statePath,
                                   R"({"url":")" + written.toUtf8() + R"(","user":"alice"})"));
-        const auto [syncStatus, syncText] = run({"--sync"}, "secret\n");
+        const auto [syncStatus, syncText] = runCommandLine({"--sync"}, "secret\n");
         QCOMPARE(syncStatus, 0);
         QVERIFY2(syncText.contains("Home synced with " + server.addressBook()) &&
                      !syncText.contains("secret"),
@@ -375,7 +334,7 @@ private slots:
         // The plain server never answers a TLS handshake: the request's deadline ends it.
         LinkedHome folders(QString(), "requestTimeoutSeconds=2\n");
         const auto [status, text] =
-            run({"--link", "http://dav.invalid/", "--user", "ann"}, "secret\n");
+            runCommandLine({"--link", "http://dav.invalid/", "--user", "ann"}, "secret\n");
         QCOMPARE(status, 2);
         QVERIFY2(text.contains(carddav::kUnencryptedWarning) && text.contains("--insecure"),
                  qPrintable(text));
@@ -385,7 +344,8 @@ private slots:
             return Answer::xml(multistatus(response("/", kAddressBook)));
         });
         const QString bare = "127.0.0.1:" + QString::number(plain.port()) + "/";
-        const auto [bareStatus, bareText] = run({"--link", bare, "--user", "alice"}, "secret\n");
+        const auto [bareStatus, bareText] =
+            runCommandLine({"--link", bare, "--user", "alice"}, "secret\n");
         QCOMPARE(bareStatus, 1);
         QCOMPARE(plain.authorized(), 0);
         QVERIFY(!QFile::exists(folders.statePath()));
@@ -463,7 +423,7 @@ private slots:
         const long peak = peakKilobytes();
         QElapsedTimer clock;
         clock.start();
-        const auto [status, text] = run({"--sync"}, "secret\n");
+        const auto [status, text] = runCommandLine({"--sync"}, "secret\n");
         QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(status, 1);
         QVERIFY2(text.contains("sync of Home failed") && text.contains(limit), qPrintable(text));

@@ -1,6 +1,7 @@
 // What a pull does to the book, planned from plain values: conflicts, names that stay local,
 // counts, and the time many cards of one name take.
 
+#include "support/synchome.h"
 #include "support/testregistry.h"
 
 #include "carddav/booksync.h"
@@ -10,13 +11,9 @@
 #include <QTest>
 
 using namespace vennor;
+using test::person;
 
 namespace {
-
-Record person(const QString& name, const QString& number)
-{
-    return Record{name, {}, {}, {}, {{0, number}}};
-}
 
 QByteArray card(const QString& name, const QString& number)
 {

@@ -36,11 +36,6 @@ using namespace vennor::test;
 
 namespace {
 
-Record person(const QString& name, const QString& number)
-{
-    return Record{name, {}, {}, {}, {{0, number}}};
-}
-
 // A card another client put on the server, with what no record holds.
 QByteArray foreignCard(const QByteArray& uid, const QByteArray& name, const QByteArray& number)
 {
@@ -58,35 +53,6 @@ void addServerRows(const QStringList& ways)
         QTest::addRow("xandikos, %s", qPrintable(way)) << DavServer::Kind::xandikos << way;
     }
 }
-
-// A command line with input on standard input; the status, then what it printed.
-std::pair<int, QString> run(const QStringList& arguments, const QByteArray& input)
-{
-    const app::Startup startup = app::parseCommandLine(QStringList{"vennor"} + arguments);
-    if (!startup.sync) {
-        return {*startup.exitStatus, startup.message};
-    }
-    FILE* in = fmemopen(const_cast<char*>(input.constData()), size_t(input.size()), "r");
-    FILE* out = std::tmpfile();
-    const int status = runSyncCommand(*startup.sync, in, out, out);
-    std::rewind(out);
-    char text[4096] = {};
-    const size_t length = std::fread(text, 1, sizeof text - 1, out);
-    std::fclose(in);
-    std::fclose(out);
-    return {status, QString::fromUtf8(text, qsizetype(length))};
-}
-
-class MemoryPasswords : public carddav::PasswordSource
-{
-public:
-    void fetch(const QString&, Found done) override { done(QStringLiteral("secret")); }
-    void store(const QString&, const QString&, std::function<void(const Status&)> done) override
-    {
-        done(Status::success());
-    }
-    void forget(const QString&) override {}
-};
 
 // The phone book "Home", the default, on temporary folders, linked to the address book.
 struct LinkedHome
@@ -256,6 +222,7 @@ private slots:
         SharedState state;
         MainWindow window(state);
         MemoryPasswords passwords;
+        passwords.whenAsked = QStringLiteral("secret");
         SyncController sync(window, passwords);
         QObject::connect(&window, &MainWindow::bookChanged, &sync, [&sync] { sync.syncNow(); });
         state.selectedName = "ann";
@@ -364,7 +331,7 @@ private slots:
             records.append(person(QStringLiteral("person %1").arg(i), QString::number(100 + i)));
         }
         QVERIFY(home.book().store(records));
-        QCOMPARE(run({"--sync"}, "secret\n").first, 0);
+        QCOMPARE(runCommandLine({"--sync"}, "secret\n").first, 0);
         const auto deleteHere = [&](int from, int to) {
             for (int i = from; i < to; ++i) {
                 const QString name = QStringLiteral("person %1").arg(i);
@@ -372,13 +339,13 @@ private slots:
             }
         };
         deleteHere(0, 12);
-        auto [status, said] = run({"--sync"}, "secret\n");
+        auto [status, said] = runCommandLine({"--sync"}, "secret\n");
         QCOMPARE(status, 1);
         QVERIFY2(said.contains("remove 12 of the 40 cards") && said.contains("--allow-mass-delete"),
                  qPrintable(said));
         QCOMPARE(cardCount(server.addressBook()), 40);
-        QCOMPARE(run({"--unlink", "--allow-mass-delete"}, "").first, 2);
-        std::tie(status, said) = run({"--sync", "--allow-mass-delete"}, "secret\n");
+        QCOMPARE(runCommandLine({"--unlink", "--allow-mass-delete"}, "").first, 2);
+        std::tie(status, said) = runCommandLine({"--sync", "--allow-mass-delete"}, "secret\n");
         QVERIFY2(status == 0 && said.contains("12 removed on the server"), qPrintable(said));
         QCOMPARE(cardCount(server.addressBook()), 28);
 
@@ -386,6 +353,7 @@ private slots:
         SharedState state;
         MainWindow window(state);
         MemoryPasswords passwords;
+        passwords.whenAsked = QStringLiteral("secret");
         SyncController sync(window, passwords);
         home.messages.answerNext(MessageBox::Answer::Cancel);
         sync.syncNow();

@@ -16,11 +16,6 @@ using namespace vennor::test;
 
 namespace {
 
-Record person(const QString& name, const QString& number)
-{
-    return Record{name, {}, {}, {}, {{0, number}}};
-}
-
 QByteArray cardText(const QString& uid, const QString& first, const QString& last,
                     const QString& number)
 {

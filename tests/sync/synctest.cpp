@@ -18,29 +18,6 @@ using namespace vennor::test;
 
 namespace {
 
-Record person(const QString& name, const QString& number, const QString& comment = {})
-{
-    return Record{name, {}, {}, comment, {{0, number}}};
-}
-
-// Runs a command line with input on standard input; the status, then what it printed.
-std::pair<int, QString> run(const QStringList& arguments, const QByteArray& input)
-{
-    const app::Startup startup = app::parseCommandLine(QStringList{"vennor"} + arguments);
-    if (!startup.sync) {
-        return {*startup.exitStatus, startup.message};
-    }
-    FILE* in = fmemopen(const_cast<char*>(input.constData()), size_t(input.size()), "r");
-    FILE* out = std::tmpfile();
-    const int status = runSyncCommand(*startup.sync, in, out, out);
-    std::rewind(out);
-    char text[4096] = {};
-    const size_t length = std::fread(text, 1, sizeof text - 1, out);
-    std::fclose(in);
-    std::fclose(out);
-    return {status, QString::fromUtf8(text, qsizetype(length))};
-}
-
 void addServerRows()
 {
     QTest::addColumn<DavServer::Kind>("kind");
@@ -220,7 +197,7 @@ private slots:
             {{"--unlink"}, "", 0, "Unlinked Home"},
         };
         for (const auto& step : steps) {
-            const auto [status, text] = run(step.arguments, step.input);
+            const auto [status, text] = runCommandLine(step.arguments, step.input);
             QVERIFY2(status == step.status && text.contains(step.says),
                      qPrintable(step.arguments.join(' ') + " gave " + QString::number(status) +
                                 ": " + text));

@@ -24,25 +24,6 @@ using namespace vennor::test;
 
 namespace {
 
-// Passwords as a keyring would keep them, in memory.
-class MemoryPasswords : public carddav::PasswordSource
-{
-public:
-    void fetch(const QString& key, Found done) override
-    {
-        done(kept.contains(key) ? std::optional(kept.value(key)) : std::nullopt);
-    }
-    void store(const QString& key, const QString& password,
-               std::function<void(const Status&)> done) override
-    {
-        kept.insert(key, password);
-        done(Status::success());
-    }
-    void forget(const QString& key) override { kept.remove(key); }
-
-    QHash<QString, QString> kept;
-};
-
 void clickAndType(QWidget* control, const QString& text)
 {
     QTest::mouseClick(control, Qt::LeftButton);
