@@ -261,7 +261,7 @@ private slots:
         for (const QString& href : {QString(away + "x.vcf"), QString("/u/book/../../admin/b.vcf"),
                                     QString("/u/book/%2e%2e/%2e%2e/admin/c.vcf")}) {
             // Deleted here, as far as the file says.
-            state.entries.insert(href, {href, "\"e\"", href.right(5), "f"});
+            state.entries.insert(href, {href, "\"e\"", href.right(5), "f", {}});
             state.deleted.insert(href);
         }
         QVERIFY(state.save(SyncState::pathFor(a.path())));
