@@ -4,6 +4,7 @@
 #include "carddav/booksync.h"
 #include "carddav/origin.h"
 #include "carddav/passwords.h"
+#include "platform/terminal.h"
 #include "storage/phonebook.h"
 #include "storage/printabletext.h"
 #include "vcard/vcardcommands.h"
@@ -11,11 +12,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <memory>
-
-#ifdef Q_OS_UNIX
-#include <termios.h>
-#include <unistd.h>
-#endif
 
 namespace vennor {
 namespace {
@@ -31,26 +27,19 @@ void print(FILE* stream, const QString& line)
 // One line of the input, without its line end; on a terminal asked for without echo.
 std::optional<QString> readPassword(FILE* in, FILE* errors, const QString& key)
 {
-#ifdef Q_OS_UNIX
-    const bool terminal = isatty(fileno(in));
-    termios old{};
-    if (terminal) {
-        std::fprintf(errors, "Password for %s: ", qPrintable(printableForTerminal(key)));
-        std::fflush(errors);
-        tcgetattr(fileno(in), &old);
-        termios silent = old;
-        silent.c_lflag &= ~tcflag_t(ECHO);
-        tcsetattr(fileno(in), TCSANOW, &silent);
-    }
-#endif
     char buffer[1024];
-    const char* line = std::fgets(buffer, sizeof buffer, in);
-#ifdef Q_OS_UNIX
-    if (terminal) {
-        tcsetattr(fileno(in), TCSANOW, &old);
-        std::fprintf(errors, "\n");
+    const char* line = nullptr;
+    {
+        const UnechoedInput hidden(in);
+        if (hidden.isTerminal()) {
+            std::fprintf(errors, "Password for %s: ", qPrintable(printableForTerminal(key)));
+            std::fflush(errors);
+        }
+        line = std::fgets(buffer, sizeof buffer, in);
+        if (hidden.isTerminal()) {
+            std::fprintf(errors, "\n");
+        }
     }
-#endif
     if (!line) {
         return std::nullopt;
     }
