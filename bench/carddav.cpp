@@ -7,10 +7,10 @@
 // own, so that its peak memory is its own.
 
 #include "realisticbook.h"
-#include "storage/vcardmapping.h"
 #include "support/davserver.h"
 #include "support/synchome.h"
 #include "timing.h"
+#include "vcard/vcardmapping.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,14 +3,14 @@
 // Each size runs in a child process of its own, so that its peak memory is its own.
 //
 //   build-rel/bench/bench_mainwindow [--million] [--runs N]
-#include "mainwindow/mainwindow.h"
-#include "platform/simplecombo.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "core/record.h"
+#include "gui/sharedstate.h"
 #include "realisticbook.h"
-#include "storage/record.h"
-#include "storage/sharedstate.h"
 #include "support/messagelog.h"
 #include "support/tempfolders.h"
 #include "timing.h"
+#include "widgets/simplecombo.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // Times the print layout of a large phone book and the advanced search over a larger one.
 // Run by hand: build/bench/bench_printing
 
-#include "printing/pagelayout.h"
-#include "printing/printselectionwindow.h"
-#include "search/pattern.h"
+#include "gui/printing/pagelayout.h"
+#include "gui/printing/printselectionwindow.h"
+#include "gui/search/pattern.h"
 #include "support/messagelog.h"
 #include "support/recordingprinter.h"
 #include "support/recordshost.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/record.h"
+#include "core/record.h"
 
 #include <QList>
 #include <QRandomGenerator>

@@ -1,9 +1,9 @@
 // Times the phone book operations on generated books of growing size and prints the median
 // of several runs of each, in milliseconds.
 
+#include "core/phonebook.h"
+#include "core/record.h"
 #include "realisticbook.h"
-#include "storage/phonebook.h"
-#include "storage/record.h"
 #include "timing.h"
 
 #include <QCoreApplication>

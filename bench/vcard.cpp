@@ -2,10 +2,10 @@
 // into an empty book, and prints the median of several runs in milliseconds (goal: each under
 // 2,000 ms).
 
+#include "core/phonebook.h"
 #include "realisticbook.h"
-#include "storage/phonebook.h"
-#include "storage/vcardimport.h"
 #include "timing.h"
+#include "vcard/vcardimport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

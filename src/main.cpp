@@ -1,12 +1,12 @@
-#include "app/commandline.h"
-#include "app/instancechannel.h"
-#include "app/programstart.h"
-#include "mainwindow/mainwindow.h"
+#include "cli/commandline.h"
+#include "gui/instancechannel.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/programstart.h"
+#include "gui/sharedstate.h"
+#include "gui/sync/synccontroller.h"
 #include "platform/display.h"
-#include "platform/messagebox.h"
 #include "platform/terminal.h"
-#include "storage/sharedstate.h"
-#include "sync/synccontroller.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "platform/instancename.h"
 
-#include "platform/folders.h"
+#include "core/folders.h"
 
 #include <QCryptographicHash>
 #include <QDir>

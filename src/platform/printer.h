@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/result.h"
+#include "core/result.h"
 
 #include <QList>
 #include <QString>

@@ -2,8 +2,8 @@
 // the user changed. A merged card, whenever one is made, must read back as one card, here and
 // for readers that split lines at any CR or take "BEGIN :VCARD" for a card.
 
-#include "storage/vcardmapping.h"
-#include "storage/vcardmerge.h"
+#include "vcard/vcardmapping.h"
+#include "vcard/vcardmerge.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -25,14 +25,15 @@ for dir in "${dirs[@]}"; do
     includes+=(-I"$dir")
 done
 sources=()
-for name in vcardmerge vcardreader vcardwriter vcardmapping printabletext telnumber textfile \
-    fields fieldrules numeric record bookname; do
-    sources+=("$source_dir/src/storage/$name.cpp")
+for name in vcardmerge vcardreader vcardwriter vcardmapping; do
+    sources+=("$source_dir/src/vcard/$name.cpp")
 done
-sources+=("$source_dir/src/platform/folders.cpp")
+for name in printabletext telnumber textfile fields fieldrules numeric record bookname folders; do
+    sources+=("$source_dir/src/core/$name.cpp")
+done
 
 target=$source_dir/tests/fuzz/mergefuzz.cpp
-newer=$(find "$target" "${sources[@]}" "$source_dir/src/storage" -newer "$work/mergefuzz" 2>/dev/null | head -1 || true)
+newer=$(find "$target" "${sources[@]}" "$source_dir/src/core" "$source_dir/src/vcard" -newer "$work/mergefuzz" 2>/dev/null | head -1 || true)
 if [ ! -x "$work/mergefuzz" ] || [ -n "$newer" ]; then # built again only after a change
     clang++ -std=c++20 -O1 -g -fPIC -fsanitize=fuzzer,address "${includes[@]}" \
         "$target" "${sources[@]}" "$qt_core" -o "$work/mergefuzz"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QList>
 #include <deque>
@@ -22,7 +22,10 @@ public:
 
     void answerNext(MessageBox::Answer answer) { answers_.push_back(answer); }
     void answerRest(MessageBox::Answer answer) { rest_ = answer; }
-    void onNext(std::function<void(const MessageBox::Request&)> action) { actions_.push_back(std::move(action)); }
+    void onNext(std::function<void(const MessageBox::Request&)> action)
+    {
+        actions_.push_back(std::move(action));
+    }
 
     const QList<MessageBox::Request>& shown() const { return shown_; }
     qsizetype count() const { return shown_.size(); }

@@ -18,8 +18,7 @@ class ModalDriver : public QObject
 public:
     ModalDriver();
 
-    template <typename Window>
-    void whenShown(std::function<void(Window*)> action)
+    template <typename Window> void whenShown(std::function<void(Window*)> action)
     {
         expect(Window::staticMetaObject.className(),
                [action](QWidget* w) { action(static_cast<Window*>(w)); });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/filedialogrunner.h"
+#include "gui/dialogs/filedialogrunner.h"
 
 #include <QList>
 #include <QTest>

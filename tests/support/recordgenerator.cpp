@@ -1,6 +1,6 @@
 #include "support/recordgenerator.h"
 
-#include "storage/numeric.h"
+#include "core/numeric.h"
 
 #include <QRegularExpression>
 

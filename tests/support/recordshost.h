@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/recordhost.h"
-#include "storage/record.h"
-#include "storage/sharedstate.h"
+#include "core/record.h"
+#include "gui/recordhost.h"
+#include "gui/sharedstate.h"
 
 #include <QMap>
 #include <QWidget>

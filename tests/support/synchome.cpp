@@ -1,10 +1,10 @@
 #include "support/synchome.h"
 
-#include "app/commandline.h"
-#include "carddav/multistatus.h"
-#include "storage/syncnotes.h"
-#include "storage/syncstate.h"
-#include "sync/synccommands.h"
+#include "cli/commandline.h"
+#include "cli/synccommands.h"
+#include "sync/multistatus.h"
+#include "sync/syncnotes.h"
+#include "sync/syncstate.h"
 
 #include <QEventLoop>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "carddav/booksync.h"
-#include "carddav/passwords.h"
-#include "storage/phonebook.h"
+#include "core/phonebook.h"
+#include "sync/booksync.h"
+#include "sync/passwords.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 #include "support/tempfolders.h"
 
-#include "platform/folders.h"
-#include "storage/scramble.h"
+#include "core/folders.h"
+#include "core/scramble.h"
 
 #include <QDir>
 #include <QFile>

@@ -16,7 +16,7 @@ public:
     TempFolders& operator=(const TempFolders&) = delete;
 
     QString root() const { return dir_.path(); }
-    QString settingsFile() const;          // the settings file's path (may not exist)
+    QString settingsFile() const;                 // the settings file's path (may not exist)
     QString phoneBook(const QString& name) const; // a phone book's path (may not exist)
 
     // Writes the settings file from plain lines (scrambled, CR LF).

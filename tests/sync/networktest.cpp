@@ -9,13 +9,13 @@
 #include "support/tempfolders.h"
 #include "support/testregistry.h"
 
-#include "app/commandline.h"
-#include "carddav/origin.h"
-#include "mainwindow/mainwindow.h"
-#include "storage/davhref.h"
-#include "storage/textfile.h"
-#include "sync/linkdialog.h"
-#include "sync/synccontroller.h"
+#include "cli/commandline.h"
+#include "core/textfile.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/sync/linkdialog.h"
+#include "gui/sync/synccontroller.h"
+#include "sync/davhref.h"
+#include "sync/origin.h"
 
 #include <QAction>
 #include <QApplication>

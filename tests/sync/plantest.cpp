@@ -4,8 +4,8 @@
 #include "support/synchome.h"
 #include "support/testregistry.h"
 
-#include "carddav/booksync.h"
-#include "storage/syncplan.h"
+#include "sync/booksync.h"
+#include "sync/syncplan.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -4,19 +4,19 @@
 #include "support/davserver.h"
 #include "support/synchome.h"
 
-#include "app/commandline.h"
-#include "mainwindow/mainwindow.h"
-#include "phonebooks/backup.h"
-#include "phonebooks/phonebookdialog.h"
-#include "platform/textbox.h"
-#include "storage/syncnotes.h"
-#include "storage/vcardmapping.h"
+#include "cli/commandline.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/phonebooks/backup.h"
+#include "gui/phonebooks/phonebookdialog.h"
+#include "gui/sync/synccontroller.h"
 #include "support/messagelog.h"
 #include "support/nextfiledialog.h"
 #include "support/recordshost.h"
 #include "support/tempfolders.h"
 #include "support/testregistry.h"
-#include "sync/synccontroller.h"
+#include "sync/syncnotes.h"
+#include "vcard/vcardmapping.h"
+#include "widgets/textbox.h"
 
 #include <QComboBox>
 #include <QDir>

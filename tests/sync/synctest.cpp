@@ -4,7 +4,7 @@
 #include "support/synchome.h"
 #include "support/testregistry.h"
 
-#include "app/commandline.h"
+#include "cli/commandline.h"
 #include "support/tempfolders.h"
 #include "support/writelimit.h"
 

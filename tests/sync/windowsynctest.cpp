@@ -4,14 +4,14 @@
 #include "support/davserver.h"
 #include "support/synchome.h"
 
-#include "mainwindow/mainwindow.h"
-#include "platform/textbox.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/sync/linkdialog.h"
+#include "gui/sync/synccontroller.h"
 #include "support/messagelog.h"
 #include "support/modaldriver.h"
 #include "support/tempfolders.h"
 #include "support/testregistry.h"
-#include "sync/linkdialog.h"
-#include "sync/synccontroller.h"
+#include "widgets/textbox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,9 +2,9 @@
 // changed in one field, merged; the result must read back, here and in python's vobject,
 // with everything not changed exactly as it came.
 
-#include "storage/vcardmapping.h"
-#include "storage/vcardmerge.h"
 #include "support/testregistry.h"
+#include "vcard/vcardmapping.h"
+#include "vcard/vcardmerge.h"
 
 #include <QDir>
 #include <QJsonArray>

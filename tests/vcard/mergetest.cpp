@@ -1,13 +1,13 @@
 // Cards we write to a server: changes merged into another program's card, what they keep,
 // how they are encoded, and the names and numbers taken from cards.
 
-#include "storage/printabletext.h"
-#include "storage/telnumber.h"
-#include "storage/vcardmapping.h"
-#include "storage/vcardmerge.h"
+#include "cli/vcardcommands.h"
+#include "core/printabletext.h"
+#include "core/telnumber.h"
 #include "support/tempfolders.h"
 #include "support/testregistry.h"
-#include "vcard/vcardcommands.h"
+#include "vcard/vcardmapping.h"
+#include "vcard/vcardmerge.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,15 +1,15 @@
 // vCard import and export: other programs' cards, round trips, failing writes, the commands.
 
-#include "mainwindow/mainwindow.h"
-#include "storage/phonebook.h"
-#include "storage/vcardimport.h"
+#include "cli/vcardcommands.h"
+#include "core/phonebook.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "support/messagelog.h"
 #include "support/nextfiledialog.h"
 #include "support/recordgenerator.h"
 #include "support/tempfolders.h"
 #include "support/testregistry.h"
 #include "support/writelimit.h"
-#include "vcard/vcardcommands.h"
+#include "vcard/vcardimport.h"
 
 #include <QAction>
 #include <QApplication>

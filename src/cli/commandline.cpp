@@ -1,0 +1,189 @@
+#include "cli/commandline.h"
+
+#include "cli/dialsettings.h"
+#include "cli/syncoptions.h"
+#include "cli/telnumber.h"
+#include "cli/vcardcommands.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace vennor::app {
+namespace {
+
+constexpr int kBadUsage = 2;
+
+Startup failure(const QString& message)
+{
+    return {kBadUsage, message + QStringLiteral("\nTry \"vennor --help\" for more."), {}};
+}
+
+// The usage line names the program itself: there is no application object to ask yet.
+QString helpOf(const QCommandLineParser& parser)
+{
+    QString text = parser.helpText();
+    const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
+    return QStringLiteral("Usage: vennor [options] [tel:NUMBER]") + text.mid(firstLineEnd);
+}
+
+Startup startDialling(const QString& target)
+{
+    const auto prefix = internationalPrefix();
+    const auto longest = longestDialString();
+    auto number = prefix ? dialStringOf(target, *prefix) : prefix;
+    if (number && !longest) {
+        number = Result<QString>::failure(longest.error());
+    } else if (number && number->size() > *longest) {
+        number = Result<QString>::failure(tooLongRefusal(target, number->size(), *longest));
+    }
+    if (!number) {
+        return {kBadUsage, number.error(), {}, true};
+    }
+    return {std::nullopt, {}, *number};
+}
+
+// "--version" also gives the vCard version of an export ("--export-vcard F --version 4.0"),
+// while alone it asks for the program's version: an export's takes the other name.
+QStringList withVCardVersion(QStringList arguments)
+{
+    const bool exporting = std::any_of(arguments.cbegin(), arguments.cend(), [](const QString& a) {
+        return a.startsWith(QLatin1String("--export-vcard"));
+    });
+    for (qsizetype i = 1; exporting && i < arguments.size(); ++i) {
+        QString& argument = arguments[i];
+        if (argument.startsWith(QLatin1String("--version="))) {
+            argument.replace(0, 9, QStringLiteral("--vcard-version"));
+        } else if (argument == QLatin1String("--version") && i + 1 < arguments.size() &&
+                   !arguments.at(i + 1).startsWith(QLatin1Char('-'))) {
+            argument = QStringLiteral("--vcard-version");
+        }
+    }
+    return arguments;
+}
+
+struct VCardOptions
+{
+    QCommandLineOption importFile{QStringLiteral("import-vcard"),
+                                  QStringLiteral("Import every card of FILE into a phone book, "
+                                                 "then exit."),
+                                  QStringLiteral("FILE")};
+    QCommandLineOption exportFile{
+        QStringLiteral("export-vcard"),
+        QStringLiteral("Export every record of a phone book to FILE "
+                       "as vCard 3.0 (--version 4.0 for 4.0), then exit."),
+        QStringLiteral("FILE")};
+    QCommandLineOption book{QStringLiteral("book"),
+                            QStringLiteral("The phone book to import into, export, link, "
+                                           "unlink or sync; the default one when not given."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption onExisting{QStringLiteral("on-existing"),
+                                  QStringLiteral("replace or skip (the default) a card whose name "
+                                                 "the phone book holds."),
+                                  QStringLiteral("replace|skip")};
+    QCommandLineOption version{QStringLiteral("vcard-version"), {}, QStringLiteral("3.0|4.0")};
+
+    void addTo(QCommandLineParser& parser)
+    {
+        version.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOptions({importFile, exportFile, book, onExisting, version});
+    }
+};
+
+Startup vcardCommand(const QCommandLineParser& parser, const VCardOptions& options)
+{
+    const bool importing = parser.isSet(options.importFile);
+    if (importing == parser.isSet(options.exportFile) ||
+        (importing && parser.isSet(options.version)) ||
+        (!importing && parser.isSet(options.onExisting))) {
+        return failure(QStringLiteral("vennor: use --import-vcard FILE [--book NAME] "
+                                      "[--on-existing replace|skip] or --export-vcard FILE "
+                                      "[--book NAME] [--version 3.0|4.0]"));
+    }
+    const CommandOutcome outcome =
+        importing ? runVCardImport(parser.value(options.importFile), parser.value(options.book),
+                                   parser.value(options.onExisting))
+                  : runVCardExport(parser.value(options.exportFile), parser.value(options.book),
+                                   parser.value(options.version));
+    return {outcome.exitStatus, (QStringList{outcome.line} + outcome.details).join(u'\n'), {}};
+}
+
+} // namespace
+
+void describeApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Vennor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VENNOR_VERSION));
+}
+
+Startup parseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Vennor keeps phone books and dials their numbers through a modem."));
+    // Qt's own -platform, -display and -style are read by the window toolkit.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption dialOption(QStringLiteral("dial"),
+                                        QStringLiteral("Start and dial NUMBER (+ becomes the "
+                                                       "international prefix, 00 by default)."),
+                                        QStringLiteral("NUMBER"));
+    parser.addOption(dialOption);
+    VCardOptions vcard;
+    vcard.addTo(parser);
+    const SyncOptions syncOptions;
+    syncOptions.addTo(parser);
+    for (const char* qtOption : {"platform", "display", "style"}) {
+        QCommandLineOption option(QString::fromLatin1(qtOption), {}, QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    parser.addPositionalArgument(QStringLiteral("tel:NUMBER"),
+                                 QStringLiteral("A tel: link to dial, such as "
+                                                "tel:+44-20-7946-0958 from a web page."));
+    if (!parser.parse(withVCardVersion(arguments))) {
+        return failure(QStringLiteral("vennor: ") + parser.errorText());
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        return {0, helpOf(parser), {}};
+    }
+    if (parser.isSet(version)) {
+        return {0, QStringLiteral("vennor ") + QCoreApplication::applicationVersion(), {}};
+    }
+    const QStringList links = parser.positionalArguments();
+    if (syncOptions.asked(parser)) {
+        if (!links.isEmpty() || parser.isSet(dialOption) || parser.isSet(vcard.importFile) ||
+            parser.isSet(vcard.exportFile)) {
+            return failure(QStringLiteral("vennor: --link, --unlink and --sync go alone"));
+        }
+        return syncOptions.startup(parser, parser.value(vcard.book));
+    }
+    const bool vcardAsked = parser.isSet(vcard.importFile) || parser.isSet(vcard.exportFile) ||
+                            parser.isSet(vcard.book) || parser.isSet(vcard.onExisting) ||
+                            parser.isSet(vcard.version);
+    if (vcardAsked && (!links.isEmpty() || parser.isSet(dialOption))) {
+        return failure(QStringLiteral("vennor: a vCard import or export dials nothing"));
+    }
+    if (vcardAsked) {
+        return vcardCommand(parser, vcard);
+    }
+    if (links.size() + int(parser.isSet(dialOption)) > 1) {
+        return failure(QStringLiteral("vennor: one number at a time, either tel:NUMBER or "
+                                      "--dial NUMBER"));
+    }
+    if (parser.isSet(dialOption)) {
+        return startDialling(parser.value(dialOption));
+    }
+    if (links.isEmpty()) {
+        return {};
+    }
+    if (!links.first().startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) {
+        return failure(QStringLiteral("vennor: \"%1\" is not a tel: link; to dial a number, "
+                                      "use --dial NUMBER")
+                           .arg(links.first()));
+    }
+    return startDialling(links.first());
+}
+
+} // namespace vennor::app

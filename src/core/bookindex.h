@@ -1,0 +1,108 @@
+#pragma once
+
+#include "core/keytable.h"
+#include "core/phonebook.h"
+#include "core/record.h"
+#include "core/result.h"
+#include "core/textlist.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace vennor {
+
+// The names and numbers of a phone book in file order, kept compact for the search lists.
+struct CompactListing
+{
+    TextList names;
+    TextList numbers; // without their type codes; a number shared by two records twice
+    qsizetype fieldCount = 0;
+};
+
+// Where each record of one phone book file starts, by name and by number, so that a lookup
+// reads and decodes only the record wanted. Built while the file is listed, it holds while
+// the file keeps the size and modification time it had; a file changed by anything else is
+// read again. Answers exactly as PhoneBookFile does.
+class BookIndex
+{
+public:
+    // The listing of PhoneBookFile::list, compact; the index is built on the way.
+    Result<CompactListing> list(const PhoneBookFile& file);
+
+    Result<std::optional<Record>> findByName(const PhoneBookFile& file, const QString& name);
+    Result<std::optional<Record>> findByNumber(const PhoneBookFile& file, const QString& number);
+
+    // PhoneBookFile::append, writing only at the end of a file the index knows (reading at
+    // most its last two bytes) and keeping the index.
+    Status append(const PhoneBookFile& file, const Record& record);
+
+    // PhoneBookFile::removeAll and replace, byte by byte: fields pass from the old file to
+    // the new one without a round trip through UTF-16, and the file is written as it is read;
+    // a part that stands as a rewrite writes it is copied as it is. Each gives what
+    // PhoneBookFile::listNamed gave for the name before: the entries that left the lists.
+    Result<Listing> removeAll(const PhoneBookFile& file, const QString& name);
+    Result<Listing> replace(const PhoneBookFile& file, const Record& record);
+
+private:
+    class Output;
+    struct Dropped
+    {
+        size_t record;
+        qint64 begin;
+        qint64 end;
+    };
+
+    // Rewrites the file without the records named name, then adds tail; leaves it untouched
+    // when there is no such record (an empty listing).
+    Result<Listing> rewriteWithout(const PhoneBookFile& file, const QString& name,
+                                   const QByteArray& tail);
+    Result<std::vector<Dropped>> namedBefore(QFile& in, const QByteArray& key, qint64 end,
+                                             Listing& removed) const;
+    std::optional<size_t> copyAsWritten(QFile& in, Output& output, qint64 from, qint64 to,
+                                        const std::vector<Dropped>& dropped);
+    void keepRewrittenIndex(const QString& path, bool marked, bool closed,
+                            std::optional<qint64> added, qint64 asWrittenTo);
+
+    // Eight bytes a record: a million of them are kept.
+    struct RecordStart
+    {
+        qint64 offset : 63; // where the reader stands before the record's name line; -1: removed
+        bool pendingEmpty : 1;
+    };
+    static_assert(sizeof(RecordStart) == 8);
+
+    struct Stamp
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp stampOf(const QString& path);
+
+    bool current(const PhoneBookFile& file) const;
+    Status build(const PhoneBookFile& file, CompactListing* listing);
+    void reserveFor(qint64 size, CompactListing* listing);
+    Status scanFrom(const QString& path, size_t firstRecord, CompactListing* listing,
+                    std::optional<qint64> lineStart = std::nullopt);
+    template <typename Match>
+    Result<std::optional<Record>> find(const PhoneBookFile& file, const QByteArray& key,
+                                       const KeyTable& table, Match match);
+
+    QString path_;
+    Stamp stamp_;
+    std::vector<RecordStart> records_;
+    KeyTable names_;
+    KeyTable numbers_;
+    bool allUtf8_ = true;    // every line of the file is UTF-8
+    bool closed_ = true;     // no fields, or the last one is an end line
+    bool openQuote_ = false; // the last field is a quote that never closed
+    // The file up to here (from its text on) stands exactly as a rewrite writes it, whole
+    // records ending in end lines: a rewrite copies it as it is, but for the records dropped.
+    qint64 rewrittenUpTo_ = 0;
+};
+
+} // namespace vennor

@@ -1,0 +1,195 @@
+#pragma once
+
+#include "gui/recordhost.h"
+#include "core/bookindex.h"
+#include "core/result.h"
+#include "gui/sharedstate.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace vennor {
+
+class PhoneBookFile;
+class SimpleCombo;
+class TextArea;
+class AboutBox;
+class AdvancedSearchWindow;
+class PrintSelectionWindow;
+class TextBox;
+struct Listing;
+struct Record;
+
+// The four text boxes of the record: 0 name, 1 e-mail, 2 address (one line each), 3 comment.
+struct RecordFields
+{
+    std::array<TextBox*, 3> line{};
+    TextArea* comment = nullptr;
+
+    QWidget* operator[](int index) const;
+    QString text(int index) const;
+    void setText(int index, const QString& text) const;
+    bool dataChanged(int index) const;
+    void setDataChanged(int index, bool changed) const;
+};
+
+// The main window: the record editor with its two search lists, menus and toolbar.
+class MainWindow : public QMainWindow, public RecordHost
+{
+    Q_OBJECT
+
+public:
+    // Builds the window and fills the lists from the default phone book; a missing settings
+    // file or phone book takes the user through detection or the phone book dialog first.
+    explicit MainWindow(SharedState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // RecordHost
+    QWidget* window() override { return this; }
+    QStringList nameEntries() const override;
+    void loadRecordByName() override;
+    QString fieldText(int index) const override;
+    QStringList numberEntries() const override;
+    bool hasUnsavedChanges() const override;
+    bool save() override;
+    std::function<void()> keepEditor() override;
+    void refillLists() override;
+    void focusNameBox() override;
+    void focusNameSearch() override;
+
+    // Commands of the menus and the toolbar.
+    bool saveRecord();
+    void deleteRecord();
+    void deleteNumber();
+    void dialSelectedNumber();
+    // Dials the number through the Dial command's path (a tel: link, --dial).
+    void dialNumber(const QString& number);
+    void manualDial();
+    void detectModem();
+    // Asks to save a changed record, then ends the program; false when the user asked to save
+    // and the save failed, so the window stays open with the record.
+    bool endProgram();
+    bool isEnded() const { return ending_; }
+
+    void fillSearchLists();
+    void clearRecord();
+    void loadRecordByNumber();
+
+    bool hasRecordFromFile() const { return recordFromFile_ == 1; }
+
+signals:
+    // endProgram ended the program: every window is to close and the process to exit.
+    void programEnded();
+    // A save or a delete wrote the default phone book.
+    void bookChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Layout and menus
+    void buildControls(QWidget* client);
+    void buildToolbar(QWidget* client);
+    void buildRecordFields(QWidget* client);
+    void buildSearchLists(QWidget* client);
+    void buildTabOrder();
+    void buildMenus();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildToolsMenu();
+    void buildDialMenu();
+    void buildHelpMenu();
+    void connectControls();
+    void centreOnScreen();
+
+    // Browsing
+    void nameSearchEdited();
+    void nameSearchChosen();
+    void numberSearchEdited();
+    void numberSearchChosen();
+    void typeBoxKeyPress(int& keyAscii);
+    void numberChosen(int position);
+    void numberBoxKeyPress(int& keyAscii);
+    void addNumber();
+    using RecordFinder = Result<std::optional<Record>> (BookIndex::*)(const PhoneBookFile&,
+                                                                      const QString&);
+    void loadRecord(const SimpleCombo* list, RecordFinder find);
+    void emptyEditor();
+    void showRecord(const Record& record);
+    void clearChangedMarks();
+    int chosenTypeCode();
+
+    // Saving and deleting
+    void fieldKeyPress(int index, int& keyAscii);
+    void fieldEdited();
+    std::optional<QString> refusalOf() const;
+    Record recordOnScreen() const;
+    bool writeRecord(const QString& book, const Record& record);
+    void followBookChange(const Listing& removed, const Listing& added);
+    bool removeRecordFromBook();
+    bool readyToEnd();
+    void phoneBookFallback();
+
+    // Windows of the other subsystems
+    void runDetection();
+    void runDialing();
+    void phoneBookCommand(int mode);
+    void showCreateDialog();
+    void getBackupCommand();
+    void advancedSearchCommand();
+    void printCommand();
+    void helpTopicsCommand();
+    void latestVersionCommand();
+    void mailGroupCommand();
+    void aboutCommand();
+    void closeAboutBox();
+
+    SharedState& state_;
+    // Where the records of the default phone book start: lookups read only the one wanted.
+    BookIndex bookIndex_;
+
+    QGroupBox* toolbarFrame_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* dialButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QGroupBox* recordFrame_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
+    QLabel* emailLabel_ = nullptr;
+    QLabel* addressLabel_ = nullptr;
+    QLabel* commentLabel_ = nullptr;
+    QLabel* numbersLabel_ = nullptr;
+    RecordFields fields_;
+    QComboBox* numberType_ = nullptr;
+    QComboBox* numbers_ = nullptr;
+    QGroupBox* searchFrame_ = nullptr;
+    QLabel* nameSearchLabel_ = nullptr;
+    SimpleCombo* nameSearch_ = nullptr;
+    QLabel* numberSearchLabel_ = nullptr;
+    SimpleCombo* numberSearch_ = nullptr;
+    TextBox* spareBox_ = nullptr;
+
+    int recordFromFile_ = 0;
+    int recordChanged_ = 0;
+    int chosenNumberIndex_ = 0;
+    // The name of the record last shown from the file, as read: while it stays unchanged the
+    // record can be saved again even if its name would be refused when typed today.
+    QString shownName_;
+    bool ending_ = false;
+
+    // The modeless windows and the About box live on after they were shown.
+    QPointer<AdvancedSearchWindow> advancedWindow_;
+    QPointer<PrintSelectionWindow> printWindow_;
+    QPointer<AboutBox> aboutBox_;
+};
+
+} // namespace vennor

@@ -1,0 +1,64 @@
+#include "gui/mainwindow/mainwindow.h"
+
+#include "widgets/messagebox.h"
+#include "widgets/textbox.h"
+
+#include <QCloseEvent>
+
+namespace vennor {
+
+bool MainWindow::hasUnsavedChanges() const
+{
+    bool changed = recordChanged_ == 1;
+    for (int i = 0; i < 4; ++i) {
+        changed = changed || state_.numberDeleted == 1 ||
+                  (recordFromFile_ == 0 && fields_.dataChanged(i));
+    }
+    return changed && !fields_.text(0).isEmpty();
+}
+
+// Offers to save a changed record. Ending is refused only when the user asked to save and
+// the record could not be saved: what the user wanted kept stays on screen.
+bool MainWindow::readyToEnd()
+{
+    closeAboutBox();
+    for (int i = 0; i < 4; ++i) {
+        if (state_.numberDeleted == 1 || (recordFromFile_ == 0 && fields_.dataChanged(i))) {
+            recordChanged_ = 1;
+        }
+    }
+    if (recordChanged_ != 1 || fields_.text(0).isEmpty()) {
+        return true;
+    }
+    const auto answer = MessageBox::okCancel(this, QStringLiteral("save the record before exit"),
+                                             QStringLiteral("Warning"));
+    return answer != MessageBox::Answer::Ok || saveRecord();
+}
+
+bool MainWindow::endProgram()
+{
+    if (!readyToEnd()) {
+        return false;
+    }
+    ending_ = true;
+    close();
+    emit programEnded();
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (ending_) {
+        event->accept();
+        return;
+    }
+    if (!readyToEnd()) {
+        event->ignore();
+        return;
+    }
+    ending_ = true;
+    event->accept();
+    emit programEnded();
+}
+
+} // namespace vennor

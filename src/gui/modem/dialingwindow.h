@@ -1,0 +1,54 @@
+#pragma once
+
+#include "gui/modem/eventwait.h"
+#include "gui/sharedstate.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace vennor {
+
+class SerialPort;
+
+// Makes one call to numberToDial once shown, and keeps the modem off the hook until Cancel.
+class DialingWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
+    ~DialingWindow() override;
+
+    // Cancel, Esc, the close box and a detection that found no modem: hang up, close the
+    // port, forget the number. Ends the call for good.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void startCall();
+    void call(bool detectOnError);
+    void detectAndCallAgain();
+    void closeAfterFailure(const QString& message);
+    void showReply(const QString& line);
+    void lineLost();
+
+    SharedState& state_;
+    QPointer<QWidget> focusOnCancel_;
+    QLabel* captionLabel_;
+    QLabel* numberLabel_;
+    QLabel* replyLabel_;
+    QPushButton* cancelButton_;
+    QTimer* startTimer_;
+    SerialPort* port_;
+    EventWait wait_;
+    bool started_ = false;
+    bool ended_ = false;
+};
+
+} // namespace vennor

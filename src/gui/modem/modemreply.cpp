@@ -1,0 +1,39 @@
+#include "gui/modem/modemreply.h"
+
+#include <array>
+
+namespace vennor {
+namespace {
+
+struct Reply
+{
+    const char* words;
+    const char* code; // the same result with numeric replies (ATV0)
+    const char* meaning;
+};
+
+constexpr std::array<Reply, 7> kReplies = {{
+    {"OK", "0", "Pick up the handset"},
+    {"BUSY", "7", "The line is busy"},
+    {"NO DIALTONE", "6", "No dial tone"},
+    {"NO DIAL TONE", "6", "No dial tone"},
+    {"NO CARRIER", "3", "No answer"},
+    {"NO ANSWER", "8", "No answer"},
+    {"ERROR", "4", "The modem refused the command"},
+}};
+
+} // namespace
+
+std::optional<QString> replyMeaning(const QString& line)
+{
+    const QString reply = line.trimmed();
+    for (const Reply& known : kReplies) {
+        if (reply.compare(QLatin1String(known.words), Qt::CaseInsensitive) == 0 ||
+            reply == QLatin1String(known.code)) {
+            return QString::fromLatin1(known.meaning);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace vennor

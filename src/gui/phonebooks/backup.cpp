@@ -1,0 +1,136 @@
+#include "gui/phonebooks/backup.h"
+
+#include "core/folders.h"
+#include "core/settingsfile.h"
+#include "gui/dialogs/choosefile.h"
+#include "gui/phonebooks/booknames.h"
+#include "gui/phonebooks/filecopy.h"
+#include "gui/recordhost.h"
+#include "sync/syncnotes.h"
+#include "widgets/messagebox.h"
+
+#include <QFile>
+
+namespace vennor {
+namespace {
+
+const QString kFilter = QStringLiteral("Dat Files |*.dat");
+constexpr quint32 kSaveOptions = 0x2A4006;
+constexpr quint32 kOpenOptions = 0x2A5006;
+
+void warn(QWidget* parent, const QString& text, const QString& reason = {})
+{
+    MessageBox::show(parent, {text, QStringLiteral("Warning"), MessageBox::Buttons::Ok, reason});
+}
+
+// Reports a copy that did not happen; true when the file was copied.
+bool reportCopy(QWidget* parent, const CopyOutcome& outcome)
+{
+    switch (outcome.kind) {
+    case CopyOutcome::Kind::Copied:
+        return true;
+    case CopyOutcome::Kind::SameFile:
+        warn(parent,
+             QStringLiteral("The file chosen is the phone book itself; nothing was copied"));
+        return false;
+    case CopyOutcome::Kind::Failed:
+        warn(parent, QStringLiteral("The copy failed"), outcome.reason);
+        return false;
+    }
+    return false;
+}
+
+// The settings file's lines; none when it does not exist yet.
+Result<QStringList> settingsLines(const SettingsFile& settings)
+{
+    if (!QFile::exists(settings.path())) {
+        return QStringList();
+    }
+    return settings.readAll();
+}
+
+// An older copy put in place of a linked book must not undo on the server what was done
+// since: its next sync merges both sides and deletes nothing. A link left where no book was
+// belongs to none.
+void keepLinkHonest(QWidget* parent, const QString& name, const QString& bookPath, bool replaced)
+{
+    Status kept = Status::success();
+    if (replaced) {
+        kept = noteReplaced(bookPath, QStringLiteral("The phone book was restored from a backup"));
+    } else if (const auto dropped = dropLink(bookPath); !dropped) {
+        kept = Status::failure(dropped.error());
+    }
+    if (!kept) {
+        warn(parent,
+             QStringLiteral("The phone book %1 was restored; unlink it and link it again before "
+                            "it syncs")
+                 .arg(name),
+             kept.error());
+    }
+}
+
+} // namespace
+
+void makeBackup(QWidget* parent, const QString& bookName)
+{
+    const QString target =
+        chooseFileToSave(QStringLiteral("Save to "), kFilter, kSaveOptions, bookName);
+    if (target.isEmpty()) {
+        return;
+    }
+    if (const std::optional<QString> source = folders::phoneBookPath(bookName)) {
+        reportCopy(parent, copyReplacing(*source, target));
+    }
+}
+
+void getBackup(RecordHost& host)
+{
+    QWidget* parent = host.window();
+    const QString source =
+        chooseFileToOpen(parent, QStringLiteral("Select File To open "), kFilter, kOpenOptions);
+    if (source.isEmpty()) {
+        return;
+    }
+    const QString name = baseNameOf(source);
+    const std::optional<QString> target = folders::phoneBookPath(name);
+    if (!target) {
+        warn(parent, QStringLiteral("Enter a valid name for the phone book"));
+        return;
+    }
+    const SettingsFile settings;
+    const Result<QStringList> lines = settingsLines(settings);
+    if (!lines) {
+        warn(parent, QStringLiteral("The list of phone books could not be read"), lines.error());
+        return;
+    }
+    const bool listed = lines->indexOf(name, 1) >= 1;
+    // A book file that fell out of the list (the settings file was made anew) is chosen where
+    // it lies: it is listed again as it is, with nothing to copy and nothing to ask.
+    const bool inPlace = !listed && isSameFile(source, *target);
+    if (!inPlace && (listed || QFile::exists(*target)) &&
+        MessageBox::okCancel(parent, QStringLiteral("   File exists.. Overwrite"),
+                             QStringLiteral("Warning ")) != MessageBox::Answer::Ok) {
+        return;
+    }
+    const bool replacing = QFile::exists(*target);
+    if (!inPlace && !reportCopy(parent, copyReplacing(source, *target))) {
+        return;
+    }
+    if (!inPlace) {
+        keepLinkHonest(parent, name, *target, replacing);
+    }
+    if (!listed) {
+        if (Status added = settings.appendBook(name); !added) {
+            warn(parent,
+                 QStringLiteral("The phone book %1 was restored but could not be added to the list")
+                     .arg(name),
+                 added.error());
+            return;
+        }
+    }
+    if (lines->value(1) == name) {
+        host.refillLists();
+    }
+}
+
+} // namespace vennor

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/bookname.h"
+
+#include <QString>
+
+namespace vennor {
+
+// The base name of a file path: after the last "/" or "\", before the last "." that follows it;
+// the whole base name when it holds no ".".
+QString baseNameOf(const QString& dir);
+
+} // namespace vennor

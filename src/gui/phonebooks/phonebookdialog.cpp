@@ -1,0 +1,174 @@
+#include "gui/phonebooks/phonebookdialog.h"
+
+#include "core/settingsfile.h"
+#include "gui/sharedstate.h"
+#include "widgets/accessiblename.h"
+#include "widgets/messagebox.h"
+#include "widgets/twips.h"
+
+#include <QCollator>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace vennor {
+namespace {
+
+// A window's height includes its title bar and borders; the layout gives client areas.
+constexpr int kFrameTwips = 405;
+constexpr int kClientWidth = 2805;
+constexpr int kClientHeight = 1395;
+constexpr int kRenameHeight = 2625;
+
+const QString kWarning = QStringLiteral("Warning");
+
+QStringList sortedNames(QStringList names)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(false);
+    std::stable_sort(names.begin(), names.end(), collator);
+    return names;
+}
+
+} // namespace
+
+PhoneBookDialog::PhoneBookDialog(SharedState& state, RecordHost& host, QWidget* parent)
+    : QDialog(parent), state_(state), host_(host)
+{
+    setObjectName(QStringLiteral("newphone_book"));
+    buildControls();
+    applyMode();
+}
+
+void PhoneBookDialog::buildControls()
+{
+    setWindowTitle(QStringLiteral("Create new phone book"));
+    twips::setClientSize(this, kClientWidth, kClientHeight);
+
+    promptLabel_ = new QLabel(QStringLiteral("Name of the phone book"), this);
+    nameBox_ = new QLineEdit(this);
+    bookList_ = new QComboBox(this);
+    newNameLabel_ = new QLabel(QStringLiteral("The new name"), this);
+    newNameBox_ = new QLineEdit(this);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+
+    promptLabel_->setObjectName(QStringLiteral("Label1"));
+    nameBox_->setObjectName(QStringLiteral("Text1"));
+    bookList_->setObjectName(QStringLiteral("Combo1"));
+    newNameLabel_->setObjectName(QStringLiteral("Label2"));
+    newNameBox_->setObjectName(QStringLiteral("Text2"));
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    cancelButton_->setObjectName(QStringLiteral("Command2"));
+
+    bookList_->setEditable(true);
+    bookList_->setInsertPolicy(QComboBox::NoInsert);
+    okButton_->setDefault(true);
+
+    setAccessibleNameOf(nameBox_, promptLabel_->text());
+    setAccessibleNameOf(bookList_, promptLabel_->text());
+    setAccessibleNameOf(newNameBox_, newNameLabel_->text());
+
+    twips::place(promptLabel_, 240, 120, 2655, 375);
+    twips::place(nameBox_, 240, 480, 2295, 285);
+    twips::place(bookList_, 240, 480, 2310, 315);
+    twips::place(newNameLabel_, 240, 960, 1335, 255);
+    twips::place(newNameBox_, 240, 1320, 2310, 285);
+    twips::place(okButton_, 240, 960, 975, 315);
+    twips::place(cancelButton_, 1560, 960, 975, 315);
+    bookList_->raise();
+
+    bookList_->hide();
+    newNameLabel_->hide();
+    newNameBox_->hide();
+
+    setTabOrder(nameBox_, okButton_);
+    setTabOrder(okButton_, bookList_);
+    setTabOrder(bookList_, cancelButton_);
+    setTabOrder(cancelButton_, newNameBox_);
+
+    connect(okButton_, &QPushButton::clicked, this, &PhoneBookDialog::acceptChoice);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void PhoneBookDialog::applyMode()
+{
+    settingsLines_.clear();
+    const int mode = state_.dialogMode;
+    if (mode < 1 || mode > 4) {
+        return;
+    }
+    if (mode == 1) {
+        newNameLabel_->show();
+        newNameBox_->show();
+        twips::setClientSize(this, kClientWidth, kRenameHeight - kFrameTwips);
+        twips::place(okButton_, 240, 1800, 975, 315);
+        twips::place(cancelButton_, 1560, 1800, 975, 315);
+    }
+    static const char* const captions[] = {nullptr, "Rename phone book ",
+                                           "Make a phone book as default", "Delete a phone book ",
+                                           "Make a backup from phone book"};
+    setWindowTitle(QString::fromLatin1(captions[mode]));
+    promptLabel_->setText(mode == 1 ? QStringLiteral("Select a phone book to rename")
+                                    : QStringLiteral("Select the phone book"));
+    // The list covers the name box; hidden, the name box cannot take the focus unseen.
+    nameBox_->hide();
+    bookList_->show();
+    fillBookList();
+}
+
+void PhoneBookDialog::fillBookList()
+{
+    settingsLines_.clear();
+    bookList_->clear();
+    Result<QStringList> lines = SettingsFile().readAll();
+    if (!lines) {
+        readError_ = lines.error();
+        return;
+    }
+    settingsLines_ = *lines;
+    bookList_->addItems(sortedNames(settingsLines_.mid(1)));
+    if (bookList_->count() > 0) {
+        bookList_->setCurrentIndex(0);
+    }
+}
+
+bool PhoneBookDialog::listed(const QString& name) const
+{
+    return settingsLines_.indexOf(name, 1) >= 1;
+}
+
+// The list must be known before the settings file is rewritten from it.
+bool PhoneBookDialog::settingsUnreadable()
+{
+    if (!settingsLines_.isEmpty()) {
+        return false;
+    }
+    warn(QStringLiteral("The list of phone books could not be read"), readError_);
+    return true;
+}
+
+// The list's text can be typed into: only a listed book is acted on, never a stray file or a
+// name the list would gain.
+std::optional<QString> PhoneBookDialog::chosenBook()
+{
+    const QString name = bookList_->currentText();
+    if (name.isEmpty() || settingsUnreadable()) {
+        return std::nullopt;
+    }
+    if (!listed(name)) {
+        warn(QStringLiteral("This phone book does not exist"));
+        return std::nullopt;
+    }
+    return name;
+}
+
+void PhoneBookDialog::warn(const QString& text, const QString& reason)
+{
+    MessageBox::show(this, {text, kWarning, MessageBox::Buttons::Ok, reason});
+}
+
+} // namespace vennor

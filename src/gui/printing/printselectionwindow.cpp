@@ -1,0 +1,256 @@
+#include "gui/printing/printselectionwindow.h"
+
+#include "core/record.h"
+#include "gui/printing/pagelayout.h"
+#include "gui/recordhost.h"
+#include "gui/sharedstate.h"
+#include "platform/printer.h"
+#include "widgets/accessiblename.h"
+#include "widgets/messagebox.h"
+#include "widgets/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace vennor {
+
+namespace {
+
+constexpr int kPictureWidth = 3735;
+
+QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    // Enter must never start a print by surprise.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+PrintSelectionWindow::PrintSelectionWindow(SharedState& state, RecordHost& host, QWidget* parent)
+    : QDialog(parent), state_(state), host_(host),
+      printerFactory_([] { return std::make_unique<SystemPrinter>(); })
+{
+    setObjectName(QStringLiteral("printpb"));
+    setWindowTitle(QStringLiteral("Print Phone Book"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    twips::setClientSize(this, 4230, 4440);
+    buildControls();
+    fillNameList();
+}
+
+PrintSelectionWindow::~PrintSelectionWindow() = default;
+
+void PrintSelectionWindow::buildControls()
+{
+    promptLabel_ =
+        new QLabel(QStringLiteral("Select names you will print its information :"), this);
+    promptLabel_->setObjectName(QStringLiteral("Label3"));
+    twips::place(promptLabel_, 240, 120, 3135, 255);
+
+    nameList_ = new QListWidget(this);
+    nameList_->setObjectName(QStringLiteral("List"));
+    setAccessibleNameOf(nameList_, QStringLiteral("Names to print"));
+    twips::place(nameList_, 240, 480, 3735, 2310);
+
+    progressFrame_ = new QFrame(this);
+    progressFrame_->setObjectName(QStringLiteral("Picture1"));
+    progressFrame_->setFrameShape(QFrame::Box);
+    twips::place(progressFrame_, 240, 3120, kPictureWidth, 375);
+
+    progressBar_ = new QFrame(progressFrame_);
+    progressBar_->setObjectName(QStringLiteral("Shape2"));
+    progressBar_->setAutoFillBackground(true);
+    progressBar_->setBackgroundRole(QPalette::Highlight);
+    setBarWidth(barWidth_);
+
+    progressLabel_ = new QLabel(QStringLiteral("0%"), progressFrame_);
+    progressLabel_->setObjectName(QStringLiteral("Label1"));
+    progressLabel_->setAlignment(Qt::AlignCenter);
+    twips::place(progressLabel_, 1680, 30, 495, 255);
+
+    printButton_ = makeButton(QStringLiteral("Print "), "printbutt", this);
+    twips::place(printButton_, 240, 3840, 855, 375);
+    selectAllButton_ = makeButton(QStringLiteral("Select all"), "Selectall", this);
+    twips::place(selectAllButton_, 1200, 3840, 855, 375);
+    deselectAllButton_ = makeButton(QStringLiteral("None"), "deselect", this);
+    twips::place(deselectAllButton_, 2160, 3840, 855, 375);
+    cancelButton_ = makeButton(QStringLiteral("Cancel"), "Command1", this);
+    twips::place(cancelButton_, 3120, 3840, 855, 375);
+
+    setTabOrder(nameList_, printButton_);
+    setTabOrder(printButton_, selectAllButton_);
+    setTabOrder(selectAllButton_, deselectAllButton_);
+    setTabOrder(deselectAllButton_, cancelButton_);
+    nameList_->setFocus();
+
+    connect(printButton_, &QPushButton::clicked, this, &PrintSelectionWindow::printMarked);
+    connect(selectAllButton_, &QPushButton::clicked, this, &PrintSelectionWindow::selectAll);
+    connect(deselectAllButton_, &QPushButton::clicked, this, &PrintSelectionWindow::deselectAll);
+    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// Every name of the main window's list, marked; the empty entries that end it are not names.
+void PrintSelectionWindow::fillNameList()
+{
+    if (QWidget* main = host_.window(); main != nullptr) {
+        move(main->pos());
+    }
+    QStringList names = host_.nameEntries();
+    while (!names.isEmpty() && names.last().isEmpty()) {
+        names.removeLast();
+    }
+    for (const QString& name : std::as_const(names)) {
+        if (name.isEmpty()) {
+            continue;
+        }
+        auto* item = new QListWidgetItem(name, nameList_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+    }
+}
+
+PrintSelectionWindow* PrintSelectionWindow::showFor(QPointer<PrintSelectionWindow>& slot,
+                                                    SharedState& state, RecordHost& host,
+                                                    QWidget* parent)
+{
+    if (slot.isNull()) {
+        slot = new PrintSelectionWindow(state, host, parent);
+    }
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
+    return slot;
+}
+
+void PrintSelectionWindow::selectAll()
+{
+    for (int i = 0; i < nameList_->count(); ++i) {
+        nameList_->item(i)->setCheckState(Qt::Checked);
+    }
+    nameList_->viewport()->update();
+}
+
+void PrintSelectionWindow::deselectAll()
+{
+    for (int i = 0; i < nameList_->count(); ++i) {
+        nameList_->item(i)->setCheckState(Qt::Unchecked);
+    }
+}
+
+int PrintSelectionWindow::markedCount() const
+{
+    int marked = 0;
+    for (int i = 0; i < nameList_->count(); ++i) {
+        marked += nameList_->item(i)->checkState() == Qt::Checked ? 1 : 0;
+    }
+    return marked;
+}
+
+// Printing loads every marked record into the main window, so a record being edited there
+// is offered for saving first, and a job that could never print is refused before that. A
+// record the user did not save, or a job the user cancelled, leaves the editor as it was.
+void PrintSelectionWindow::printMarked()
+{
+    const std::unique_ptr<Printer> printer = printerFactory_();
+    if (markedCount() == 0) {
+        printMarkedRecords(*printer);
+        return;
+    }
+    if (const Status ready = printer->ready(); !ready) {
+        MessageBox::ok(this, ready.error(), QStringLiteral("Warning"));
+        return;
+    }
+    bool unsaved = false;
+    if (host_.hasUnsavedChanges()) {
+        unsaved = MessageBox::okCancel(this, QStringLiteral("save the record before printing"),
+                                       QStringLiteral("Warning")) != MessageBox::Answer::Ok;
+        if (!unsaved && !host_.save()) {
+            return;
+        }
+    }
+    const std::function<void()> putBack = host_.keepEditor();
+    if (!printMarkedRecords(*printer) || unsaved) {
+        putBack();
+    }
+}
+
+bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
+{
+    PageLayout layout(printer);
+    layout.setup();
+    // No input is handled while the layout runs, so the marks cannot change under it.
+    const int marked = markedCount();
+    for (int i = 0; i < nameList_->count(); ++i) {
+        if (nameList_->item(i)->checkState() != Qt::Checked) {
+            continue;
+        }
+        state_.selectedName = nameList_->item(i)->text();
+        host_.loadRecordByName();
+        layout.printRecord(recordOnScreen());
+        setBarWidth(barWidth_ + float(kPictureWidth) / float(marked));
+        showProgress();
+    }
+    if (marked == 0) {
+        MessageBox::ok(this, QStringLiteral("Select names to print its information"),
+                       QStringLiteral("Vennor"));
+        progressLabel_->setText(QStringLiteral("0%"));
+        return false;
+    }
+    progressLabel_->setText(QStringLiteral("100%"));
+    state_.selectedName.clear();
+    const int pages = printer.page();
+    const MessageBox::Answer answer = MessageBox::okCancel(
+        this, QString::number(pages) + QStringLiteral(" pages will be printed"),
+        QStringLiteral("Confirming"));
+    setBarWidth(0);
+    progressLabel_->setText(QStringLiteral("0%"));
+    if (answer == MessageBox::Answer::Cancel) {
+        printer.killDoc();
+        return false;
+    }
+    if (const Status sent = printer.endDoc(); !sent) {
+        MessageBox::ok(this, sent.error(), QStringLiteral("Warning"));
+        return false;
+    }
+    return true;
+}
+
+PrintedRecord PrintSelectionWindow::recordOnScreen() const
+{
+    PrintedRecord record{host_.fieldText(0), host_.fieldText(1), host_.fieldText(2), {}};
+    const QStringList types = numberTypes();
+    const QStringList numbers = host_.numberEntries();
+    for (qsizetype k = 0; k < numbers.size(); ++k) {
+        const int code = k < state_.typeCodes.size() ? state_.typeCodes.at(k) : -1;
+        record.numberLines.append(types.value(code) + QStringLiteral(": ") + numbers.at(k));
+    }
+    return record;
+}
+
+void PrintSelectionWindow::setBarWidth(float width)
+{
+    barWidth_ = width;
+    const int pixels = twips::toPixels(int(std::min(width, float(kPictureWidth))));
+    progressBar_->setGeometry(twips::rect(0, 10, 0, 280).adjusted(0, 0, pixels, 0));
+}
+
+// The layout keeps the event loop waiting, so the bar and the figure are painted at once,
+// and only when the figure changes.
+void PrintSelectionWindow::showProgress()
+{
+    const QString percent =
+        QString::number(int(barWidth_ / float(kPictureWidth) * 100.0F)) + QStringLiteral("%");
+    if (percent == progressLabel_->text()) {
+        return;
+    }
+    progressLabel_->setText(percent);
+    progressFrame_->repaint();
+}
+
+} // namespace vennor

@@ -1,0 +1,76 @@
+#include "gui/search/advancedsearchwindow.h"
+
+#include "gui/recordhost.h"
+#include "gui/search/pattern.h"
+#include "gui/sharedstate.h"
+#include "widgets/accessiblename.h"
+#include "widgets/twips.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace vennor {
+
+AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host, QWidget* parent)
+    : QDialog(parent), state_(state), host_(host)
+{
+    setObjectName(QStringLiteral("advanced"));
+    setWindowTitle(QStringLiteral("Advanced search"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    twips::setClientSize(this, 2865, 2295);
+
+    patternBox_ = new QLineEdit(this);
+    patternBox_->setObjectName(QStringLiteral("Text1"));
+    setAccessibleNameOf(patternBox_, QStringLiteral("Name pattern"));
+    twips::place(patternBox_, 120, 120, 1455, 285);
+
+    findButton_ = new QPushButton(QStringLiteral("Search"), this);
+    findButton_->setObjectName(QStringLiteral("Command1"));
+    twips::place(findButton_, 1920, 120, 735, 340);
+    // Enter in the text box searches, as the button does.
+    findButton_->setDefault(true);
+
+    matchList_ = new QListWidget(this);
+    matchList_->setObjectName(QStringLiteral("List1"));
+    setAccessibleNameOf(matchList_, QStringLiteral("Matching names"));
+    twips::place(matchList_, 120, 720, 2535, 1425);
+
+    connect(findButton_, &QPushButton::clicked, this, &AdvancedSearchWindow::findMatches);
+    connect(matchList_, &QListWidget::itemClicked, this, &AdvancedSearchWindow::loadChosenName);
+    patternBox_->setFocus();
+}
+
+AdvancedSearchWindow* AdvancedSearchWindow::showFor(QPointer<AdvancedSearchWindow>& slot,
+                                                    SharedState& state, RecordHost& host,
+                                                    QWidget* parent)
+{
+    if (slot.isNull()) {
+        slot = new AdvancedSearchWindow(state, host, parent);
+        if (parent != nullptr) {
+            slot->move(parent->frameGeometry().center() - slot->rect().center());
+        }
+    }
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
+    return slot;
+}
+
+void AdvancedSearchWindow::findMatches()
+{
+    matchList_->clear();
+    matchList_->addItems(findNames(host_.nameEntries(), patternBox_->text()));
+}
+
+void AdvancedSearchWindow::loadChosenName(QListWidgetItem* item)
+{
+    if (item == nullptr) {
+        return;
+    }
+    state_.selectedName = item->text();
+    host_.loadRecordByName();
+}
+
+} // namespace vennor

@@ -1,0 +1,20 @@
+#include "widgets/accessiblename.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+
+namespace vennor {
+
+void setAccessibleNameOf(QWidget* control, const QString& name)
+{
+    const QString spoken = QString(name).remove(QLatin1Char('&')).trimmed();
+    control->setAccessibleName(spoken);
+    for (QWidget* part : control->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        part->setAccessibleName(spoken);
+    }
+    for (QWidget* part : control->findChildren<QAbstractItemView*>(Qt::FindDirectChildrenOnly)) {
+        part->setAccessibleName(spoken);
+    }
+}
+
+} // namespace vennor

@@ -1,0 +1,83 @@
+#include "widgets/keyfilter.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QWidget>
+
+namespace vennor {
+namespace {
+
+// The character code a key types, as the key-press event reports it; 0 for none.
+int keyAsciiOf(const QKeyEvent& event)
+{
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+        return 13;
+    }
+    const QString text = event.text();
+    return text.size() == 1 ? text.at(0).unicode() : 0;
+}
+
+} // namespace
+
+KeyPressFilter::KeyPressFilter(QWidget* widget, Handler handler)
+    : QObject(widget), handler_(std::move(handler))
+{
+    widget->installEventFilter(this);
+}
+
+void KeyPressFilter::install(QWidget* widget, Handler handler)
+{
+    new KeyPressFilter(widget, std::move(handler)); // owned by widget
+}
+
+bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return QObject::eventFilter(watched, event);
+    }
+    int keyAscii = keyAsciiOf(*static_cast<QKeyEvent*>(event));
+    if (keyAscii == 0) {
+        return false;
+    }
+    handler_(keyAscii);
+    return keyAscii == 0;
+}
+
+AcceleratorGuard::AcceleratorGuard(QWidget* owner, QList<QKeySequence> accelerators)
+    : QObject(owner), accelerators_(std::move(accelerators))
+{
+}
+
+void AcceleratorGuard::install(QWidget* widget, const QList<QKeySequence>& accelerators)
+{
+    auto* guard = new AcceleratorGuard(widget, accelerators); // owned by widget
+    const auto editors = widget->findChildren<QWidget*>();
+    for (QWidget* child : editors) {
+        if (qobject_cast<QLineEdit*>(child) || qobject_cast<QPlainTextEdit*>(child) ||
+            qobject_cast<QTextEdit*>(child) || qobject_cast<QComboBox*>(child) ||
+            qobject_cast<QAbstractSpinBox*>(child)) {
+            child->installEventFilter(guard);
+        }
+    }
+}
+
+// A text box claims a key for itself by accepting its shortcut-override event; refusing it
+// here for the accelerators lets the menu have them.
+bool AcceleratorGuard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        if (accelerators_.contains(pressed)) {
+            key->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace vennor
