@@ -1,6 +1,7 @@
 #include "cli/dialsettings.h"
 
 #include "core/folders.h"
+#include "core/telnumber.h"
 
 #include <QSettings>
 
@@ -15,7 +16,7 @@ Result<QString> internationalPrefix()
 {
     const QSettings settings(dialSettingsPath(), QSettings::IniFormat);
     const QString prefix =
-        settings.value(QStringLiteral("tel/internationalPrefix"), kDefaultInternationalPrefix)
+        settings.value(QStringLiteral("tel/internationalPrefix"), defaultInternationalPrefix())
             .toString()
             .trimmed();
     const bool digitsOnly =

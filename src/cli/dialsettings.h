@@ -6,7 +6,6 @@
 
 namespace vennor::app {
 
-inline constexpr auto kDefaultInternationalPrefix = "00";
 // Hayes modems take about 40 characters after ATDT; longer commands are cut or refused.
 inline constexpr int kDefaultLongestDialString = 40;
 

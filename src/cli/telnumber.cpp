@@ -1,16 +1,12 @@
 #include "cli/telnumber.h"
 
+#include "core/telnumber.h"
+
 #include <QStringList>
 #include <QUrl>
 
 namespace vennor::app {
 namespace {
-
-bool isVisualSeparator(QChar c)
-{
-    return c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char('(') ||
-           c == QLatin1Char(')') || c.isSpace();
-}
 
 bool isDialable(QChar c, bool global)
 {

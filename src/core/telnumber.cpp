@@ -1,15 +1,11 @@
 #include "core/telnumber.h"
 
 namespace vennor {
-namespace {
 
 bool isVisualSeparator(QChar c)
 {
-    // Any blank: phones write "+44 20 7946 0958" with no-break spaces.
     return c == u'-' || c == u'.' || c == u'(' || c == u')' || c.isSpace();
 }
-
-} // namespace
 
 std::optional<QString> reducedTelNumber(QStringView text, const QString& internationalPrefix)
 {

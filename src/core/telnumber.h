@@ -12,6 +12,10 @@ inline QString defaultInternationalPrefix()
     return QStringLiteral("00");
 }
 
+// Whether c only makes a number easier to read: "-", ".", "(", ")" or any blank (phones write
+// "+44 20 7946 0958" with no-break spaces). The one rule for stored, imported and linked numbers.
+bool isVisualSeparator(QChar c);
+
 // A telephone number as the modem dials it: the visual separators "-", ".", "(", ")" and
 // blanks removed, a leading "+" replaced by the international call prefix. nullopt when
 // anything else is left (letters, an extension, parameters) or no digit at all.

@@ -1,16 +1,16 @@
 #include "cli/commandline.h"
 #include "cli/dialsettings.h"
-#include "gui/instancechannel.h"
-#include "gui/programstart.h"
 #include "gui/help/userguidewindow.h"
+#include "gui/instancechannel.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/modem/dialingwindow.h"
 #include "gui/modem/eventwait.h"
 #include "gui/modem/manualdialdialog.h"
 #include "gui/phonebooks/phonebookdialog.h"
-#include "platform/instancename.h"
 #include "gui/printing/printselectionwindow.h"
+#include "gui/programstart.h"
 #include "gui/search/advancedsearchwindow.h"
+#include "platform/instancename.h"
 #include "support/fakemodem.h"
 #include "support/messagelog.h"
 #include "support/modaldriver.h"
@@ -105,6 +105,8 @@ private slots:
         row("global, dashes", {"tel:+44-20-7946-0958"}, "", -1, "", "00442079460958");
         row("own prefix, brackets, dots", {"tel:+1 (555) 010.99"}, "011", -1, "", "011155501099");
         row("percent-encoded, capitals", {"TEL:%2B44%2020"}, "", -1, "", "004420");
+        row("no-break spaces, as phones export", {QString::fromUtf8("tel:+44\u00a020\u202f79")}, "",
+            -1, "", "00442079");
         row("local with context", {"tel:79-46;phone-context=example.com"}, "", -1, "", "7946");
         row("star, hash, other parameter", {"tel:*31#0;foo=bar"}, "", -1, "", "*31#0");
         row("typed, Qt's own option", {"-platform", "x", "--dial", " 020 79 "}, "", -1, "",
