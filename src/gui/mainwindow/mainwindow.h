@@ -1,8 +1,8 @@
 #pragma once
 
-#include "gui/recordhost.h"
 #include "core/bookindex.h"
 #include "core/result.h"
+#include "gui/recordhost.h"
 #include "gui/sharedstate.h"
 
 #include <QMainWindow>
@@ -83,7 +83,7 @@ public:
     void clearRecord();
     void loadRecordByNumber();
 
-    bool hasRecordFromFile() const { return recordFromFile_ == 1; }
+    bool hasRecordFromFile() const { return recordFromFile_; }
 
 signals:
     // endProgram ended the program: every window is to close and the process to exit.
@@ -178,8 +178,8 @@ private:
     SimpleCombo* numberSearch_ = nullptr;
     TextBox* spareBox_ = nullptr;
 
-    int recordFromFile_ = 0;
-    int recordChanged_ = 0;
+    bool recordFromFile_ = false;
+    bool recordChanged_ = false;
     int chosenNumberIndex_ = 0;
     // The name of the record last shown from the file, as read: while it stays unchanged the
     // record can be saved again even if its name would be refused when typed today.

@@ -1,15 +1,15 @@
 #include "gui/mainwindow/mainwindow.h"
 
-#include "core/folders.h"
-#include "widgets/keyfilter.h"
-#include "widgets/messagebox.h"
-#include "widgets/simplecombo.h"
-#include "widgets/textbox.h"
 #include "core/fields.h"
+#include "core/folders.h"
 #include "core/numeric.h"
 #include "core/phonebook.h"
 #include "core/record.h"
 #include "core/settingsfile.h"
+#include "widgets/keyfilter.h"
+#include "widgets/messagebox.h"
+#include "widgets/simplecombo.h"
+#include "widgets/textbox.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -61,7 +61,7 @@ void MainWindow::connectControls()
 
 void MainWindow::nameSearchEdited()
 {
-    recordFromFile_ = 0;
+    recordFromFile_ = false;
     state_.selectedName = lookupText(nameSearch_->text());
     if (state_.selectedName.isEmpty()) {
         clearRecord();
@@ -69,7 +69,7 @@ void MainWindow::nameSearchEdited()
         return;
     }
     loadRecordByName();
-    recordFromFile_ = 0;
+    recordFromFile_ = false;
 }
 
 void MainWindow::nameSearchChosen()
@@ -114,7 +114,7 @@ void MainWindow::emptyEditor()
     numbers_->clear();
     shownName_.clear();
     // What is on screen now is no loaded record: Delete must not act on it.
-    recordFromFile_ = 0;
+    recordFromFile_ = false;
 }
 
 void MainWindow::clearChangedMarks()
@@ -143,7 +143,7 @@ void MainWindow::loadRecord(const SimpleCombo* list, RecordFinder find)
         if (const auto book = SettingsFile().readDefaultBook()) {
             const auto found = (bookIndex_.*find)(PhoneBookFile::named(*book), state_.selectedName);
             if (found && found->has_value()) {
-                recordFromFile_ = 1;
+                recordFromFile_ = true;
                 showRecord(**found);
             }
         }
@@ -228,7 +228,7 @@ void MainWindow::addNumber()
         MessageBox::ok(this, QStringLiteral("Enter a valid number"), QStringLiteral("Warning"));
         return;
     }
-    recordChanged_ = 1;
+    recordChanged_ = true;
     if (numbers_->findText(number, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
         return;
     }

@@ -1,12 +1,12 @@
 #include "gui/mainwindow/mainwindow.h"
 
-#include "widgets/messagebox.h"
-#include "widgets/simplecombo.h"
-#include "widgets/textbox.h"
 #include "core/fields.h"
 #include "core/phonebook.h"
 #include "core/settingsfile.h"
 #include "sync/syncnotes.h"
+#include "widgets/messagebox.h"
+#include "widgets/simplecombo.h"
+#include "widgets/textbox.h"
 
 #include <QComboBox>
 
@@ -29,7 +29,7 @@ void tellLinkOfDeletion(QWidget* parent, const QString& bookPath, const QString&
 
 void MainWindow::deleteRecord()
 {
-    if (recordFromFile_ != 1) {
+    if (!recordFromFile_) {
         MessageBox::ok(this, QStringLiteral("Select a record to delete"),
                        QStringLiteral("Warning"));
         return;

@@ -9,10 +9,10 @@ namespace vennor {
 
 bool MainWindow::hasUnsavedChanges() const
 {
-    bool changed = recordChanged_ == 1;
+    bool changed = recordChanged_;
     for (int i = 0; i < 4; ++i) {
-        changed = changed || state_.numberDeleted == 1 ||
-                  (recordFromFile_ == 0 && fields_.dataChanged(i));
+        changed =
+            changed || state_.numberDeleted == 1 || (!recordFromFile_ && fields_.dataChanged(i));
     }
     return changed && !fields_.text(0).isEmpty();
 }
@@ -23,11 +23,11 @@ bool MainWindow::readyToEnd()
 {
     closeAboutBox();
     for (int i = 0; i < 4; ++i) {
-        if (state_.numberDeleted == 1 || (recordFromFile_ == 0 && fields_.dataChanged(i))) {
-            recordChanged_ = 1;
+        if (state_.numberDeleted == 1 || (!recordFromFile_ && fields_.dataChanged(i))) {
+            recordChanged_ = true;
         }
     }
-    if (recordChanged_ != 1 || fields_.text(0).isEmpty()) {
+    if (!recordChanged_ || fields_.text(0).isEmpty()) {
         return true;
     }
     const auto answer = MessageBox::okCancel(this, QStringLiteral("save the record before exit"),

@@ -1,10 +1,10 @@
 #include "gui/mainwindow/mainwindow.h"
 
+#include "core/record.h"
 #include "widgets/accessiblename.h"
 #include "widgets/simplecombo.h"
 #include "widgets/textbox.h"
 #include "widgets/twips.h"
-#include "core/record.h"
 
 #include <QComboBox>
 #include <QGroupBox>

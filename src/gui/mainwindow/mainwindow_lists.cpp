@@ -1,11 +1,11 @@
 #include "gui/mainwindow/mainwindow.h"
 
+#include "core/phonebook.h"
+#include "core/settingsfile.h"
 #include "widgets/messagebox.h"
 #include "widgets/simplecombo.h"
 #include "widgets/sortedtext.h"
 #include "widgets/textbox.h"
-#include "core/phonebook.h"
-#include "core/settingsfile.h"
 
 #include <QComboBox>
 
@@ -93,7 +93,7 @@ void MainWindow::clearRecord()
     }
     state_.typeCodes.clear();
     shownName_.clear();
-    recordFromFile_ = 0;
+    recordFromFile_ = false;
 }
 
 void MainWindow::refillLists()

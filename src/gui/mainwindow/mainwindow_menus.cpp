@@ -1,7 +1,7 @@
 #include "gui/mainwindow/mainwindow.h"
 
-#include "widgets/keyfilter.h"
 #include "gui/vcard/vcardmenu.h"
+#include "widgets/keyfilter.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,11 +1,11 @@
 #include "gui/mainwindow/mainwindow.h"
 
+#include "core/settingsfile.h"
 #include "gui/modem/dialingwindow.h"
 #include "gui/modem/manualdialdialog.h"
 #include "gui/modem/modemdetectiondialog.h"
 #include "widgets/messagebox.h"
 #include "widgets/simplecombo.h"
-#include "core/settingsfile.h"
 
 #include <QComboBox>
 

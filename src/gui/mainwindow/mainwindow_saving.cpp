@@ -1,8 +1,5 @@
 #include "gui/mainwindow/mainwindow.h"
 
-#include "widgets/messagebox.h"
-#include "widgets/simplecombo.h"
-#include "widgets/textbox.h"
 #include "core/fieldrules.h"
 #include "core/fields.h"
 #include "core/numeric.h"
@@ -10,6 +7,9 @@
 #include "core/record.h"
 #include "core/settingsfile.h"
 #include "sync/syncnotes.h"
+#include "widgets/messagebox.h"
+#include "widgets/simplecombo.h"
+#include "widgets/textbox.h"
 
 #include <QComboBox>
 
@@ -157,7 +157,7 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
 
 void MainWindow::fieldEdited()
 {
-    recordFromFile_ = 0;
+    recordFromFile_ = false;
 }
 
 void MainWindow::fieldKeyPress(int index, int& keyAscii)
