@@ -298,7 +298,7 @@ private slots:
         SharedState state;
         RecordsHost host(state);
         const auto ok = [&](int mode, const QString& choice, const QString& text) {
-            state.dialogMode = mode;
+            state.dialogMode = BookDialogMode(mode);
             PhoneBookDialog dialog(state, host, host.window());
             dialog.show();
             dialog.bookList_->setCurrentText(choice);

@@ -141,7 +141,7 @@ private:
     // Windows of the other subsystems
     void runDetection();
     void runDialing();
-    void phoneBookCommand(int mode);
+    void phoneBookCommand(BookDialogMode mode);
     void showCreateDialog();
     void getBackupCommand();
     void advancedSearchCommand();

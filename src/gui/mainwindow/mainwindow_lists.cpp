@@ -63,7 +63,7 @@ void MainWindow::fillSearchLists()
                         : Result<CompactListing>::failure(book.error());
     if (!listing) {
         MessageBox::ok(this, QStringLiteral("Create a phone book"), QStringLiteral("Warning"));
-        state_.dialogMode = 0;
+        state_.dialogMode = BookDialogMode::create;
         showCreateDialog();
         return;
     }

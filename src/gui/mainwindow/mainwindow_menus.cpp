@@ -83,10 +83,14 @@ void MainWindow::buildFileMenu()
 void MainWindow::buildEditMenu()
 {
     QMenu* edit = topMenu(menuBar(), "editphonebook", QStringLiteral("&Edit"));
-    item(edit, "nphonebook", QStringLiteral("New phone book"), [this] { phoneBookCommand(0); });
-    item(edit, "rphonebook", QStringLiteral("Rename phone book"), [this] { phoneBookCommand(1); });
-    item(edit, "dphonebook", QStringLiteral("Delete phone book"), [this] { phoneBookCommand(3); });
-    item(edit, "makedefault", QStringLiteral("Make default"), [this] { phoneBookCommand(2); });
+    item(edit, "nphonebook", QStringLiteral("New phone book"),
+         [this] { phoneBookCommand(BookDialogMode::create); });
+    item(edit, "rphonebook", QStringLiteral("Rename phone book"),
+         [this] { phoneBookCommand(BookDialogMode::rename); });
+    item(edit, "dphonebook", QStringLiteral("Delete phone book"),
+         [this] { phoneBookCommand(BookDialogMode::remove); });
+    item(edit, "makedefault", QStringLiteral("Make default"),
+         [this] { phoneBookCommand(BookDialogMode::makeDefault); });
 }
 
 void MainWindow::buildToolsMenu()
@@ -96,8 +100,8 @@ void MainWindow::buildToolsMenu()
         tools, "Get_backup", QStringLiteral("Get backup"), [this] { getBackupCommand(); },
         Qt::CTRL | Qt::Key_G);
     item(
-        tools, "Make_backup", QStringLiteral("Make backup"), [this] { phoneBookCommand(4); },
-        Qt::CTRL | Qt::Key_M);
+        tools, "Make_backup", QStringLiteral("Make backup"),
+        [this] { phoneBookCommand(BookDialogMode::backup); }, Qt::CTRL | Qt::Key_M);
     item(
         tools, "Advsrch", QStringLiteral("Advanced search"), [this] { advancedSearchCommand(); },
         Qt::CTRL | Qt::Key_A);

@@ -6,14 +6,14 @@
 
 namespace vennor {
 
-void MainWindow::phoneBookCommand(int mode)
+void MainWindow::phoneBookCommand(BookDialogMode mode)
 {
     openPhoneBookDialog(state_, *this, mode);
 }
 
 void MainWindow::showCreateDialog()
 {
-    state_.dialogMode = 0;
+    state_.dialogMode = BookDialogMode::create;
     PhoneBookDialog dialog(state_, *this, this);
     dialog.exec();
 }

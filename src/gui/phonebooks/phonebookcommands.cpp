@@ -9,14 +9,14 @@
 namespace vennor {
 namespace {
 
-QString noBookMessage(int mode)
+QString noBookMessage(BookDialogMode mode)
 {
     switch (mode) {
-    case 1:
+    case BookDialogMode::rename:
         return QStringLiteral("No phone book to rename,Create a phone book first");
-    case 2:
+    case BookDialogMode::makeDefault:
         return QStringLiteral("No phone book to make default,Create a phone book first");
-    case 3:
+    case BookDialogMode::remove:
         return QStringLiteral("No phone book to delete,Create a phone book first");
     default:
         return QStringLiteral("No phone book to make to make a backup,Create a phone book first");
@@ -25,15 +25,15 @@ QString noBookMessage(int mode)
 
 } // namespace
 
-void openPhoneBookDialog(SharedState& state, RecordHost& host, int mode)
+void openPhoneBookDialog(SharedState& state, RecordHost& host, BookDialogMode mode)
 {
     state.dialogMode = mode;
-    if (mode != 0 && !SettingsFile().readDefaultBook()) {
+    if (mode != BookDialogMode::create && !SettingsFile().readDefaultBook()) {
         if (MessageBox::okCancel(host.window(), noBookMessage(mode), QStringLiteral("Warning")) !=
             MessageBox::Answer::Ok) {
             return;
         }
-        state.dialogMode = 0;
+        state.dialogMode = BookDialogMode::create;
     }
     PhoneBookDialog dialog(state, host, host.window());
     dialog.exec();

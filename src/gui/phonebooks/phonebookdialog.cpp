@@ -16,6 +16,23 @@
 namespace vennor {
 namespace {
 
+QString captionOf(BookDialogMode mode)
+{
+    switch (mode) {
+    case BookDialogMode::rename:
+        return QStringLiteral("Rename phone book ");
+    case BookDialogMode::makeDefault:
+        return QStringLiteral("Make a phone book as default");
+    case BookDialogMode::remove:
+        return QStringLiteral("Delete a phone book ");
+    case BookDialogMode::backup:
+        return QStringLiteral("Make a backup from phone book");
+    case BookDialogMode::create:
+        break;
+    }
+    return QStringLiteral("Create new phone book");
+}
+
 // A window's height includes its title bar and borders; the layout gives client areas.
 constexpr int kFrameTwips = 405;
 constexpr int kClientWidth = 2805;
@@ -97,23 +114,21 @@ void PhoneBookDialog::buildControls()
 void PhoneBookDialog::applyMode()
 {
     settingsLines_.clear();
-    const int mode = state_.dialogMode;
-    if (mode < 1 || mode > 4) {
+    const BookDialogMode mode = state_.dialogMode;
+    if (mode == BookDialogMode::create) {
         return;
     }
-    if (mode == 1) {
+    const bool renaming = mode == BookDialogMode::rename;
+    if (renaming) {
         newNameLabel_->show();
         newNameBox_->show();
         twips::setClientSize(this, kClientWidth, kRenameHeight - kFrameTwips);
         twips::place(okButton_, 240, 1800, 975, 315);
         twips::place(cancelButton_, 1560, 1800, 975, 315);
     }
-    static const char* const captions[] = {nullptr, "Rename phone book ",
-                                           "Make a phone book as default", "Delete a phone book ",
-                                           "Make a backup from phone book"};
-    setWindowTitle(QString::fromLatin1(captions[mode]));
-    promptLabel_->setText(mode == 1 ? QStringLiteral("Select a phone book to rename")
-                                    : QStringLiteral("Select the phone book"));
+    setWindowTitle(captionOf(mode));
+    promptLabel_->setText(renaming ? QStringLiteral("Select a phone book to rename")
+                                   : QStringLiteral("Select the phone book"));
     // The list covers the name box; hidden, the name box cannot take the focus unseen.
     nameBox_->hide();
     bookList_->show();

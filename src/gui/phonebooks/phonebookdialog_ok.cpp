@@ -35,22 +35,20 @@ QStringList withoutBook(const QStringList& lines, const QString& name)
 void PhoneBookDialog::acceptChoice()
 {
     switch (state_.dialogMode) {
-    case 0:
+    case BookDialogMode::create:
         create();
         break;
-    case 1:
+    case BookDialogMode::rename:
         renameBook();
         break;
-    case 2:
+    case BookDialogMode::makeDefault:
         makeDefault();
         break;
-    case 3:
+    case BookDialogMode::remove:
         deleteBook();
         break;
-    case 4:
+    case BookDialogMode::backup:
         backup();
-        break;
-    default:
         break;
     }
 }

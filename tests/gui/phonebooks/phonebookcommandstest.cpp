@@ -107,7 +107,7 @@ private slots:
             QCOMPARE(dialog->bookList_->itemText(4), create ? "" : "Zed");
             dialog->reject();
         });
-        openPhoneBookDialog(f->state, f->host, mode);
+        openPhoneBookDialog(f->state, f->host, BookDialogMode(mode));
         QCOMPARE(driver.pending(), seen.isEmpty() ? 1 : 0);
         QCOMPARE(f->shown(), offer);
         QVERIFY(f->messages.count() == 0 ||
@@ -194,7 +194,7 @@ private slots:
             getBackup(f->host);
             f->checkRequest(false, f->host.window(), "");
         } else {
-            f->state.dialogMode = c.mode;
+            f->state.dialogMode = BookDialogMode(c.mode);
             dialog = std::make_unique<PhoneBookDialog>(f->state, f->host, f->host.window());
             dialog->show();
             dialog->bookList_->setCurrentText(c.choice);
@@ -249,7 +249,7 @@ private slots:
         f->outside("copy.dat", older);
         QVERIFY(QFile::link(f->folders.phoneBook("Home"), f->outside("link.dat")));
         target.isEmpty() ? f->files.cancel() : f->files.choose(f->outside(target));
-        f->state.dialogMode = 4;
+        f->state.dialogMode = BookDialogMode::backup;
         PhoneBookDialog dialog(f->state, f->host, f->host.window());
         dialog.show();
         dialog.bookList_->setCurrentText(book);
