@@ -7,18 +7,22 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QWidget>
+#include <optional>
 
 namespace vennor {
 namespace {
 
-// The character code a key types, as the key-press event reports it; 0 for none.
-int keyAsciiOf(const QKeyEvent& event)
+// The character a key types, as the key-press event reports it; nullopt for none.
+std::optional<QChar> typedCharacter(const QKeyEvent& event)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-        return 13;
+        return QChar(u'\r');
     }
     const QString text = event.text();
-    return text.size() == 1 ? text.at(0).unicode() : 0;
+    if (text.size() != 1 || text.at(0).isNull()) {
+        return std::nullopt;
+    }
+    return text.at(0);
 }
 
 } // namespace
@@ -39,12 +43,8 @@ bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) {
         return QObject::eventFilter(watched, event);
     }
-    int keyAscii = keyAsciiOf(*static_cast<QKeyEvent*>(event));
-    if (keyAscii == 0) {
-        return false;
-    }
-    handler_(keyAscii);
-    return keyAscii == 0;
+    const std::optional<QChar> key = typedCharacter(*static_cast<QKeyEvent*>(event));
+    return key && handler_(*key);
 }
 
 AcceleratorGuard::AcceleratorGuard(QWidget* owner, QList<QKeySequence> accelerators)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -9,12 +10,13 @@ class QWidget;
 
 namespace vennor {
 
-// The key-press event of a control: the handler gets the character code typed (13 for
-// Enter) and swallows the key by setting it to 0. Keys that type no character pass by.
+// The key-press event of a control: the handler gets the character typed ('\r' for Enter) and
+// returns whether it took the key, which the control then never sees. Keys that type no
+// character pass by.
 class KeyPressFilter : public QObject
 {
 public:
-    using Handler = std::function<void(int& keyAscii)>;
+    using Handler = std::function<bool(QChar key)>;
 
     // Filters the keys typed into widget for as long as it lives.
     static void install(QWidget* widget, Handler handler);

@@ -115,9 +115,9 @@ private:
     void nameSearchChosen();
     void numberSearchEdited();
     void numberSearchChosen();
-    void typeBoxKeyPress(int& keyAscii);
+    bool typeBoxKeyPress(QChar key);
     void numberChosen(int position);
-    void numberBoxKeyPress(int& keyAscii);
+    bool numberBoxKeyPress(QChar key);
     void addNumber();
     using RecordFinder = Result<std::optional<Record>> (BookIndex::*)(const PhoneBookFile&,
                                                                       const QString&);
@@ -128,7 +128,7 @@ private:
     int chosenTypeCode();
 
     // Saving and deleting
-    void fieldKeyPress(int index, int& keyAscii);
+    bool fieldKeyPress(int index, QChar key);
     void fieldEdited();
     std::optional<QString> refusalOf() const;
     Record recordOnScreen() const;

@@ -42,10 +42,10 @@ void MainWindow::connectControls()
     connect(numbers_, &QComboBox::activated, this, &MainWindow::numberChosen);
     // The combo box itself has the focus and hands keys to its line edit directly, past any
     // filter there: the keys are filtered where they arrive.
-    KeyPressFilter::install(numbers_, [this](int& key) { numberBoxKeyPress(key); });
-    KeyPressFilter::install(numberType_, [this](int& key) { typeBoxKeyPress(key); });
+    KeyPressFilter::install(numbers_, [this](QChar key) { return numberBoxKeyPress(key); });
+    KeyPressFilter::install(numberType_, [this](QChar key) { return typeBoxKeyPress(key); });
     for (int i = 0; i < 4; ++i) {
-        KeyPressFilter::install(fields_[i], [this, i](int& key) { fieldKeyPress(i, key); });
+        KeyPressFilter::install(fields_[i], [this, i](QChar key) { return fieldKeyPress(i, key); });
     }
     // Typing, pasting, cutting, dropping and undoing all change the text: each is an edit.
     for (TextBox* line : fields_.line) {
@@ -173,12 +173,13 @@ void MainWindow::showRecord(const Record& record)
     numbers_->setCurrentIndex(0);
 }
 
-void MainWindow::typeBoxKeyPress(int& keyAscii)
+bool MainWindow::typeBoxKeyPress(QChar key)
 {
-    if (keyAscii == 13) {
-        keyAscii = 0;
-        numbers_->setFocus();
+    if (key != u'\r') {
+        return false;
     }
+    numbers_->setFocus();
+    return true;
 }
 
 void MainWindow::numberChosen(int position)
@@ -192,12 +193,13 @@ void MainWindow::numberChosen(int position)
     }
 }
 
-void MainWindow::numberBoxKeyPress(int& keyAscii)
+bool MainWindow::numberBoxKeyPress(QChar key)
 {
-    if (keyAscii == 13) {
-        keyAscii = 0;
-        addNumber();
+    if (key != u'\r') {
+        return false;
     }
+    addNumber();
+    return true;
 }
 
 // The type chosen in the type box; a text that names no type counts as the first type.

@@ -160,25 +160,26 @@ void MainWindow::fieldEdited()
     recordFromFile_ = false;
 }
 
-void MainWindow::fieldKeyPress(int index, int& keyAscii)
+bool MainWindow::fieldKeyPress(int index, QChar key)
 {
-    if (index == 3 && keyAscii == 13) {
-        numberType_->setFocus(); // the comment box still takes the line break
-        return;
+    if (index == 3 && key == u'\r') {
+        numberType_->setFocus();
+        return false; // the comment box still takes the line break
     }
-    if (keyAscii == 13) {
-        keyAscii = 0;
+    if (key == u'\r') {
         fields_[index + 1]->setFocus();
-        return;
+        return true;
     }
-    if (keyAscii == ',' && index == 0) {
-        keyAscii = 0;
+    if (key == u',' && index == 0) {
         MessageBox::ok(this, QStringLiteral("Don't enter (,) please enter another symbole"),
                        kWarning);
-    } else if (keyAscii == '"') {
-        keyAscii = 0;
-        MessageBox::ok(this, quoteRefusal(), kWarning);
+        return true;
     }
+    if (key == u'"') {
+        MessageBox::ok(this, quoteRefusal(), kWarning);
+        return true;
+    }
+    return false;
 }
 
 } // namespace vennor
