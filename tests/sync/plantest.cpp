@@ -103,6 +103,44 @@ private slots:
         QCOMPARE(plan.entries.value("/b/bob.vcf").name, QStringLiteral("cy"));
     }
 
+    // One card of Ann's arrives changed there; what the book holds decides what is written.
+    void cardAgainstTheBook()
+    {
+        const Record synced = person("ann", "111");
+        const RemoteCard changed{"/b/ann.vcf", "\"2\"", card("Ann", "333")};
+        struct Case
+        {
+            const char* what;
+            QList<Record> book;
+            bool linked; // the book's ann was synced as 111 before
+            QMap<QString, QString> stored;
+            QStringList localCopies;
+        };
+        const QList<Case> cases{
+            {"changed there only", {synced}, true, {{"ann", "333"}}, {}},
+            {"changed on both sides",
+             {person("ann", "999")},
+             true,
+             {{"ann", "333"}, {"ann (local copy)", "999"}},
+             {"ann (local copy)"}},
+            {"equal to a record never sent", {person("ann", "333")}, false, {}, {}},
+            {"the local copy's name taken",
+             {person("ann", "999"), person("ann (local copy)", "888")},
+             true,
+             {{"ann", "333"}, {"ann (local copy) (2)", "999"}},
+             {"ann (local copy) (2)"}},
+        };
+        for (const Case& c : cases) {
+            const auto known =
+                c.linked ? entries({entryOf("/b/ann.vcf", synced)}) : QHash<QString, SyncEntry>();
+            const PullPlan plan = planPull(c.book, known, {changed}, {}, "00");
+            QVERIFY2(stored(plan) == c.stored, c.what);
+            QVERIFY2(plan.localCopies == c.localCopies, c.what);
+            QVERIFY2(plan.entries.value("/b/ann.vcf").name == "ann", c.what);
+            QVERIFY2(plan.remove.isEmpty(), c.what);
+        }
+    }
+
     void suffixOfOneNameStaysHere()
     {
         const QList<RemoteCard> cards{{"/b/1.vcf", "\"1\"", card("John Smith", "111")},
