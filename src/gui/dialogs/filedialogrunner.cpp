@@ -25,10 +25,10 @@ std::optional<FileDialogResult> showQFileDialog(const FileDialogRequest& request
     QFileDialog dialog(request.owner, request.title, request.startFolder);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    const bool mustExist = !save && (request.flags & OFN_FILEMUSTEXIST) != 0;
+    const bool mustExist = !save && (request.flags & fileDialogOption::fileMustExist) != 0;
     dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite,
-                     !save || (request.flags & OFN_OVERWRITEPROMPT) == 0);
+                     !save || (request.flags & fileDialogOption::confirmOverwrite) == 0);
 
     const QStringList filters = qtNameFilters(request.filter);
     dialog.setNameFilters(filters);

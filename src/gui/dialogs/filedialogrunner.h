@@ -44,14 +44,17 @@ std::optional<FileDialogResult> runFileDialog(const FileDialogRequest& request);
 // QFileDialog.
 void setFileDialogRunner(FileDialogRunner runner);
 
-// The option bits of the requests, with their Windows names.
-inline constexpr quint32 OFN_OVERWRITEPROMPT = 0x2;
-inline constexpr quint32 OFN_HIDEREADONLY = 0x4;
-inline constexpr quint32 OFN_FILEMUSTEXIST = 0x1000;
-inline constexpr quint32 OFN_SHAREAWARE = 0x4000;
-inline constexpr quint32 OFN_NONETWORKBUTTON = 0x20000;
-inline constexpr quint32 OFN_EXPLORER = 0x80000;
-inline constexpr quint32 OFN_LONGNAMES = 0x200000;
+// The option bits of a request; their values are the ones the phone book's backup passes as
+// whole numbers (0x2A4006 to save, 0x2A5006 to open), so they stay as they are.
+namespace fileDialogOption {
+inline constexpr quint32 confirmOverwrite = 0x2;
+inline constexpr quint32 hideReadOnly = 0x4;
+inline constexpr quint32 fileMustExist = 0x1000;
+inline constexpr quint32 shareAware = 0x4000;
+inline constexpr quint32 noNetworkButton = 0x20000;
+inline constexpr quint32 explorerStyle = 0x80000;
+inline constexpr quint32 longNames = 0x200000;
+} // namespace fileDialogOption
 
 // The filter pairs in QFileDialog's form: "Description (pattern)".
 QStringList qtNameFilters(const QString& storedFilter);

@@ -3,6 +3,7 @@
 #include "core/folders.h"
 #include "core/settingsfile.h"
 #include "gui/dialogs/choosefile.h"
+#include "gui/dialogs/filedialogrunner.h"
 #include "gui/phonebooks/booknames.h"
 #include "gui/phonebooks/filecopy.h"
 #include "gui/recordhost.h"
@@ -15,8 +16,10 @@ namespace vennor {
 namespace {
 
 const QString kFilter = QStringLiteral("Dat Files |*.dat");
-constexpr quint32 kSaveOptions = 0x2A4006;
-constexpr quint32 kOpenOptions = 0x2A5006;
+using namespace fileDialogOption;
+constexpr quint32 kSaveOptions =
+    confirmOverwrite | hideReadOnly | shareAware | noNetworkButton | explorerStyle | longNames;
+constexpr quint32 kOpenOptions = kSaveOptions | fileMustExist;
 
 void warn(QWidget* parent, const QString& text, const QString& reason = {})
 {

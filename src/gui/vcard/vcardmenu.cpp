@@ -75,7 +75,7 @@ std::optional<std::pair<QString, VCardVersion>> chooseExportFile(RecordHost& hos
     dialog.setFilter(QStringLiteral("vCard 3.0 (*.vcf)|*.vcf|vCard 4.0 (*.vcf)|*.vcf"));
     dialog.setFileName(book + QStringLiteral(".vcf"));
     dialog.setDefaultExtension(QStringLiteral("vcf"));
-    dialog.setFlags(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
+    dialog.setFlags(fileDialogOption::confirmOverwrite | fileDialogOption::hideReadOnly);
     dialog.setInitialFolder(QDir::toNativeSeparators(QDir::homePath()));
     dialog.setOwner(host.window());
     dialog.showSave();
@@ -102,9 +102,9 @@ void importVCardFromMenu(RecordHost& host)
     if (!book || !recordOnScreenSettled(host)) {
         return;
     }
-    const QString path = chooseFileToOpen(host.window(), kImportTitle,
-                                          QStringLiteral("vCard files (*.vcf)|*.vcf|All files|*"),
-                                          OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
+    const QString path = chooseFileToOpen(
+        host.window(), kImportTitle, QStringLiteral("vCard files (*.vcf)|*.vcf|All files|*"),
+        fileDialogOption::fileMustExist | fileDialogOption::hideReadOnly);
     if (path.isEmpty()) {
         return;
     }
