@@ -59,4 +59,12 @@ void clickButton(QWidget* window, const char* objectName)
     button->click();
 }
 
+void clickAndType(QWidget* window, const char* objectName, const QString& text)
+{
+    auto* control = window->findChild<QWidget*>(QString::fromLatin1(objectName));
+    Q_ASSERT_X(control != nullptr, "clickAndType", objectName);
+    QTest::mouseClick(control, Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
 } // namespace vennor::test

@@ -46,4 +46,8 @@ private:
 // Clicks the child button with the given object name.
 void clickButton(QWidget* window, const char* objectName);
 
+// Clicks the named child of window, as a user gives it the focus, and types text into
+// whatever took the focus.
+void clickAndType(QWidget* window, const char* objectName, const QString& text);
+
 } // namespace vennor::test

@@ -222,9 +222,9 @@ private slots:
         SyncController sync(window, passwords);
         ModalDriver driver;
         driver.whenShown<LinkDialog>([&](LinkDialog* dialog) {
-            dialog->findChild<QLineEdit*>("syncUrl")->setText(home.origin() + "/");
-            dialog->findChild<QLineEdit*>("syncUser")->setText("alice");
-            dialog->findChild<QLineEdit*>("syncPassword")->setText("secret");
+            clickAndType(dialog, "syncUrl", home.origin() + "/");
+            clickAndType(dialog, "syncUser", "alice");
+            clickAndType(dialog, "syncPassword", "secret");
             clickButton(dialog, "linkOk");
         });
         window.findChild<QAction*>("Link_server")->trigger();
@@ -318,7 +318,7 @@ private slots:
         SyncController sync(window, passwords);
         ModalDriver driver;
         driver.whenShown<LinkDialog>([&](LinkDialog* dialog) {
-            dialog->findChild<QLineEdit*>("syncUrl")->setText(written);
+            clickAndType(dialog, "syncUrl", written);
             clickButton(dialog, "linkOk");
         });
         window.findChild<QAction*>("Link_server")->trigger();
@@ -358,8 +358,8 @@ private slots:
         SyncController sync(window, passwords);
         ModalDriver driver;
         driver.whenShown<LinkDialog>([&](LinkDialog* dialog) {
-            dialog->findChild<QLineEdit*>("syncUrl")->setText("http://dav.invalid/");
-            dialog->findChild<QLineEdit*>("syncUser")->setText("ann");
+            clickAndType(dialog, "syncUrl", "http://dav.invalid/");
+            clickAndType(dialog, "syncUser", "ann");
             clickButton(dialog, "linkOk");
         });
         window.findChild<QAction*>("Link_server")->trigger();

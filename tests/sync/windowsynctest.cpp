@@ -22,16 +22,6 @@
 using namespace vennor;
 using namespace vennor::test;
 
-namespace {
-
-void clickAndType(QWidget* control, const QString& text)
-{
-    QTest::mouseClick(control, Qt::LeftButton);
-    QTest::keyClicks(QApplication::focusWidget(), text);
-}
-
-} // namespace
-
 class WindowSyncTest : public QObject
 {
     Q_OBJECT
@@ -56,7 +46,7 @@ private slots:
         ModalDriver driver;
         driver.whenShown<LinkDialog>([&](LinkDialog* dialog) {
             QVERIFY(QTest::qWaitForWindowActive(dialog));
-            clickAndType(dialog->findChild<QWidget*>("syncUrl"), server.root());
+            clickAndType(dialog, "syncUrl", server.root());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::keyClicks(QApplication::focusWidget(), "alice");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -70,7 +60,7 @@ private slots:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
 
-        clickAndType(window.findChild<TextBox*>("Text0"), "ann");
+        clickAndType(&window, "Text0", "ann");
         QComboBox* numbers = window.findChild<QComboBox*>("phones");
         QTest::mouseClick(numbers->lineEdit(), Qt::LeftButton);
         QTest::keyClicks(QApplication::focusWidget(), "111");
