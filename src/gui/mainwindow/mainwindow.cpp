@@ -28,9 +28,8 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent
     buildControls(client);
     buildMenus();
     connectControls();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    centreOnScreen();
+    restorePlacement();
     nameSearch_->setFocus();
     fillSearchLists();
 }
