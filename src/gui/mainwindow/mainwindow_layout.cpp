@@ -33,6 +33,8 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QString& ico
     auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setIcon(QIcon(icon));
+    // The buttons grow with the font; so do their pictures.
+    button->setIconSize(QSize(16, 16) * twips::fontScale());
     button->setToolTip(tip);
     setAccessibleNameOf(button, tip); // a screen reader has no picture to describe
     button->setAutoDefault(false);

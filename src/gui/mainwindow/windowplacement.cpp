@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QWidget>
 #include <algorithm>
+#include <cstdlib>
 
 namespace vennor::placement {
 namespace {
@@ -16,16 +17,18 @@ QString settingsPath()
     return folders::settingsFolder() + QStringLiteral("vennor.ini");
 }
 
-// Enough of the title bar to grab it with the mouse.
-bool reachable(const QRect& geometry)
+// The screen on which enough of the window's title bar lies to grab it with the mouse.
+const QScreen* screenHolding(const QRect& geometry)
 {
     constexpr int kGrip = 40;
     const QRect titleBar(geometry.left(), geometry.top(), geometry.width(), kGrip);
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(), [&titleBar](const QScreen* screen) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect shown = screen->availableGeometry().intersected(titleBar);
-        return shown.width() >= std::min(100, titleBar.width()) && shown.top() == titleBar.top();
-    });
+        if (shown.width() >= std::min(100, titleBar.width()) && shown.top() == titleBar.top()) {
+            return screen;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -37,7 +40,9 @@ std::optional<Placement> remembered()
         bool ok = false;
         const int value =
             settings.value(QStringLiteral("window/") + QLatin1String(key)).toString().toInt(&ok);
-        return ok ? std::optional<int>(value) : std::nullopt;
+        // Far beyond any desktop, a hand-edited value could only overflow.
+        constexpr int kFarthest = 1000000;
+        return ok && std::abs(value) <= kFarthest ? std::optional<int>(value) : std::nullopt;
     };
     const auto left = number("left");
     const auto top = number("top");
@@ -46,11 +51,13 @@ std::optional<Placement> remembered()
     if (!left || !top || !width || !height || *width <= 0 || *height <= 0) {
         return std::nullopt;
     }
-    // A hand-edited size larger than any screen is held to something that can be shown.
-    const QRect geometry(*left, *top, std::min(*width, 16384), std::min(*height, 16384));
-    if (!reachable(geometry)) {
+    QRect geometry(*left, *top, *width, *height);
+    const QScreen* screen = screenHolding(geometry);
+    if (screen == nullptr) {
         return std::nullopt;
     }
+    // No larger than the screen it is on now, which may be smaller than the one it was left on.
+    geometry.setSize(geometry.size().boundedTo(screen->availableSize()));
     return Placement{geometry, settings.value(QStringLiteral("window/maximized")).toBool()};
 }
 
