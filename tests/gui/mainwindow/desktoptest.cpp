@@ -250,7 +250,7 @@ private slots:
     void placementRemembered()
     {
         WindowFixture f;
-        f.window->setGeometry(QRect(QPoint(50, 40), f.window->size() + QSize(200, 100)));
+        f.window->setGeometry(QRect(QPoint(50, 40), f.window->size() + QSize(100, 100)));
         const QRect left = f.window->geometry();
         QVERIFY(f.window->endProgram());
         f.open();
