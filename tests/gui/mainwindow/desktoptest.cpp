@@ -19,6 +19,7 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QTableView>
 #include <QTest>
@@ -27,24 +28,6 @@ using namespace vennor;
 using namespace vennor::test;
 
 namespace {
-
-// Sets the application font to the default family at a size, for as long as it lives.
-class ApplicationFont
-{
-public:
-    explicit ApplicationFont(int points) : before_(QApplication::font())
-    {
-        QFont font = before_;
-        font.setPointSize(points);
-        QApplication::setFont(font);
-    }
-    ~ApplicationFont() { QApplication::setFont(before_); }
-    ApplicationFont(const ApplicationFont&) = delete;
-    ApplicationFont& operator=(const ApplicationFont&) = delete;
-
-private:
-    QFont before_;
-};
 
 // The part of a control the user sees: its contents, less what its parent cuts off.
 QRect visiblePart(const QWidget* control)
@@ -58,8 +41,24 @@ QRect visiblePart(const QWidget* control)
 QStringList clippedTexts(const QWidget& window)
 {
     QStringList clipped;
-    const auto check = [&clipped](const QWidget* control, const QString& text, QSize needed,
-                                  QSize room) {
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* button = qobject_cast<const QPushButton*>(control);
+        const QString text = QString(label    ? label->text()
+                                     : button ? button->text()
+                                              : QString())
+                                 .remove(QLatin1Char('&'));
+        if (text.isEmpty() || !control->isVisibleTo(&window)) {
+            continue;
+        }
+        const QRect room = visiblePart(control);
+        const QFontMetrics metrics(control->font());
+        const int frame =
+            button ? 2 * control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        const QSize needed =
+            label && label->wordWrap()
+                ? metrics.boundingRect(room.adjusted(0, 0, 0, 10000), Qt::TextWordWrap, text).size()
+                : QSize(metrics.horizontalAdvance(text), metrics.height()) + QSize(frame, frame);
         if (needed.width() > room.width() || needed.height() > room.height()) {
             clipped << QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
                            .arg(control->objectName(), text)
@@ -68,31 +67,6 @@ QStringList clippedTexts(const QWidget& window)
                            .arg(room.width())
                            .arg(room.height());
         }
-    };
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        const QString text = QString(label->text()).remove(QLatin1Char('&'));
-        if (text.isEmpty() || !label->isVisibleTo(&window)) {
-            continue;
-        }
-        const QRect room = visiblePart(label);
-        const QFontMetrics metrics(label->font());
-        const QSize needed =
-            label->wordWrap()
-                ? metrics.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, text)
-                      .size()
-                : QSize(metrics.horizontalAdvance(text), metrics.height());
-        check(label, text, needed, room.size());
-    }
-    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
-        const QString text = QString(button->text()).remove(QLatin1Char('&'));
-        if (text.isEmpty() || !button->isVisibleTo(&window)) {
-            continue;
-        }
-        const QStyle* style = button->style();
-        const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-        const QFontMetrics metrics(button->font());
-        const QSize needed(metrics.horizontalAdvance(text) + frame, metrics.height() + frame);
-        check(button, text, needed, visiblePart(button).size());
     }
     return clipped;
 }
@@ -101,16 +75,6 @@ int visibleRows(const QTableView* view)
 {
     const int last = view->rowAt(view->viewport()->height() - 1);
     return (last < 0 ? view->model()->rowCount() : last + 1) - view->rowAt(0);
-}
-
-QList<QStringList> manyRecords(int count)
-{
-    QList<QStringList> records;
-    for (int i = 0; i < count; ++i) {
-        records << QStringList{QStringLiteral("name %1").arg(i, 3, 10, QLatin1Char('0')),
-                               QStringLiteral("1%1").arg(i)};
-    }
-    return records;
 }
 
 } // namespace
@@ -131,20 +95,21 @@ private slots:
     void everyCaptionFits()
     {
         QFETCH(int, points);
-        const ApplicationFont font(points);
+        const auto restore =
+            qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        QApplication::setFont(font);
         WindowFixture f{{{"john", "0555"}}};
         QStringList clipped = clippedTexts(*f.window);
 
         RecordsHost host(f.state);
-        const auto dialog = [&](BookDialogMode mode) {
-            f.state.dialogMode = mode;
-            return std::make_unique<PhoneBookDialog>(f.state, host, nullptr);
-        };
         std::vector<std::unique_ptr<QWidget>> windows;
         for (BookDialogMode mode :
              {BookDialogMode::create, BookDialogMode::rename, BookDialogMode::makeDefault,
               BookDialogMode::remove, BookDialogMode::backup}) {
-            windows.push_back(dialog(mode));
+            f.state.dialogMode = mode;
+            windows.push_back(std::make_unique<PhoneBookDialog>(f.state, host, nullptr));
         }
         f.state.numberToDial = "0123 456 789";
         auto dialing = std::make_unique<DialingWindow>(f.state, nullptr, nullptr);
@@ -219,7 +184,11 @@ class ResizeTest : public QObject
 private slots:
     void enlargedListsShowMoreRows()
     {
-        WindowFixture f(manyRecords(60));
+        QList<QStringList> records;
+        for (int i = 0; i < 60; ++i) {
+            records << QStringList{QStringLiteral("name %1").arg(i), QStringLiteral("1%1").arg(i)};
+        }
+        WindowFixture f(records);
         QTableView* names = f.nameSearch()->listView();
         QTableView* numbers = f.numberSearch()->listView();
         const int nameRows = visibleRows(names);
