@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLayout>
 
 // The icons live in the library, whose resources the linker would otherwise leave out.
 static void initResources()
