@@ -10,15 +10,16 @@ namespace vennor::twips {
 namespace {
 
 // The design font: 9 point DejaVu Sans at 96 dots per inch, the font the forms' twips were
-// first rendered in at 12 a pixel. Its mean advance over the letters, and its line height.
-constexpr double kDesignLetterWidth = 7.405;
+// first rendered in at 12 a pixel. Its mean advance over a sentence, and its line height.
+constexpr double kDesignCharWidth = 6.2696;
 constexpr double kDesignLineHeight = 13.97;
 
-double letterWidth(const QFontMetricsF& metrics)
+// Mostly small letters and blanks, as the captions are: letters alone would make a fixed-width
+// font look narrower than it reads.
+double charWidth(const QFontMetricsF& metrics)
 {
-    static const QString letters =
-        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    return metrics.horizontalAdvance(letters) / double(letters.size());
+    static const QString sentence = QStringLiteral("The quick brown fox jumps over the lazy dog");
+    return metrics.horizontalAdvance(sentence) / double(sentence.size());
 }
 
 } // namespace
@@ -27,7 +28,7 @@ double fontScale()
 {
     const QFontMetricsF metrics(QApplication::font());
     const double scale =
-        std::max(letterWidth(metrics) / kDesignLetterWidth, metrics.height() / kDesignLineHeight);
+        std::max(charWidth(metrics) / kDesignCharWidth, metrics.height() / kDesignLineHeight);
     // A font with broken metrics must not shrink the windows to nothing.
     return std::clamp(scale, 0.5, 8.0);
 }
