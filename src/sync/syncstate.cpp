@@ -2,6 +2,7 @@
 
 #include "core/textfile.h"
 #include "sync/davhref.h"
+#include "sync/synctexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -187,12 +188,11 @@ Result<std::optional<SyncState>> SyncState::load(const QString& statePath)
     }
     if (!file.open(QIODevice::ReadOnly)) {
         return Status::failure(
-            QStringLiteral("Cannot read %1: %2").arg(statePath, file.errorString()));
+            SyncText::tr("Cannot read %1: %2").arg(statePath, file.errorString()));
     }
     const auto damaged = [&statePath] {
         return Status::failure(
-            QStringLiteral("%1 is damaged; unlink the phone book and link it again.")
-                .arg(statePath));
+            SyncText::tr("%1 is damaged; unlink the phone book and link it again.").arg(statePath));
     };
     if (file.size() > kLargestStateFile) {
         return damaged();
@@ -211,7 +211,7 @@ Result<std::optional<SyncState>> SyncState::load(const QString& statePath)
     if (const auto wrong = readHistory(root, state)) {
         state.startAfresh({});
         state.book.reset();
-        state.damage = QStringLiteral("%1 was damaged (%2)").arg(statePath, *wrong);
+        state.damage = SyncText::tr("%1 was damaged (%2)").arg(statePath, *wrong);
     }
     return std::optional(state);
 }

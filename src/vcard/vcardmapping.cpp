@@ -5,6 +5,7 @@
 #include "core/numeric.h"
 #include "core/printabletext.h"
 #include "core/telnumber.h"
+#include "vcard/cardtexts.h"
 
 #include <QUuid>
 #include <algorithm>
@@ -225,10 +226,10 @@ public:
         record.name = name();
         result_.cardName = givenName(card_);
         if (holdsControls(card_)) {
-            result_.changes.append(QStringLiteral("control characters left out"));
+            result_.changes.append(CardText::tr("control characters left out"));
         }
         if (record.name.isEmpty()) {
-            result_.changes.append(QStringLiteral("no name: not imported"));
+            result_.changes.append(CardText::tr("no name: not imported"));
             return result_;
         }
         record.email = email();
@@ -246,7 +247,7 @@ private:
         if (!holdsRefused(field, text)) {
             return text;
         }
-        result_.changes.append(QStringLiteral("characters the %1 cannot hold replaced by blanks")
+        result_.changes.append(CardText::tr("characters the %1 cannot hold replaced by blanks")
                                    .arg(QLatin1String(what)));
         return blankRefused(field, text);
     }
@@ -254,7 +255,7 @@ private:
     void toComment(const QString& label, const QString& text)
     {
         extras_.append(label + QStringLiteral(": ") + text);
-        result_.changes.append(label + QStringLiteral(" put in the comment"));
+        result_.changes.append(CardText::tr("%1 put in the comment").arg(label));
     }
 
     QString name()

@@ -12,9 +12,9 @@ UserGuideWindow::UserGuideWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("userGuide"));
-    setWindowTitle(QStringLiteral("Vennor Help"));
+    setWindowTitle(tr("Vennor Help"));
     browser_->setObjectName(QStringLiteral("guideText"));
-    browser_->setAccessibleName(QStringLiteral("User guide"));
+    browser_->setAccessibleName(tr("User guide"));
     browser_->setOpenExternalLinks(true);
     browser_->setSource(QUrl(QStringLiteral("qrc:/help/guide.html")));
     auto* layout = new QVBoxLayout(this);
