@@ -28,4 +28,6 @@ set(CPACK_STRIP_FILES ON)
 # time (the X11/Wayland platform and the SVG icon engine) are invisible to it and named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# Qt's own dialogs and key names in the user's language; English without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
