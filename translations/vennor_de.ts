@@ -1048,6 +1048,11 @@
         <source>User guide</source>
         <translation>Benutzerhandbuch</translation>
     </message>
+    <message>
+        <source>qrc:/help/guide.html</source>
+        <extracomment>The guide written in the translation&apos;s language, where there is one.</extracomment>
+        <translation>qrc:/help/guide_de.html</translation>
+    </message>
 </context>
 <context>
     <name>vennor::carddav::BookSync</name>

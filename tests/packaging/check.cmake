@@ -32,7 +32,8 @@ else()
     expect(2 "no number in it" ${prefix}/bin/vennor tel:)
 endif()
 foreach(file bin/vennor share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
-             share/icons/hicolor/scalable/apps/${id}.svg share/doc/vennor/user-guide.html)
+             share/icons/hicolor/scalable/apps/${id}.svg share/doc/vennor/user-guide.html
+             share/doc/vennor/user-guide.de.html)
     if(NOT EXISTS "${prefix}/${file}")
         message(FATAL_ERROR "missing: ${prefix}/${file}")
     endif()

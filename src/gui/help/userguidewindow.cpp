@@ -16,7 +16,8 @@ UserGuideWindow::UserGuideWindow(QWidget* owner)
     browser_->setObjectName(QStringLiteral("guideText"));
     browser_->setAccessibleName(tr("User guide"));
     browser_->setOpenExternalLinks(true);
-    browser_->setSource(QUrl(QStringLiteral("qrc:/help/guide.html")));
+    //: The guide written in the translation's language, where there is one.
+    browser_->setSource(QUrl(tr("qrc:/help/guide.html")));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

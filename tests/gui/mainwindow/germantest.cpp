@@ -1,5 +1,6 @@
 // The program as a user whose language is German sees it: the translators installed at
 // start-up for a de_DE locale, then the windows, menus and messages in German.
+#include "gui/help/userguidewindow.h"
 #include "gui/translations.h"
 #include "support/testregistry.h"
 #include "windowfixture.h"
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTranslator>
 
 using namespace vennor;
@@ -62,6 +64,13 @@ private slots:
         f.press(Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(f.messages.texts(), QStringList{"Wählen Sie einen Datensatz zum Löschen"});
         QCOMPARE(f.messages.last().title, "Warnung");
+    }
+
+    void guideInGerman()
+    {
+        const UserGuideWindow guide(nullptr);
+        const QString text = guide.findChild<QTextBrowser*>()->toPlainText();
+        QVERIFY2(text.contains("Telefonbücher"), qPrintable(text.left(200)));
     }
 
     // Alt and a letter must reach one command: within a menu no letter is marked twice.
