@@ -369,6 +369,13 @@
     </message>
 </context>
 <context>
+    <name>vennor::FileDialog</name>
+    <message>
+        <source>All Files (*.*)|*.*</source>
+        <translation>Alle Dateien (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
     <name>vennor::LinkDialog</name>
     <message>
         <source>Link to Server</source>
