@@ -1,12 +1,20 @@
 // The program as a user whose language is German sees it: the translators installed at
 // start-up for a de_DE locale, then the windows, menus and messages in German.
+#include "gui/about/aboutbox.h"
 #include "gui/help/userguidewindow.h"
+#include "gui/modem/dialingwindow.h"
+#include "gui/modem/manualdialdialog.h"
+#include "gui/modem/modemdetectiondialog.h"
+#include "gui/phonebooks/phonebookdialog.h"
+#include "gui/printing/printselectionwindow.h"
+#include "gui/search/advancedsearchwindow.h"
 #include "gui/translations.h"
 #include "support/testregistry.h"
 #include "windowfixture.h"
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTranslator>
@@ -27,6 +35,27 @@ QString acceleratorsOf(const QList<QAction*>& actions)
         }
     }
     return letters;
+}
+
+// The captions and button texts of a window that are wider than their controls.
+QStringList cutTexts(const QWidget& window)
+{
+    QStringList cut;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        const QString text = QString(label->text()).remove(u'&');
+        if (!label->isHidden() && !label->wordWrap() &&
+            label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width()) {
+            cut << text;
+        }
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        const QString text = QString(button->text()).remove(u'&');
+        constexpr int kFrame = 4; // a text wider than the inside of the frame is cut
+        if (button->fontMetrics().horizontalAdvance(text) + kFrame > button->width()) {
+            cut << text;
+        }
+    }
+    return cut;
 }
 
 } // namespace
@@ -64,6 +93,23 @@ private slots:
         f.press(Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(f.messages.texts(), QStringList{"Wählen Sie einen Datensatz zum Löschen"});
         QCOMPARE(f.messages.last().title, "Warnung");
+    }
+
+    void germanTextsFitTheirControls()
+    {
+        WindowFixture f;
+        QCOMPARE(cutTexts(*f.window), QStringList());
+        QCOMPARE(cutTexts(PrintSelectionWindow(f.state, *f.window, f.window.get())), QStringList());
+        QCOMPARE(cutTexts(AdvancedSearchWindow(f.state, *f.window, f.window.get())), QStringList());
+        QCOMPARE(cutTexts(ManualDialDialog(f.state, nullptr, f.window.get())), QStringList());
+        QCOMPARE(cutTexts(DialingWindow(f.state, nullptr, f.window.get())), QStringList());
+        QCOMPARE(cutTexts(ModemDetectionDialog(f.state, f.window.get())), QStringList());
+        QCOMPARE(cutTexts(AboutBox(f.window.get())), QStringList());
+        for (const BookDialogMode mode : {BookDialogMode::create, BookDialogMode::rename,
+                                          BookDialogMode::makeDefault, BookDialogMode::backup}) {
+            f.state.dialogMode = mode;
+            QCOMPARE(cutTexts(PhoneBookDialog(f.state, *f.window, f.window.get())), QStringList());
+        }
     }
 
     void guideInGerman()
