@@ -235,6 +235,10 @@
         <source>%1 was damaged (%2)</source>
         <translation>%1 war beschädigt (%2)</translation>
     </message>
+    <message>
+        <source>The phone book was restored from a backup</source>
+        <translation>Das Telefonbuch wurde aus einer Sicherung zurückgeholt</translation>
+    </message>
 </context>
 <context>
     <name>VCardMenu</name>

@@ -3,6 +3,7 @@
 #include "core/phonebook.h"
 #include "sync/davhref.h"
 #include "sync/multistatus.h"
+#include "sync/synctexts.h"
 #include "vcard/vcardmapping.h"
 #include "vcard/vcardmerge.h"
 
@@ -232,7 +233,7 @@ void BookSync::start()
     if (!state_.damage.isEmpty()) {
         startAfresh(state_.damage);
     } else if (!state_.freshReason.isEmpty()) {
-        startAfresh(state_.freshReason);
+        startAfresh(SyncText::tr(state_.freshReason.toUtf8().constData())); // stored in English
     } else if (const std::optional<QString> why = anotherBook()) {
         startAfresh(*why);
     }

@@ -68,7 +68,10 @@ void keepLinkHonest(QWidget* parent, const QString& name, const QString& bookPat
 {
     Status kept = Status::success();
     if (replaced) {
-        kept = noteReplaced(bookPath, QStringLiteral("The phone book was restored from a backup"));
+        // Kept in English in the link's file; translated when the sync reports it.
+        kept =
+            noteReplaced(bookPath, QString::fromUtf8(QT_TRANSLATE_NOOP(
+                                       "SyncText", "The phone book was restored from a backup")));
     } else if (const auto dropped = dropLink(bookPath); !dropped) {
         kept = Status::failure(dropped.error());
     }
