@@ -114,6 +114,22 @@
         <source>the file is empty: it holds no vCard</source>
         <translation>die Datei ist leer: sie enthält keine vCard</translation>
     </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>Kommentar</translation>
+    </message>
 </context>
 <context>
     <name>FileAccess</name>
@@ -238,6 +254,62 @@
     <message>
         <source>The phone book was restored from a backup</source>
         <translation>Das Telefonbuch wurde aus einer Sicherung zurückgeholt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text</source>
+        <translation>„%1“ ist kein Text</translation>
+    </message>
+    <message>
+        <source>&quot;cards&quot; is not a list</source>
+        <translation>„cards“ ist keine Liste</translation>
+    </message>
+    <message>
+        <source>a card is not an object</source>
+        <translation>eine Karte ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>in a card, %1</source>
+        <translation>in einer Karte: %1</translation>
+    </message>
+    <message>
+        <source>a card&apos;s href is empty or repeated</source>
+        <translation>der href einer Karte ist leer oder doppelt</translation>
+    </message>
+    <message>
+        <source>two cards give the record &quot;%1&quot;</source>
+        <translation>zwei Karten ergeben den Datensatz „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;deleted&quot; is not a list</source>
+        <translation>„deleted“ ist keine Liste</translation>
+    </message>
+    <message>
+        <source>&quot;deleted&quot; names a card the last sync did not see</source>
+        <translation>„deleted“ nennt eine Karte, die der letzte Abgleich nicht gesehen hat</translation>
+    </message>
+    <message>
+        <source>&quot;deletedNames&quot; is not a list</source>
+        <translation>„deletedNames“ ist keine Liste</translation>
+    </message>
+    <message>
+        <source>&quot;deletedNames&quot; holds something other than names</source>
+        <translation>„deletedNames“ enthält anderes als Namen</translation>
+    </message>
+    <message>
+        <source>&quot;renamed&quot; is not an object</source>
+        <translation>„renamed“ ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>&quot;renamed&quot; holds something other than names</source>
+        <translation>„renamed“ enthält anderes als Namen</translation>
+    </message>
+    <message>
+        <source>&quot;fresh&quot; is not a text</source>
+        <translation>„fresh“ ist kein Text</translation>
+    </message>
+    <message>
+        <source>&quot;book&quot; is not a size and a time</source>
+        <translation>„book“ ist keine Größe mit Zeitangabe</translation>
     </message>
 </context>
 <context>

@@ -248,7 +248,7 @@ private:
             return text;
         }
         result_.changes.append(CardText::tr("characters the %1 cannot hold replaced by blanks")
-                                   .arg(QLatin1String(what)));
+                                   .arg(CardText::tr(what)));
         return blankRefused(field, text);
     }
 
@@ -268,7 +268,7 @@ private:
             const QString candidate = source(card_);
             const QString name = stored(blankRefused(RecordField::name, candidate));
             if (fileable(name)) {
-                cleaned(RecordField::name, candidate, "name");
+                cleaned(RecordField::name, candidate, QT_TRANSLATE_NOOP("CardText", "name"));
                 return name;
             }
         }
@@ -284,7 +284,7 @@ private:
                 continue;
             }
             if (chosen.isEmpty() && text.contains(u'@')) {
-                chosen = cleaned(RecordField::email, text, "e-mail");
+                chosen = cleaned(RecordField::email, text, QT_TRANSLATE_NOOP("CardText", "e-mail"));
             } else {
                 toComment(QStringLiteral("e-mail"), text);
             }
@@ -314,7 +314,7 @@ private:
                 toComment(QStringLiteral("address"), label);
             }
         }
-        return cleaned(RecordField::address, chosen, "address");
+        return cleaned(RecordField::address, chosen, QT_TRANSLATE_NOOP("CardText", "address"));
     }
 
     QList<PhoneNumber> numbers()
@@ -362,7 +362,8 @@ private:
             }
         }
         lines += extras_;
-        return cleaned(RecordField::comment, lines.join(u'\n'), "comment");
+        return cleaned(RecordField::comment, lines.join(u'\n'),
+                       QT_TRANSLATE_NOOP("CardText", "comment"));
     }
 
     const VCard& card_;
