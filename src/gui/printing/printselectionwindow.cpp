@@ -37,7 +37,7 @@ PrintSelectionWindow::PrintSelectionWindow(SharedState& state, RecordHost& host,
       printerFactory_([] { return std::make_unique<SystemPrinter>(); })
 {
     setObjectName(QStringLiteral("printpb"));
-    setWindowTitle(QStringLiteral("Print Phone Book"));
+    setWindowTitle(tr("Print Phone Book"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     buildControls();
@@ -52,8 +52,7 @@ void PrintSelectionWindow::buildControls()
 {
     auto* layout = new TwipsLayout(this, {4230, 4440});
     constexpr Anchors kBottom{0, 0, 1, 1};
-    promptLabel_ =
-        new QLabel(QStringLiteral("Select names you will print its information :"), this);
+    promptLabel_ = new QLabel(tr("Select names you will print its information :"), this);
     promptLabel_->setObjectName(QStringLiteral("Label3"));
     // As wide as the list below it: at 3135 twips the text fills its box to the last pixel, and
     // at larger fonts, whose letters do not grow quite in step, it was cut.
@@ -61,7 +60,7 @@ void PrintSelectionWindow::buildControls()
 
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("List"));
-    setAccessibleNameOf(nameList_, QStringLiteral("Names to print"));
+    setAccessibleNameOf(nameList_, tr("Names to print"));
     layout->place(nameList_, {240, 480, 3735, 2310}, {0, 1, 0, 1});
 
     progressFrame_ = new QFrame(this);
@@ -80,13 +79,13 @@ void PrintSelectionWindow::buildControls()
     progressLabel_->setAlignment(Qt::AlignCenter);
     twips::place(progressLabel_, 1680, 30, 495, 255);
 
-    printButton_ = makeButton(QStringLiteral("Print "), "printbutt", this);
+    printButton_ = makeButton(tr("Print "), "printbutt", this);
     layout->place(printButton_, {240, 3840, 855, 375}, kBottom);
-    selectAllButton_ = makeButton(QStringLiteral("Select all"), "Selectall", this);
+    selectAllButton_ = makeButton(tr("Select all"), "Selectall", this);
     layout->place(selectAllButton_, {1200, 3840, 855, 375}, kBottom);
-    deselectAllButton_ = makeButton(QStringLiteral("None"), "deselect", this);
+    deselectAllButton_ = makeButton(tr("None"), "deselect", this);
     layout->place(deselectAllButton_, {2160, 3840, 855, 375}, kBottom);
-    cancelButton_ = makeButton(QStringLiteral("Cancel"), "Command1", this);
+    cancelButton_ = makeButton(tr("Cancel"), "Command1", this);
     layout->place(cancelButton_, {3120, 3840, 855, 375}, kBottom);
 
     setTabOrder(nameList_, printButton_);
@@ -169,13 +168,13 @@ void PrintSelectionWindow::printMarked()
         return;
     }
     if (const Status ready = printer->ready(); !ready) {
-        MessageBox::ok(this, ready.error(), QStringLiteral("Warning"));
+        MessageBox::ok(this, ready.error(), tr("Warning"));
         return;
     }
     bool unsaved = false;
     if (host_.hasUnsavedChanges()) {
-        unsaved = MessageBox::okCancel(this, QStringLiteral("save the record before printing"),
-                                       QStringLiteral("Warning")) != MessageBox::Answer::Ok;
+        unsaved = MessageBox::okCancel(this, tr("save the record before printing"),
+                                       tr("Warning")) != MessageBox::Answer::Ok;
         if (!unsaved && !host_.save()) {
             return;
         }
@@ -203,17 +202,15 @@ bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
         showProgress();
     }
     if (marked == 0) {
-        MessageBox::ok(this, QStringLiteral("Select names to print its information"),
-                       QStringLiteral("Vennor"));
+        MessageBox::ok(this, tr("Select names to print its information"), QStringLiteral("Vennor"));
         progressLabel_->setText(QStringLiteral("0%"));
         return false;
     }
     progressLabel_->setText(QStringLiteral("100%"));
     state_.selectedName.clear();
     const int pages = printer.page();
-    const MessageBox::Answer answer = MessageBox::okCancel(
-        this, QString::number(pages) + QStringLiteral(" pages will be printed"),
-        QStringLiteral("Confirming"));
+    const MessageBox::Answer answer =
+        MessageBox::okCancel(this, tr("%1 pages will be printed").arg(pages), tr("Confirming"));
     setBarWidth(0);
     progressLabel_->setText(QStringLiteral("0%"));
     if (answer == MessageBox::Answer::Cancel) {
@@ -221,7 +218,7 @@ bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
         return false;
     }
     if (const Status sent = printer.endDoc(); !sent) {
-        MessageBox::ok(this, sent.error(), QStringLiteral("Warning"));
+        MessageBox::ok(this, sent.error(), tr("Warning"));
         return false;
     }
     return true;
@@ -230,7 +227,7 @@ bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
 PrintedRecord PrintSelectionWindow::recordOnScreen() const
 {
     PrintedRecord record{host_.fieldText(0), host_.fieldText(1), host_.fieldText(2), {}};
-    const QStringList types = numberTypes();
+    const QStringList types = shownNumberTypes();
     const QStringList numbers = host_.numberEntries();
     for (qsizetype k = 0; k < numbers.size(); ++k) {
         const int code = k < state_.typeCodes.size() ? state_.typeCodes.at(k) : -1;

@@ -16,7 +16,7 @@ AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host,
     : QDialog(parent), state_(state), host_(host)
 {
     setObjectName(QStringLiteral("advanced"));
-    setWindowTitle(QStringLiteral("Advanced search"));
+    setWindowTitle(tr("Advanced search"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     // Enlarged, the text box widens, the button keeps to the right and the list takes the rest.
@@ -24,10 +24,10 @@ AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host,
 
     patternBox_ = new QLineEdit(this);
     patternBox_->setObjectName(QStringLiteral("Text1"));
-    setAccessibleNameOf(patternBox_, QStringLiteral("Name pattern"));
+    setAccessibleNameOf(patternBox_, tr("Name pattern"));
     layout->place(patternBox_, {120, 120, 1455, 285}, {0, 1, 0, 0});
 
-    findButton_ = new QPushButton(QStringLiteral("Search"), this);
+    findButton_ = new QPushButton(tr("Search"), this);
     findButton_->setObjectName(QStringLiteral("Command1"));
     layout->place(findButton_, {1920, 120, 735, 340}, {1, 1, 0, 0});
     // Enter in the text box searches, as the button does.
@@ -35,7 +35,7 @@ AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host,
 
     matchList_ = new QListWidget(this);
     matchList_->setObjectName(QStringLiteral("List1"));
-    setAccessibleNameOf(matchList_, QStringLiteral("Matching names"));
+    setAccessibleNameOf(matchList_, tr("Matching names"));
     layout->place(matchList_, {120, 720, 2535, 1425}, {0, 1, 0, 1});
 
     adjustSize();
