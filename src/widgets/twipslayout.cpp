@@ -18,6 +18,8 @@ TwipsLayout::~TwipsLayout() = default;
 
 void TwipsLayout::place(QWidget* widget, const QRect& twips, Anchors anchors)
 {
+    // At the form's size at once: a window not yet shown has not been laid out.
+    widget->setGeometry(twips::rect(twips.left(), twips.top(), twips.width(), twips.height()));
     for (Placed& placed : placed_) {
         if (placed.item->widget() == widget) {
             placed.twips = twips;
