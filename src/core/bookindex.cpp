@@ -46,7 +46,7 @@ Status BookIndex::build(const PhoneBookFile& file, CompactListing* listing)
     allUtf8_ = true;
     closed_ = true;
     openQuote_ = false;
-    rewrittenUpTo_ = 0;
+    settledEnd_ = 0;
     if (Status status = file.usable(); !status) {
         return status;
     }
@@ -85,10 +85,10 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
     }
     const qint64 floor = textStart(file);
     ScanStart start{floor, {}, true};
-    // A scan of the whole file finds how far it stands as a rewrite would write it.
-    bool asWritten = !lineStart && firstRecord >= records_.size();
-    if (asWritten) {
-        rewrittenUpTo_ = floor;
+    // A scan of the whole file finds how far it is settled.
+    bool settled = !lineStart && firstRecord >= records_.size();
+    if (settled) {
+        settledEnd_ = floor;
     }
     if (lineStart) {
         start.lineStart = *lineStart; // a line that starts a record
@@ -104,9 +104,9 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
         const QByteArrayView view = step.view();
         closed_ = step.endLine;
         openQuote_ = step.openQuote;
-        asWritten = asWritten && asRewritten(step);
-        if (asWritten && step.endLine) {
-            rewrittenUpTo_ = step.base + step.field.end + 2;
+        settled = settled && isSettled(step);
+        if (settled && step.endLine) {
+            settledEnd_ = step.base + step.field.end + 2;
         }
         if (listing) {
             ++listing->fieldCount;

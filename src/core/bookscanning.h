@@ -177,10 +177,10 @@ template <typename Visit> bool scanFile(QFile& file, ScanStart start, bool& allU
     }
 }
 
-// Whether a field stands in the file exactly as a rewrite writes it, alone on its lines
-// ending CR LF: name and end lines bare where they can be, every other field quoted. (A text
+// Whether a field is settled: it stands in the file exactly as a rewrite writes it, alone on its
+// lines ending CR LF: name and end lines bare where they can be, every other field quoted. (A text
 // with a quote in it, which a rewrite may write bare, is not counted: it is rewritten.)
-inline bool asRewritten(const Step& step)
+inline bool isSettled(const Step& step)
 {
     const QByteArrayView bytes = step.bytes;
     const Field field = step.field;
