@@ -45,7 +45,7 @@ build() {
 tidy() {
     # Every source of ours the build compiles; .clang-tidy makes any finding an error.
     run-clang-tidy -p build -quiet -j "$(nproc)" "^$PWD/(src|tests|bench)/" >build/tidy.log 2>&1 || {
-        grep -E "^$PWD/.*(warning|error):" build/tidy.log | sort -u
+        sed 's/\x1b\[[0-9;]*m//g' build/tidy.log | grep -E "^$PWD/.*(warning|error):" | sort -u
         echo "clang-tidy found the above (all of it in build/tidy.log)" >&2
         return 1
     }

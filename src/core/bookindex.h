@@ -15,6 +15,10 @@
 
 namespace vennor {
 
+namespace bookscan {
+struct ScanStart;
+}
+
 // The names and numbers of a phone book in file order, kept compact for the search lists.
 struct CompactListing
 {
@@ -77,6 +81,8 @@ private:
     void reserveFor(qint64 size, CompactListing* listing);
     Status scanFrom(const QString& path, size_t firstRecord, CompactListing* listing,
                     std::optional<qint64> lineStart = std::nullopt);
+    bookscan::ScanStart resumeAt(QFile& file, qint64 floor, size_t firstRecord,
+                                 std::optional<qint64> lineStart);
     template <typename Match>
     Result<std::optional<Record>> find(const PhoneBookFile& file, const QByteArray& key,
                                        const KeyTable& table, Match match);
