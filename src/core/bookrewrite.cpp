@@ -3,6 +3,7 @@
 #include "core/bookscanning.h"
 #include "core/bytefields.h"
 #include "core/fields.h"
+#include "core/filetexts.h"
 
 #include <QSaveFile>
 
@@ -114,7 +115,7 @@ public:
         index_.numbers_.seal();
         if (!read) {
             out_.cancelWriting();
-            return Status::failure(describe(QStringLiteral("Could not read"), in_));
+            return Status::failure(describe(FileAccess::tr("Could not read"), in_));
         }
         if (removed_.names.isEmpty()) {
             out_.cancelWriting();
@@ -150,12 +151,12 @@ private:
         qint64 at = start;
         for (const Dropped& record : *dropped) {
             if (!copy(at, record.begin)) {
-                return Status::failure(describe(QStringLiteral("Could not read"), in_));
+                return Status::failure(describe(FileAccess::tr("Could not read"), in_));
             }
             at = record.end;
         }
         if (!copy(at, end)) {
-            return Status::failure(describe(QStringLiteral("Could not read"), in_));
+            return Status::failure(describe(FileAccess::tr("Could not read"), in_));
         }
         moveCopied(start, end, *dropped);
         settledEnd_ = output_.size();
@@ -204,7 +205,7 @@ private:
             return true;
         });
         if (!read) {
-            return Status::failure(describe(QStringLiteral("Could not read"), in_));
+            return Status::failure(describe(FileAccess::tr("Could not read"), in_));
         }
         if (end) {
             removed_.names += entries.names;
@@ -366,12 +367,12 @@ private:
     {
         output_.flush();
         if (!output_.ok()) {
-            const QString why = describe(QStringLiteral("Could not write"), out_);
+            const QString why = describe(FileAccess::tr("Could not write"), out_);
             out_.cancelWriting();
             return Status::failure(why);
         }
         if (!out_.commit()) {
-            return Status::failure(describe(QStringLiteral("Could not save"), out_));
+            return Status::failure(describe(FileAccess::tr("Could not save"), out_));
         }
         return Status::success();
     }
@@ -418,12 +419,12 @@ Result<Listing> BookIndex::rewriteWithout(const PhoneBookFile& file, const QStri
     }
     QFile in(file.path());
     if (!in.open(QIODevice::ReadOnly)) {
-        return Status::failure(describe(QStringLiteral("Could not open"), in));
+        return Status::failure(describe(FileAccess::tr("Could not open"), in));
     }
     QSaveFile out(file.path());
     // Unbuffered, so that a failed write shows at once instead of being lost in a late flush.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return Status::failure(describe(QStringLiteral("Could not write"), out));
+        return Status::failure(describe(FileAccess::tr("Could not write"), out));
     }
     const bool reuse = current(file);
     path_.clear();
