@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # ./dev.sh start   install what is missing, build, start the program
 # ./dev.sh test    install what is missing, build, run every test
+# ./dev.sh tidy    clang-tidy over every source (after a build: it reads compile_commands.json)
+# ./dev.sh sanitize  build into build-asan with AddressSanitizer and UndefinedBehaviorSanitizer,
+#                    run every test there
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,6 +15,7 @@ cd "$(dirname "$0")"
 # python3-vobject reads the cards the sync writes; clang with libclang-rt-dev fuzzes the merge;
 # vdirsyncer and khard are the second real client the sync tests share an address book with.
 # clang-format: the format test checks that every source file is as it writes it.
+# clang-tidy: ./dev.sh tidy runs the checks of .clang-tidy over every source.
 # qt6-tools-dev and qt6-l10n-tools give lupdate and lrelease and their CMake functions, which
 # build the translations; qt6-translations-l10n holds Qt's own (qtbase_de.qm) for its dialogs.
 # qt6ct gives the end-to-end journeys a desktop's larger font and dark palette.
@@ -19,7 +23,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libq
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           xvfb xauth xdotool libcups2-dev cups printer-driver-cups-pdf
           desktop-file-utils appstream dpkg-dev file abook radicale xandikos qtkeychain-qt6-dev
-          python3-vobject clang libclang-rt-dev vdirsyncer khard clang-format qt6ct)
+          python3-vobject clang libclang-rt-dev vdirsyncer khard clang-format clang-tidy qt6ct)
 
 install_missing() {
     local missing=()
@@ -42,6 +46,24 @@ build() {
     cmake --build build
 }
 
+tidy() {
+    # Every source of ours the build compiles; .clang-tidy makes any finding an error.
+    run-clang-tidy -p build -quiet -j "$(nproc)" "^$PWD/(src|tests|bench)/" >build/tidy.log 2>&1 || {
+        sed 's/\x1b\[[0-9;]*m//g' build/tidy.log | grep -E "^$PWD/.*(warning|error):" | sort -u
+        echo "clang-tidy found the above (all of it in build/tidy.log)" >&2
+        return 1
+    }
+}
+
+sanitize() {
+    # -O1 as the sanitizers advise: fast enough to run every test, frames still whole. Not
+    # -Werror: the sanitizers' instrumentation makes g++ warn where the code is sound.
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DVENNOR_SANITIZE=ON >/dev/null
+    cmake --build build-asan
+    ctest --test-dir build-asan --output-on-failure
+}
+
 case "${1:-}" in
     start)
         install_missing
@@ -53,8 +75,17 @@ case "${1:-}" in
         build
         ctest --test-dir build --output-on-failure
         ;;
+    tidy)
+        install_missing
+        build
+        tidy
+        ;;
+    sanitize)
+        install_missing
+        sanitize
+        ;;
     *)
-        echo "usage: $0 start|test" >&2
+        echo "usage: $0 start|test|tidy|sanitize" >&2
         exit 2
         ;;
 esac

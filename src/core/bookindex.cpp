@@ -47,7 +47,7 @@ Status BookIndex::build(const PhoneBookFile& file, CompactListing* listing)
     allUtf8_ = true;
     closed_ = true;
     openQuote_ = false;
-    rewrittenUpTo_ = 0;
+    settledEnd_ = 0;
     if (Status status = file.usable(); !status) {
         return status;
     }
@@ -71,8 +71,26 @@ void BookIndex::reserveFor(qint64 size, CompactListing* listing)
     numbers_.reserve(records * 3);
     if (listing) {
         listing->names.reserve(qsizetype(size / 4), qsizetype(records));
-        listing->numbers.reserve(qsizetype(size / 4), qsizetype(records * 3));
+        listing->numbers.reserve(qsizetype(size / 4), qsizetype(records) * 3);
     }
+}
+
+// Where a scan from record firstRecord begins (from lineStart, a line that starts a record,
+// when given; from floor, the file's text, when there is no such record), the records from
+// there on dropped.
+ScanStart BookIndex::resumeAt(QFile& file, qint64 floor, size_t firstRecord,
+                              std::optional<qint64> lineStart)
+{
+    if (lineStart) {
+        return {*lineStart, {}, true};
+    }
+    if (firstRecord >= records_.size()) {
+        return {floor, {}, true};
+    }
+    const RecordStart record = records_[firstRecord];
+    const qint64 at = lineStartOf(file, record.offset, floor);
+    records_.resize(firstRecord);
+    return {at, {qsizetype(record.offset - at), record.pendingEmpty}, true};
 }
 
 // Scans from the start of record firstRecord (from the file's start when there is none),
@@ -85,29 +103,21 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
         return Status::failure(describe(FileAccess::tr("Could not open"), file));
     }
     const qint64 floor = textStart(file);
-    ScanStart start{floor, {}, true};
-    // A scan of the whole file finds how far it stands as a rewrite would write it.
-    bool asWritten = !lineStart && firstRecord >= records_.size();
-    if (asWritten) {
-        rewrittenUpTo_ = floor;
+    // A scan of the whole file finds how far it is settled.
+    bool settled = !lineStart && firstRecord >= records_.size();
+    if (settled) {
+        settledEnd_ = floor;
     }
-    if (lineStart) {
-        start.lineStart = *lineStart; // a line that starts a record
-    } else if (firstRecord < records_.size()) {
-        const RecordStart record = records_[firstRecord];
-        start.lineStart = lineStartOf(file, record.offset, floor);
-        start.state = {qsizetype(record.offset - start.lineStart), record.pendingEmpty};
-        records_.resize(firstRecord);
-    }
+    const ScanStart start = resumeAt(file, floor, firstRecord, lineStart);
     bool inNumbers = false;
     QByteArray scratch;
     const bool scanned = scanFile(file, start, allUtf8_, [&](const Step& step) {
         const QByteArrayView view = step.view();
         closed_ = step.endLine;
         openQuote_ = step.openQuote;
-        asWritten = asWritten && asRewritten(step);
-        if (asWritten && step.endLine) {
-            rewrittenUpTo_ = step.base + step.field.end + 2;
+        settled = settled && isSettled(step);
+        if (settled && step.endLine) {
+            settledEnd_ = step.base + step.field.end + 2;
         }
         if (listing) {
             ++listing->fieldCount;

@@ -15,6 +15,10 @@
 
 namespace vennor {
 
+namespace bookscan {
+struct ScanStart;
+}
+
 // The names and numbers of a phone book in file order, kept compact for the search lists.
 struct CompactListing
 {
@@ -42,30 +46,19 @@ public:
 
     // PhoneBookFile::removeAll and replace, byte by byte: fields pass from the old file to
     // the new one without a round trip through UTF-16, and the file is written as it is read;
-    // a part that stands as a rewrite writes it is copied as it is. Each gives what
-    // PhoneBookFile::listNamed gave for the name before: the entries that left the lists.
+    // its settled part (what stands exactly as a rewrite writes it) is copied as it is. Each
+    // gives what PhoneBookFile::listNamed gave for the name before: the entries that left the
+    // lists.
     Result<Listing> removeAll(const PhoneBookFile& file, const QString& name);
     Result<Listing> replace(const PhoneBookFile& file, const Record& record);
 
 private:
-    class Output;
-    struct Dropped
-    {
-        size_t record;
-        qint64 begin;
-        qint64 end;
-    };
+    class Rewrite;
 
     // Rewrites the file without the records named name, then adds tail; leaves it untouched
     // when there is no such record (an empty listing).
     Result<Listing> rewriteWithout(const PhoneBookFile& file, const QString& name,
                                    const QByteArray& tail);
-    Result<std::vector<Dropped>> namedBefore(QFile& in, const QByteArray& key, qint64 end,
-                                             Listing& removed) const;
-    std::optional<size_t> copyAsWritten(QFile& in, Output& output, qint64 from, qint64 to,
-                                        const std::vector<Dropped>& dropped);
-    void keepRewrittenIndex(const QString& path, bool marked, bool closed,
-                            std::optional<qint64> added, qint64 asWrittenTo);
 
     // Eight bytes a record: a million of them are kept.
     struct RecordStart
@@ -88,6 +81,8 @@ private:
     void reserveFor(qint64 size, CompactListing* listing);
     Status scanFrom(const QString& path, size_t firstRecord, CompactListing* listing,
                     std::optional<qint64> lineStart = std::nullopt);
+    bookscan::ScanStart resumeAt(QFile& file, qint64 floor, size_t firstRecord,
+                                 std::optional<qint64> lineStart);
     template <typename Match>
     Result<std::optional<Record>> find(const PhoneBookFile& file, const QByteArray& key,
                                        const KeyTable& table, Match match);
@@ -100,9 +95,10 @@ private:
     bool allUtf8_ = true;    // every line of the file is UTF-8
     bool closed_ = true;     // no fields, or the last one is an end line
     bool openQuote_ = false; // the last field is a quote that never closed
-    // The file up to here (from its text on) stands exactly as a rewrite writes it, whole
-    // records ending in end lines: a rewrite copies it as it is, but for the records dropped.
-    qint64 rewrittenUpTo_ = 0;
+    // The file up to here (from its text on) is settled: it stands exactly as a rewrite writes
+    // it, whole records ending in end lines, so a rewrite copies it as it is but for the
+    // records dropped.
+    qint64 settledEnd_ = 0;
 };
 
 } // namespace vennor

@@ -112,6 +112,39 @@ struct ScanStart
     qint64 chunk = kChunk; // a lookup reads little at a time: a record is short
 };
 
+// A chunk of whole lines as a scan holds it.
+struct Chunk
+{
+    QByteArrayView bytes;
+    const bytefields::Decoder& decoder;
+    qint64 base; // the file offset of bytes
+    bool atLineStart;
+};
+
+// Calls visit for each field the reader finds in chunk; false once visit asked to stop.
+template <typename Visit>
+bool visitFields(const Chunk& chunk, Reader& reader, bool& recordStart, Visit& visit)
+{
+    for (;;) {
+        const Reader::State before = reader.state();
+        const std::optional<Field> field = reader.next();
+        if (!field) {
+            return true;
+        }
+        const QByteArrayView view = chunk.bytes.sliced(field->begin, field->end - field->begin);
+        const bool endLine = bytefields::isEndLine(view);
+        const Step step{chunk.bytes,      *field,
+                        chunk.decoder,    chunk.base,
+                        before,           recordStart && !endLine,
+                        endLine,          reader.openQuote(),
+                        chunk.atLineStart};
+        recordStart = endLine;
+        if (!visit(step)) {
+            return false;
+        }
+    }
+}
+
 // Walks the fields of the file from start, a chunk of whole lines at a time, calling visit
 // for each until it returns false or the file ends. allUtf8 is cleared when a line is not
 // UTF-8.
@@ -146,23 +179,8 @@ template <typename Visit> bool scanFile(QFile& file, ScanStart start, bool& allU
         allUtf8 = allUtf8 && utf8;
         const bytefields::Decoder decoder(bytes, utf8);
         Reader reader(bytes, state, last);
-        for (;;) {
-            const Reader::State before = reader.state();
-            const std::optional<Field> field = reader.next();
-            if (!field) {
-                break;
-            }
-            const QByteArrayView view = bytes.sliced(field->begin, field->end - field->begin);
-            const bool endLine = bytefields::isEndLine(view);
-            const Step step{bytes,      *field,
-                            decoder,    base,
-                            before,     recordStart && !endLine,
-                            endLine,    reader.openQuote(),
-                            atLineStart};
-            recordStart = endLine;
-            if (!visit(step)) {
-                return true;
-            }
+        if (!visitFields({bytes, decoder, base, atLineStart}, reader, recordStart, visit)) {
+            return true;
         }
         state = reader.state();
         if (last && !reader.cutOff()) {
@@ -177,10 +195,10 @@ template <typename Visit> bool scanFile(QFile& file, ScanStart start, bool& allU
     }
 }
 
-// Whether a field stands in the file exactly as a rewrite writes it, alone on its lines
-// ending CR LF: name and end lines bare where they can be, every other field quoted. (A text
+// Whether a field is settled: it stands in the file exactly as a rewrite writes it, alone on its
+// lines ending CR LF: name and end lines bare where they can be, every other field quoted. (A text
 // with a quote in it, which a rewrite may write bare, is not counted: it is rewritten.)
-inline bool asRewritten(const Step& step)
+inline bool isSettled(const Step& step)
 {
     const QByteArrayView bytes = step.bytes;
     const Field field = step.field;

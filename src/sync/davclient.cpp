@@ -9,7 +9,7 @@
 namespace vennor::carddav {
 namespace {
 
-constexpr qint64 kReadChunk = 256 * 1024; // what the network may hold before we take it
+constexpr qint64 kReadChunk = qint64(256) * 1024; // what the network may hold before we take it
 const char* const kStopped = "vennorStopped";
 
 QString sizeText(qint64 bytes)

@@ -38,7 +38,7 @@ SyncLimits SyncLimits::fromSettings()
                        << 10;
     limits.syncBytes = std::min(positive(settings, "maxSyncMB", limits.syncBytes >> 20), kMaxMB)
                        << 20;
-    constexpr qint64 kMaxSeconds = 7 * 24 * 3600;
+    constexpr qint64 kMaxSeconds = qint64(7) * 24 * 3600;
     limits.requestSeconds = int(
         std::min(positive(settings, "requestTimeoutSeconds", limits.requestSeconds), kMaxSeconds));
     limits.syncSeconds =

@@ -10,7 +10,7 @@ namespace {
 
 constexpr qint64 kMaxBytes = qint64(1) << 30;
 constexpr qint64 kMaxMs = 30000;
-const QByteArray kChunk(64 * 1024, 'x');
+const QByteArray kChunk(qsizetype(64) * 1024, 'x');
 
 std::optional<HostileServer::Request> parsed(QByteArray& buffer)
 {
