@@ -27,7 +27,8 @@ else()
     expect(2 "no number in it" ${prefix}/bin/vennor tel:)
 endif()
 foreach(file bin/vennor share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
-             share/icons/hicolor/scalable/apps/${id}.svg share/doc/vennor/user-guide.html)
+             share/icons/hicolor/scalable/apps/${id}.svg share/doc/vennor/user-guide.html
+             lib/systemd/user/vennor-watch.service)
     if(NOT EXISTS "${prefix}/${file}")
         message(FATAL_ERROR "missing: ${prefix}/${file}")
     endif()
