@@ -15,6 +15,8 @@ install(FILES resources/help/guide.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vennor RENAME user-guide.html)
 # vennor --watch as a user service; systemd finds the program on its own search path.
 install(FILES packaging/vennor-watch.service DESTINATION lib/systemd/user)
+install(FILES resources/help/guide_de.html
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vennor RENAME user-guide.de.html)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vennor)
@@ -30,4 +32,6 @@ set(CPACK_STRIP_FILES ON)
 # time (the X11/Wayland platform and the SVG icon engine) are invisible to it and named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# Qt's own dialogs and key names in the user's language; English without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -4,6 +4,7 @@
 #include "core/bookscanning.h"
 #include "core/bytefields.h"
 #include "core/fields.h"
+#include "core/filetexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -104,7 +105,7 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Status::failure(describe(QStringLiteral("Could not open"), file));
+        return Status::failure(describe(FileAccess::tr("Could not open"), file));
     }
     const qint64 floor = textStart(file);
     ScanStart start{floor, {}, true};
@@ -168,7 +169,7 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
     numbers_.seal();
     numberEnds_.seal();
     if (!scanned) {
-        return Status::failure(describe(QStringLiteral("Could not read"), file));
+        return Status::failure(describe(FileAccess::tr("Could not read"), file));
     }
     return Status::success();
 }
@@ -181,7 +182,7 @@ Result<std::vector<Record>> BookIndex::find(const PhoneBookFile& file, const QBy
     std::vector<Record> found;
     QFile in(file.path());
     if (!in.open(QIODevice::ReadOnly)) {
-        return Status::failure(describe(QStringLiteral("Could not open"), in));
+        return Status::failure(describe(FileAccess::tr("Could not open"), in));
     }
     const qint64 floor = textStart(in);
     bool utf8 = true;
@@ -211,7 +212,7 @@ Result<std::vector<Record>> BookIndex::find(const PhoneBookFile& file, const QBy
             return true;
         });
         if (!read) {
-            return Status::failure(describe(QStringLiteral("Could not read"), in));
+            return Status::failure(describe(FileAccess::tr("Could not read"), in));
         }
         if (matched && builder) {
             found.push_back(builder->take());
@@ -309,11 +310,11 @@ Status BookIndex::append(const PhoneBookFile& file, const Record& record)
     }
     QFile out(file.path());
     if (!out.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        return Status::failure(describe(QStringLiteral("Could not open"), out));
+        return Status::failure(describe(FileAccess::tr("Could not open"), out));
     }
     const qint64 size = stamp_.size;
     if (!out.seek(size - 2)) {
-        return Status::failure(describe(QStringLiteral("Could not read"), out));
+        return Status::failure(describe(FileAccess::tr("Could not read"), out));
     }
     const QByteArray tail = out.read(2);
     QByteArray added = tail.endsWith('\n')   ? QByteArray()
@@ -324,7 +325,7 @@ Status BookIndex::append(const PhoneBookFile& file, const Record& record)
     }
     added += recordText(record).toUtf8();
     if (!out.seek(size) || !writeAll(out, added)) {
-        const QString why = describe(QStringLiteral("Could not add to"), out);
+        const QString why = describe(FileAccess::tr("Could not add to"), out);
         out.resize(size); // never leave half a record behind
         path_.clear();
         return Status::failure(why);
@@ -332,7 +333,7 @@ Status BookIndex::append(const PhoneBookFile& file, const Record& record)
     out.close();
     if (out.error() != QFileDevice::NoError) {
         path_.clear();
-        return Status::failure(describe(QStringLiteral("Could not add to"), out));
+        return Status::failure(describe(FileAccess::tr("Could not add to"), out));
     }
     // Read again from the last record on: it may have been the one closed above.
     const Stamp after = stampOf(file.path());
