@@ -1,5 +1,6 @@
 #include "core/calllog.h"
 
+#include "core/filetexts.h"
 #include "core/folders.h"
 #include "core/textfile.h"
 
@@ -89,8 +90,8 @@ CallLog CallLog::inPhoneBookFolder()
 Status CallLog::append(const CallEntry& entry) const
 {
     if (!folders::ensureFolderOf(path_)) {
-        return Status::failure(
-            QStringLiteral("Could not create the folder of %1").arg(QFileInfo(path_).fileName()));
+        return Status::failure(FileAccess::tr("Could not create the folder of") + QLatin1Char(' ') +
+                               QFileInfo(path_).fileName());
     }
     QLockFile lock(path_ + QStringLiteral(".lock"));
     const bool locked = lock.tryLock(2000); // without it the line is still added, not trimmed
@@ -98,20 +99,20 @@ Status CallLog::append(const CallEntry& entry) const
     // Appending (O_APPEND) and unbuffered: the line goes in one write at the end, whatever
     // another program appended meanwhile, and nothing is left to be written after a cut back.
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
-        return Status::failure(describe(QStringLiteral("Could not open"), file));
+        return Status::failure(describe(FileAccess::tr("Could not open"), file));
     }
     const qint64 size = file.size();
     QByteArray bytes;
     char last = '\n';
     if (size > 0 && !(file.seek(size - 1) && file.getChar(&last))) {
-        return Status::failure(describe(QStringLiteral("Could not read"), file));
+        return Status::failure(describe(FileAccess::tr("Could not read"), file));
     }
     if (last != '\n') {
         bytes += '\n'; // the end of a line cut short by a crash stays a line of its own
     }
     bytes += entry.toLine() + '\n';
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = describe(QStringLiteral("Could not write"), file);
+        const QString reason = describe(FileAccess::tr("Could not write"), file);
         file.resize(size);
         return Status::failure(reason);
     }
@@ -124,7 +125,7 @@ Status CallLog::keepLatest() const
     const Result<QByteArray> bytes = [this]() -> Result<QByteArray> {
         QFile file(path_);
         if (!file.open(QIODevice::ReadOnly)) {
-            return Status::failure(describe(QStringLiteral("Could not open"), file));
+            return Status::failure(describe(FileAccess::tr("Could not open"), file));
         }
         return file.readAll();
     }();
@@ -147,7 +148,7 @@ Result<CallLog::Contents> CallLog::read() const
         return Contents{};
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        return Status::failure(describe(QStringLiteral("Could not open"), file));
+        return Status::failure(describe(FileAccess::tr("Could not open"), file));
     }
     const QByteArray bytes = file.readAll();
     Contents contents;

@@ -22,7 +22,7 @@ CallWatcher::CallWatcher(QObject* parent) : QObject(parent)
     connect(&port_, &SerialPort::bytesReceived, this, &CallWatcher::read);
     connect(&port_, &SerialPort::disconnected, this, [this] {
         if (isActive()) {
-            fail(QStringLiteral("The modem was disconnected"));
+            fail(tr("The modem was disconnected"));
         }
     });
 }
@@ -54,23 +54,22 @@ QString CallWatcher::openPort()
     bool isNumber = false;
     const int port = line ? line->trimmed().toInt(&isNumber) : 0;
     if (!isNumber || !port_.setCommPort(port)) {
-        return QStringLiteral("The modem is not connected");
+        return tr("The modem is not connected");
     }
     port_.setSettings(QStringLiteral("9600,N,8,1"));
     if (const Status opened = port_.setPortOpen(true); !opened) {
-        const QString where = QStringLiteral("port %1 (%2)").arg(port).arg(port_.device());
+        const QString where = tr("port %1 (%2)").arg(port).arg(port_.device());
         switch (port_.lastFailure()) {
         case PortFailure::Missing:
-            return QStringLiteral("The modem on %1 cannot be found").arg(where);
+            return tr("The modem on %1 cannot be found").arg(where);
         case PortFailure::InUse:
-            return QStringLiteral("The modem on %1 is used by another program").arg(where);
+            return tr("The modem on %1 is used by another program").arg(where);
         case PortFailure::NoPermission:
-            return QStringLiteral("The modem on %1 may not be used. %2")
-                .arg(where, portPermissionHint());
+            return tr("The modem on %1 may not be used. %2").arg(where, portPermissionHint());
         case PortFailure::None:
             break;
         }
-        return QStringLiteral("The modem on %1 could not be opened: %2").arg(where, opened.error());
+        return tr("The modem on %1 could not be opened: %2").arg(where, opened.error());
     }
     return {};
 }
@@ -80,7 +79,7 @@ void CallWatcher::send(State next, const QByteArray& command)
     state_ = next;
     answers_ += QString::fromLatin1(command.trimmed()) + QStringLiteral(": ");
     if (const Status sent = port_.output(command); !sent) {
-        fail(QStringLiteral("The modem could not be written to: %1").arg(sent.error()));
+        fail(tr("The modem could not be written to: %1").arg(sent.error()));
         return;
     }
     replyTimer_.start(waits_.reply);
@@ -107,20 +106,21 @@ void CallWatcher::answered(const QString& line)
     } else if (state_ == State::AskingVcid) {
         send(State::AskingCid, kCallerId);
     } else {
-        fail(QStringLiteral("This modem does not report callers.\n\n") + answers_.trimmed());
+        fail(tr("This modem does not report callers") + QStringLiteral("\n\n") +
+             answers_.trimmed());
     }
 }
 
 void CallWatcher::noAnswer()
 {
-    answers_ += QStringLiteral("no answer\n");
+    answers_ += tr("no answer") + QLatin1Char('\n');
     if (state_ == State::AskingVcid) {
         send(State::AskingCid, kCallerId);
         return;
     }
-    fail(state_ == State::Resetting
-             ? QStringLiteral("The modem does not answer")
-             : QStringLiteral("This modem does not report callers.\n\n") + answers_.trimmed());
+    fail(state_ == State::Resetting ? tr("The modem does not answer")
+                                    : tr("This modem does not report callers") +
+                                          QStringLiteral("\n\n") + answers_.trimmed());
 }
 
 void CallWatcher::read(const QByteArray& bytes)
