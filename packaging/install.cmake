@@ -13,6 +13,8 @@ install(FILES resources/icons/vennor.svg
 # The program shows the guide from its resources; the copy here is for reading without it.
 install(FILES resources/help/guide.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vennor RENAME user-guide.html)
+# vennor --watch as a user service; systemd finds the program on its own search path.
+install(FILES packaging/vennor-watch.service DESTINATION lib/systemd/user)
 install(FILES resources/help/guide_de.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vennor RENAME user-guide.de.html)
 

@@ -1,3 +1,4 @@
+#include "cli/callwatchcommand.h"
 #include "cli/commandline.h"
 #include "gui/instancechannel.h"
 #include "gui/mainwindow/mainwindow.h"
@@ -26,7 +27,9 @@ QStringList argumentsOf(int argc, char** argv)
 
 int printAndEnd(int status, const QString& message)
 {
-    std::fprintf(status == 0 ? stdout : stderr, "%s\n", qPrintable(message));
+    if (!message.isEmpty()) { // --calls with no calls prints nothing, not a blank line
+        std::fprintf(status == 0 ? stdout : stderr, "%s\n", qPrintable(message));
+    }
     return status;
 }
 
@@ -44,6 +47,10 @@ int main(int argc, char** argv)
             MessageBox::ok(nullptr, text, QStringLiteral("Vennor"));
         }
         return printAndEnd(*startup.exitStatus, startup.message);
+    }
+    if (startup.watchCalls) {
+        QCoreApplication application(argc, argv);
+        return app::runCallWatch();
     }
     if (startup.sync) {
         QCoreApplication application(argc, argv);

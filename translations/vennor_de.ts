@@ -398,6 +398,53 @@
     </message>
 </context>
 <context>
+    <name>vennor::CallWatcher</name>
+    <message>
+        <source>The modem was disconnected</source>
+        <translation>Die Verbindung zum Modem wurde getrennt</translation>
+    </message>
+    <message>
+        <source>The modem is not connected</source>
+        <translation>Das Modem ist nicht angeschlossen</translation>
+    </message>
+    <message>
+        <source>port %1 (%2)</source>
+        <translation>Anschluss %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The modem on %1 cannot be found</source>
+        <translation>Das Modem an %1 ist nicht zu finden</translation>
+    </message>
+    <message>
+        <source>The modem on %1 is used by another program</source>
+        <translation>Das Modem an %1 wird von einem anderen Programm benutzt</translation>
+    </message>
+    <message>
+        <source>The modem on %1 may not be used. %2</source>
+        <translation>Das Modem an %1 darf nicht benutzt werden. %2</translation>
+    </message>
+    <message>
+        <source>The modem on %1 could not be opened: %2</source>
+        <translation>Das Modem an %1 ließ sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>The modem could not be written to: %1</source>
+        <translation>An das Modem ließ sich nichts senden: %1</translation>
+    </message>
+    <message>
+        <source>This modem does not report callers</source>
+        <translation>Dieses Modem meldet keine Anrufer</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>The modem does not answer</source>
+        <translation>Das Modem antwortet nicht</translation>
+    </message>
+</context>
+<context>
     <name>vennor::DialingWindow</name>
     <message>
         <source>Dialing</source>

@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 
+#include "cli/calloptions.h"
 #include "cli/dialsettings.h"
 #include "cli/syncoptions.h"
 #include "cli/telnumber.h"
@@ -134,6 +135,8 @@ Startup parseCommandLine(const QStringList& arguments)
     vcard.addTo(parser);
     const SyncOptions syncOptions;
     syncOptions.addTo(parser);
+    const CallOptions callOptions;
+    callOptions.addTo(parser);
     for (const char* qtOption : {"platform", "display", "style"}) {
         QCommandLineOption option(QString::fromLatin1(qtOption), {}, QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -152,6 +155,11 @@ Startup parseCommandLine(const QStringList& arguments)
         return {0, QStringLiteral("vennor ") + QCoreApplication::applicationVersion(), {}};
     }
     const QStringList links = parser.positionalArguments();
+    if (callOptions.asked(parser)) {
+        return links.isEmpty() && !parser.isSet(dialOption) && !syncOptions.asked(parser)
+                   ? callOptions.startup(parser)
+                   : failure(QStringLiteral("vennor: --calls and --watch go alone"));
+    }
     if (syncOptions.asked(parser)) {
         if (!links.isEmpty() || parser.isSet(dialOption) || parser.isSet(vcard.importFile) ||
             parser.isSet(vcard.exportFile)) {

@@ -18,6 +18,8 @@ struct Startup
     bool refusedNumber = false;
     // --link, --unlink or --sync: run without a window, then end.
     std::optional<SyncRequest> sync = std::nullopt;
+    // --watch: watch for calls without a window until stopped.
+    bool watchCalls = false;
 };
 
 // vennor [--dial NUMBER | tel:NUMBER], --help, --version, and the vCard commands

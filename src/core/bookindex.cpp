@@ -15,6 +15,24 @@ namespace vennor {
 
 using namespace bookscan;
 
+namespace {
+
+// The last kNumberEnd digits of a number, separators such as a decimal point skipped; none
+// when it has fewer.
+std::optional<QByteArray> numberEnd(QByteArrayView number)
+{
+    QByteArray end(BookIndex::kNumberEnd, '\0');
+    qsizetype left = end.size();
+    for (qsizetype i = number.size() - 1; i >= 0 && left > 0; --i) {
+        if (number[i] >= '0' && number[i] <= '9') {
+            end[--left] = number[i];
+        }
+    }
+    return left == 0 ? std::optional(end) : std::nullopt;
+}
+
+} // namespace
+
 BookIndex::Stamp BookIndex::stampOf(const QString& path)
 {
     const QFileInfo info(path);
@@ -44,6 +62,7 @@ Status BookIndex::build(const PhoneBookFile& file, CompactListing* listing)
     records_.clear();
     names_.clear();
     numbers_.clear();
+    numberEnds_.clear();
     allUtf8_ = true;
     closed_ = true;
     openQuote_ = false;
@@ -58,6 +77,7 @@ Status BookIndex::build(const PhoneBookFile& file, CompactListing* listing)
     }
     path_ = file.path();
     stamp_ = before; // a change during the scan shows as a changed stamp next time
+    endsStamp_ = before;
     return Status::success();
 }
 
@@ -69,6 +89,9 @@ void BookIndex::reserveFor(qint64 size, CompactListing* listing)
     records_.reserve(records);
     names_.reserve(records);
     numbers_.reserve(records * 3);
+    if (indexEnds_) {
+        numberEnds_.reserve(records * 3);
+    }
     if (listing) {
         listing->names.reserve(qsizetype(size / 4), qsizetype(records));
         listing->numbers.reserve(qsizetype(size / 4), qsizetype(records) * 3);
@@ -143,23 +166,30 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
         }
         inNumbers = inNumbers || numberLine;
         if (inNumbers && !view.isEmpty() && !records_.empty()) {
-            numbers_.insert(tagOf(numberKey(step, scratch)), std::uint32_t(records_.size() - 1));
+            const QByteArrayView key = numberKey(step, scratch);
+            const auto record = std::uint32_t(records_.size() - 1);
+            numbers_.insert(tagOf(key), record);
+            if (const std::optional<QByteArray> end = numberEnd(key); end && indexEnds_) {
+                numberEnds_.insert(tagOf(*end), record);
+            }
         }
         return true;
     });
     names_.seal();
     numbers_.seal();
+    numberEnds_.seal();
     if (!scanned) {
         return Status::failure(describe(FileAccess::tr("Could not read"), file));
     }
     return Status::success();
 }
 
-// The first record among the table's candidates for key that match accepts.
+// The first records (at most most) among the table's candidates for key that match accepts.
 template <typename Match>
-Result<std::optional<Record>> BookIndex::find(const PhoneBookFile& file, const QByteArray& key,
-                                              const KeyTable& table, Match match)
+Result<std::vector<Record>> BookIndex::find(const PhoneBookFile& file, const QByteArray& key,
+                                            const KeyTable& table, Match match, size_t most)
 {
+    std::vector<Record> found;
     QFile in(file.path());
     if (!in.open(QIODevice::ReadOnly)) {
         return Status::failure(describe(FileAccess::tr("Could not open"), in));
@@ -195,10 +225,32 @@ Result<std::optional<Record>> BookIndex::find(const PhoneBookFile& file, const Q
             return Status::failure(describe(FileAccess::tr("Could not read"), in));
         }
         if (matched && builder) {
-            return std::optional(builder->take());
+            found.push_back(builder->take());
+            if (found.size() >= most) {
+                break;
+            }
         }
     }
-    return std::optional<Record>();
+    return found;
+}
+
+// The first record a find gave, if any.
+static Result<std::optional<Record>> firstOf(Result<std::vector<Record>> found)
+{
+    if (!found) {
+        return Status::failure(found.error());
+    }
+    if (found->empty()) {
+        return std::optional<Record>();
+    }
+    return std::optional(std::move(found.value().front()));
+}
+
+Status BookIndex::prepareForCallers(const PhoneBookFile& file)
+{
+    const bool ready = indexEnds_ && current(file) && endsStamp_ == stamp_;
+    indexEnds_ = true;
+    return ready ? Status::success() : build(file, nullptr);
 }
 
 Result<std::optional<Record>> BookIndex::findByName(const PhoneBookFile& file, const QString& name)
@@ -208,9 +260,10 @@ Result<std::optional<Record>> BookIndex::findByName(const PhoneBookFile& file, c
             return built;
         }
     }
-    return find(file, name.toUtf8(), names_, [&name](const QString& raw, bool nameLine, bool&) {
-        return nameLine && vennor::fieldText(raw) == name;
-    });
+    return firstOf(
+        find(file, name.toUtf8(), names_, [&name](const QString& raw, bool nameLine, bool&) {
+            return nameLine && vennor::fieldText(raw) == name;
+        }));
 }
 
 Result<std::optional<Record>> BookIndex::findByNumber(const PhoneBookFile& file,
@@ -224,14 +277,38 @@ Result<std::optional<Record>> BookIndex::findByNumber(const PhoneBookFile& file,
     if (number.isEmpty()) {
         return std::optional<Record>();
     }
-    return find(file, number.toUtf8(), numbers_,
-                [&number](const QString& raw, bool nameLine, bool& inNumbers) {
-                    if (nameLine) {
-                        return false;
-                    }
-                    inNumbers = inNumbers || looksLikeNumberLine(raw);
-                    return inNumbers && !raw.isEmpty() && QStringView(raw).sliced(1) == number;
-                });
+    return firstOf(find(file, number.toUtf8(), numbers_,
+                        [&number](const QString& raw, bool nameLine, bool& inNumbers) {
+                            if (nameLine) {
+                                return false;
+                            }
+                            inNumbers = inNumbers || looksLikeNumberLine(raw);
+                            return inNumbers && !raw.isEmpty() &&
+                                   QStringView(raw).sliced(1) == number;
+                        }));
+}
+
+Result<std::vector<Record>> BookIndex::findByNumberEnd(const PhoneBookFile& file,
+                                                       QStringView digits)
+{
+    if (Status prepared = prepareForCallers(file); !prepared) {
+        return prepared;
+    }
+    const std::optional<QByteArray> end = numberEnd(digits.toUtf8());
+    if (!end) {
+        return std::vector<Record>();
+    }
+    return find(
+        file, *end, numberEnds_,
+        [&end](const QString& raw, bool nameLine, bool& inNumbers) {
+            if (nameLine) {
+                return false;
+            }
+            inNumbers = inNumbers || looksLikeNumberLine(raw);
+            return inNumbers && !raw.isEmpty() &&
+                   numberEnd(QStringView(raw).sliced(1).toUtf8()) == end;
+        },
+        size_t(-1));
 }
 
 Status BookIndex::append(const PhoneBookFile& file, const Record& record)
@@ -278,6 +355,9 @@ Status BookIndex::append(const PhoneBookFile& file, const Record& record)
     if (!scanFrom(file.path(), resume, nullptr)) {
         path_.clear();
         return Status::success(); // written; the index is built afresh at the next lookup
+    }
+    if (endsStamp_ == stamp_) {
+        endsStamp_ = after;
     }
     stamp_ = after;
     return Status::success();

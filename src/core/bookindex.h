@@ -39,6 +39,15 @@ public:
 
     Result<std::optional<Record>> findByName(const PhoneBookFile& file, const QString& name);
     Result<std::optional<Record>> findByNumber(const PhoneBookFile& file, const QString& number);
+    // Every record holding a number that ends in the same kNumberEnd digits as digits (a
+    // caller's number, digits only), in file order: those worth comparing further. The first
+    // call indexes the ends of the numbers too (about 8 bytes a number), and so does every
+    // later build of this index.
+    static constexpr qsizetype kNumberEnd = 7;
+    Result<std::vector<Record>> findByNumberEnd(const PhoneBookFile& file, QStringView digits);
+    // Builds the index with the ends of the numbers now, when it does not stand for the file
+    // as it is, so that a lookup later reads no more than the records it finds.
+    Status prepareForCallers(const PhoneBookFile& file);
 
     // PhoneBookFile::append, writing only at the end of a file the index knows (reading at
     // most its last two bytes) and keeping the index.
@@ -84,14 +93,17 @@ private:
     bookscan::ScanStart resumeAt(QFile& file, qint64 floor, size_t firstRecord,
                                  std::optional<qint64> lineStart);
     template <typename Match>
-    Result<std::optional<Record>> find(const PhoneBookFile& file, const QByteArray& key,
-                                       const KeyTable& table, Match match);
+    Result<std::vector<Record>> find(const PhoneBookFile& file, const QByteArray& key,
+                                     const KeyTable& table, Match match, size_t most = 1);
 
     QString path_;
     Stamp stamp_;
     std::vector<RecordStart> records_;
     KeyTable names_;
     KeyTable numbers_;
+    KeyTable numberEnds_; // by the last kNumberEnd digits of numbers that have as many
+    bool indexEnds_ = false;
+    Stamp endsStamp_;        // the file numberEnds_ stands for: a rewrite does not keep it
     bool allUtf8_ = true;    // every line of the file is UTF-8
     bool closed_ = true;     // no fields, or the last one is an end line
     bool openQuote_ = false; // the last field is a quote that never closed

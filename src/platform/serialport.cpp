@@ -1,6 +1,7 @@
 #include "platform/serialport.h"
 
 #include <QFile>
+#include <QMetaMethod>
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
@@ -246,6 +247,9 @@ void SerialPort::drain()
     qint64 count = 0;
     while ((count = port_.read(chunk, sizeof chunk)) > 0) {
         receivedCount_ += count;
+        if (isSignalConnected(QMetaMethod::fromSignal(&SerialPort::bytesReceived))) {
+            emit bytesReceived(QByteArray(chunk, count));
+        }
         if (QByteArray line = takeLines(QByteArrayView(chunk, count)); !line.isEmpty()) {
             lastLine = std::move(line);
         }

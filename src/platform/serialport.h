@@ -71,6 +71,8 @@ public:
 
 signals:
     void received();
+    // The bytes of one read, as they came, for a reader that needs all of them.
+    void bytesReceived(const QByteArray& bytes);
     // The last line that was not blank among those that just arrived, without its line break.
     void lineReceived(const QString& line);
     // The device hung up or went away (end of file, hang-up, an error on reading); the port

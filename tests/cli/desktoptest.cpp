@@ -128,6 +128,14 @@ private slots:
             "takes 3.0 or 4.0, not \"5.0\"", "");
         row("import, no book yet", {"--import-vcard", "a.vcf"}, "", 1, "no phone book yet", "");
         row("vCard and a number", {"--import-vcard", "a.vcf", "tel:1"}, "", 2, "dials nothing", "");
+        // The call log and the watch need no window; --watch itself runs in main.
+        row("calls, none yet", {"--calls"}, "", 0, "", "");
+        row("limit alone", {"--limit", "3"}, "", 2, "use --calls [--limit N]", "");
+        row("limit not a number", {"--calls", "--limit", "x"}, "", 2, "use --calls", "");
+        row("limit zero", {"--calls", "--limit", "0"}, "", 2, "use --calls", "");
+        row("calls and watch", {"--calls", "--watch"}, "", 2, "use --calls", "");
+        row("watch and a number", {"--watch", "tel:1"}, "", 2, "go alone", "");
+        row("watch", {"--watch"}, "", -1, "", "");
     }
     void outcomes()
     {

@@ -33,7 +33,8 @@ else()
 endif()
 foreach(file bin/vennor share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
              share/icons/hicolor/scalable/apps/${id}.svg share/doc/vennor/user-guide.html
-             share/doc/vennor/user-guide.de.html)
+             share/doc/vennor/user-guide.de.html
+             lib/systemd/user/vennor-watch.service)
     if(NOT EXISTS "${prefix}/${file}")
         message(FATAL_ERROR "missing: ${prefix}/${file}")
     endif()

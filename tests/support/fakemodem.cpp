@@ -64,10 +64,25 @@ void FakeModem::readCommands()
     while (master_ >= 0 && (count = ::read(master_, buffer, sizeof buffer)) > 0) {
         const QByteArray bytes(buffer, count);
         received_ += bytes;
-        for (qsizetype i = bytes.count('\r'); i > 0 && reply_ == Reply::Ok; --i) {
+        if (answer_) {
+            answerEach(bytes);
+        }
+        for (qsizetype i = bytes.count('\r'); i > 0 && reply_ == Reply::Ok && !answer_; --i) {
             [[maybe_unused]] const ssize_t written = ::write(master_, "OK\r\n", 4);
         }
         emit bytesReceived(); // a receiver may pull the plug
+    }
+}
+
+void FakeModem::answerEach(const QByteArray& bytes)
+{
+    for (const char c : bytes) {
+        if (c != '\r') {
+            command_ += c;
+            continue;
+        }
+        send(answer_(command_.trimmed()));
+        command_.clear();
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QSocketNotifier;
 
@@ -25,6 +26,11 @@ public:
     QByteArray received() const { return received_; }
     int openCount() const { return opens_; }
     bool isHeldOpen() const { return opens_ > closes_; }
+    // Answers each command (the text before its CR) with what answer gives instead of OK.
+    void setAnswers(std::function<QByteArray(const QByteArray& command)> answer)
+    {
+        answer_ = std::move(answer);
+    }
     // Pulls the plug, as if the modem were switched off mid-call.
     void closeLine();
     // Sends as the modem would; returns how many bytes the line took (none when it is full).
@@ -35,6 +41,7 @@ signals:
 
 private:
     void readCommands();
+    void answerEach(const QByteArray& bytes);
     void countOpens();
 
     int master_ = -1;
@@ -43,6 +50,8 @@ private:
     QString path_;
     Reply reply_;
     QByteArray received_;
+    std::function<QByteArray(const QByteArray&)> answer_;
+    QByteArray command_; // the command still arriving, for answer_
     int opens_ = 0;
     int closes_ = 0;
     QSocketNotifier* data_ = nullptr;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/callerlookup.h"
+#include "core/calllog.h"
+#include "platform/callwatcher.h"
+
+#include <QObject>
+#include <QTextStream>
+
+namespace vennor::app {
+
+// vennor --watch: watches the modem without a window; each caller is looked up in the listed
+// phone books, added to the call log and printed as a line (callLine) to out. A watch that
+// cannot start or that ends (the modem unplugged) prints why to errors and ends with 1.
+class CallWatchCommand : public QObject
+{
+    Q_OBJECT
+
+public:
+    CallWatchCommand(QTextStream& out, QTextStream& errors, QObject* parent = nullptr);
+
+    void start();
+    CallWatcher& watcher() { return watcher_; }
+
+signals:
+    void ended(int status);
+
+private:
+    void callerReported(const CallerReport& caller);
+
+    QTextStream& out_;
+    QTextStream& errors_;
+    CallWatcher watcher_;
+    CallerLookup lookup_;
+    QString prefix_;
+};
+
+// Runs the watch until it fails or the process is stopped; a QCoreApplication must exist.
+int runCallWatch();
+
+} // namespace vennor::app
