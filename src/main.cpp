@@ -1,4 +1,5 @@
 #include "cli/commandline.h"
+#include "cli/standardstreams.h"
 #include "gui/instancechannel.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/programstart.h"
@@ -25,8 +26,10 @@ QStringList argumentsOf(int argc, char** argv)
 
 int printAndEnd(int status, const QString& message)
 {
-    std::fprintf(status == 0 ? stdout : stderr, "%s\n", qPrintable(message));
-    return status;
+    if (!message.isEmpty()) {
+        std::fprintf(status == 0 ? stdout : stderr, "%s\n", qPrintable(message));
+    }
+    return vennor::app::statusAfterOutput(status);
 }
 
 } // namespace
@@ -46,7 +49,7 @@ int main(int argc, char** argv)
     }
     if (startup.sync) {
         QCoreApplication application(argc, argv);
-        return runSyncCommand(*startup.sync);
+        return app::statusAfterOutput(runSyncCommand(*startup.sync));
     }
     if (!startup.number.isEmpty()) {
         const auto handOver = app::handOverNumber(startup.number);
