@@ -1,0 +1,30 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Vennor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# lint.sh package DIR: lintian, pedantic, on the .deb the packaging_deb test left in DIR.
+# lint.sh sources ROOT: reuse lint on the repository.
+# Any tag or complaint fails; without the tool the test is skipped (status 77).
+case $1 in
+package)
+    if ! command -v lintian >/dev/null; then
+        echo "lintian is missing (Debian package lintian): the package was not checked"
+        exit 77
+    fi
+    set -- "$2"/vennor_*.deb
+    [ -f "$1" ] || { echo "no package in ${1%/*}: packaging_deb makes it"; exit 1; }
+    tags=$(lintian --pedantic --display-info "$1" 2>&1)
+    [ -z "$tags" ] || { echo "$tags"; exit 1; }
+    ;;
+sources)
+    if ! command -v reuse >/dev/null; then
+        echo "reuse is missing (Debian package reuse): licensing was not checked"
+        exit 77
+    fi
+    reuse --root "$2" lint
+    ;;
+*)
+    echo "usage: $0 package DIR | sources ROOT" >&2
+    exit 2
+    ;;
+esac
