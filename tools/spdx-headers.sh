@@ -10,8 +10,9 @@
 # Running it again changes nothing.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
-copyright='SPDX-FileCopyrightText: 2026 The Vennor developers'
-licence='SPDX-License-Identifier: GPL-3.0-or-later'
+# Split, so that reuse does not read these lines as this file's own.
+copyright='SPDX''-FileCopyrightText: 2026 The Vennor developers'
+licence='SPDX''-License-Identifier: GPL-3.0-or-later'
 
 header_for() {
     case $1 in
