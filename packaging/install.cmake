@@ -21,7 +21,7 @@ add_custom_command(OUTPUT ${made}/${VENNOR_APP_ID}.metainfo.xml
                            -DTEMPLATE=${metainfo_template}
                            -DOUTPUT=${made}/${VENNOR_APP_ID}.metainfo.xml -P ${changelog_script}
                    DEPENDS ${changelog} ${changelog_script} ${metainfo_template}
-                   COMMENT "AppStream data with the releases of CHANGELOG.md")
+                   COMMENT "AppStream data with the releases of CHANGELOG.md" VERBATIM)
 # gzip -n: no name or time inside, so that the same sources make the same package.
 add_custom_command(OUTPUT ${made}/changelog.gz
                    COMMAND ${CMAKE_COMMAND} -DCHANGELOG=${changelog} -DMODE=debian
@@ -29,12 +29,12 @@ add_custom_command(OUTPUT ${made}/changelog.gz
                            -DOUTPUT=${made}/changelog -P ${changelog_script}
                    COMMAND ${GZIP} -9nf ${made}/changelog
                    DEPENDS ${changelog} ${changelog_script}
-                   COMMENT "Package changelog from CHANGELOG.md")
+                   COMMENT "Package changelog from CHANGELOG.md" VERBATIM)
 add_custom_command(OUTPUT ${made}/vennor.1.gz
-                   COMMAND ${SCDOC} < ${PROJECT_SOURCE_DIR}/docs/vennor.1.scd > ${made}/vennor.1
+                   COMMAND sh -c "'${SCDOC}' < '${PROJECT_SOURCE_DIR}/docs/vennor.1.scd' > '${made}/vennor.1'"
                    COMMAND ${GZIP} -9nf ${made}/vennor.1
                    DEPENDS ${PROJECT_SOURCE_DIR}/docs/vennor.1.scd
-                   COMMENT "Manual page vennor(1)")
+                   COMMENT "Manual page vennor(1)" VERBATIM)
 set(icon_sizes 48 64 128 256)
 set(made_files ${made}/${VENNOR_APP_ID}.metainfo.xml ${made}/changelog.gz ${made}/vennor.1.gz)
 foreach(size IN LISTS icon_sizes)
@@ -44,7 +44,7 @@ foreach(size IN LISTS icon_sizes)
                        COMMAND ${RSVG_CONVERT} --width ${size} --height ${size}
                                --output ${png} ${PROJECT_SOURCE_DIR}/resources/icons/vennor.svg
                        DEPENDS ${PROJECT_SOURCE_DIR}/resources/icons/vennor.svg
-                       COMMENT "Icon ${size}x${size}")
+                       COMMENT "Icon ${size}x${size}" VERBATIM)
     list(APPEND made_files ${png})
     install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
@@ -84,7 +84,7 @@ finds records by name, by number or by a wildcard pattern, prints them two
 columns to a page, backs phone books up and restores them, and dials the chosen
 number through a Hayes modem on a serial port. It opens tel: links from web
 pages and other programs.
-.
+
 Phone books can be imported from and exported to vCard files, and shared with
 other computers and phones through a CardDAV server. All of this also runs from
 the command line, without a display.")
