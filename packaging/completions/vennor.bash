@@ -29,8 +29,8 @@ _vennor()
         return
         ;;
     esac
-    COMPREPLY=($(compgen -W "--help --version --dial --new-book --import-vcard --export-vcard
-        --book --on-existing --link --user --insecure --unlink --sync --allow-mass-delete" \
-        -- "$current"))
+    local options="--help --help-all --version --dial --new-book --import-vcard --export-vcard
+        --book --on-existing --link --user --insecure --unlink --sync --allow-mass-delete"
+    COMPREPLY=($(compgen -W "$options" -- "$current"))
 }
 complete -F _vennor vennor

@@ -30,12 +30,13 @@ Status writeAllTo(FILE* out, const QByteArray& bytes)
 int statusAfterOutput(int status, FILE* out, FILE* errors)
 {
     errno = 0;
-    if (std::fflush(out) == 0 && !std::ferror(out)) {
+    // A failure has said why already, a failed write of its own included.
+    if ((std::fflush(out) == 0 && !std::ferror(out)) || status != 0) {
         return status;
     }
     std::fprintf(errors, "vennor: cannot write to standard output: %s\n",
                  std::strerror(errno ? errno : EIO));
-    return status == 0 ? 1 : status;
+    return 1;
 }
 
 } // namespace vennor::app

@@ -23,6 +23,7 @@ Status writeAllTo(FILE* out, const QByteArray& bytes);
 
 // What the program ends with once its output is out: a write that failed, however late, turns
 // a success into status 1 with the reason on errors, since what was asked for is not there.
+// A failure is left as it is.
 int statusAfterOutput(int status, FILE* out = stdout, FILE* errors = stderr);
 
 } // namespace vennor::app

@@ -13,8 +13,15 @@ package)
     fi
     set -- "$2"/vennor_*.deb
     [ -f "$1" ] || { echo "no package in ${1%/*}: packaging_deb makes it"; exit 1; }
-    tags=$(lintian --pedantic --display-info "$1" 2>&1)
-    [ -z "$tags" ] || { echo "$tags"; exit 1; }
+    # Tags come on standard output; standard error only says more when lintian failed (it
+    # warns there of running as root, as CI does).
+    errors=$(mktemp)
+    tags=$(lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$1" \
+        2>"$errors") && [ -z "$tags" ] && { rm -f "$errors"; exit 0; }
+    printf '%s\n' "$tags"
+    cat "$errors"
+    rm -f "$errors"
+    exit 1
     ;;
 sources)
     if ! command -v reuse >/dev/null; then
