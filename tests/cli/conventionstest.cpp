@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Vennor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/settingsfile.h"
 #include "support/tempfolders.h"
 #include "support/testregistry.h"
 
@@ -58,7 +57,8 @@ class CommandLineConventionsTest : public QObject
 
 private slots:
     // books: the phone books there before, each holding the record "ann" (none: no settings
-    // file). full: standard output is a full disk. settings: the list of books afterwards.
+    // file). full: standard output is a full disk. settings: the list of books afterwards, the
+    // default first.
     void conventions_data()
     {
         QTest::addColumn<QStringList>("books");
@@ -98,11 +98,11 @@ private slots:
         row("import of no cards from standard input", home, {"--import-vcard", "-"}, "hello\n",
             false, 1, "^$", "^vennor: standard input, .*Nothing was imported.\n$");
         row("first new book becomes the default", none, {"--new-book", "Home"}, "", false, 0,
-            "^Created the phone book Home, the default one.\n$", "^$", {noModemLine(), "Home"});
+            "^Created the phone book Home, the default one.\n$", "^$", {"Home"});
         row("new book after the others", home, {"--new-book", "Work"}, "", false, 0,
-            "^Created the phone book Work.\n$", "^$", {"1", "home", "Work"});
+            "^Created the phone book Work.\n$", "^$", {"home", "Work"});
         row("new book of a name taken", home, {"--new-book", "home"}, "", false, 1, "^$",
-            "^vennor: there is a phone book called \"home\" already\n$", {"1", "home"});
+            "^vennor: there is a phone book called \"home\" already\n$", home);
         row("new book leaving the folder", none, {"--new-book", "../x"}, "", false, 2, "^$",
             "^vennor: \"../x\" cannot name a phone book");
         row("new book with another command", none, {"--new-book", "a", "--sync"}, "", false, 2,
@@ -128,7 +128,9 @@ private slots:
         QTEST(ended.status, "status");
         QVERIFY2(full || matches(output, ended.output), qPrintable(ended.output));
         QVERIFY2(matches(errors, ended.errors), qPrintable(ended.errors));
-        QVERIFY(settings.isEmpty() || folders.readSettings() == settings);
+        if (!settings.isEmpty()) {
+            QCOMPARE(folders.readSettings().mid(1), settings);
+        }
     }
 };
 
