@@ -35,8 +35,12 @@ else()
         list(GET case 0 typed)
         list(GET case 1 word)
         list(GET case 2 offered)
-        expect(0 "^${offered}\n$" bash -c
-               "source '${completion}'; COMP_WORDS=(vennor ${typed}); COMP_CWORD=${word}; _vennor; echo \"\${COMPREPLY[*]}\"")
+        # Lines, not semicolons, which would split the argument into a list here.
+        expect(0 "^${offered}\n$" bash -c "source '${completion}'
+               COMP_WORDS=(vennor ${typed})
+               COMP_CWORD=${word}
+               _vennor
+               echo \"\${COMPREPLY[*]}\"")
     endforeach()
 endif()
 foreach(file bin/vennor share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
