@@ -18,7 +18,7 @@ header_for() {
     case $1 in
     *.cpp | *.h | *.c) printf '// %s\n// %s\n' "$copyright" "$licence" ;;
     CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.bash | *.py | *.desktop | *.ini | \
-        *.yml | *.yaml | *.toml | .gitignore | */.gitignore | .clang-format | .clang-tidy | \
+        *.yml | *.yaml | *.toml | *.supp | .gitignore | */.gitignore | .clang-format | .clang-tidy | \
         .ci/run | _vennor | */_vennor)
         printf '# %s\n# %s\n' "$copyright" "$licence" ;;
     *.md | *.html | *.xml | *.qrc | *.svg | *.ui)
@@ -31,7 +31,7 @@ header_for() {
 # Covered by .reuse/dep5, or licence texts themselves.
 left_alone() {
     case $1 in
-    LICENSE | LICENSES/* | .reuse/* | *.png | *.ts | *.vcf | *.json | docs/screenshots/* | \
+    LICENSE | LICENSES/* | .reuse/* | *.png | *.ts | *.qm | *.vcf | *.json | docs/screenshots/* | \
         tests/fuzz/corpus/* | packaging/copyright | *.doc-base) return 0 ;;
     *) return 1 ;;
     esac
