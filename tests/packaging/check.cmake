@@ -26,6 +26,11 @@ else()
     # Pedantic: any remark at all, not only an error, fails.
     expect(0 "^[^\n]*successful[^\n]*\n$" appstreamcli validate --pedantic --no-net
            "${prefix}/share/metainfo/${id}.metainfo.xml")
+    # The newest release of CHANGELOG.md is the one being built.
+    file(READ "${prefix}/share/metainfo/${id}.metainfo.xml" metainfo)
+    if(NOT metainfo MATCHES "<releases>\n *<release version=\"${VERSION}\"")
+        message(FATAL_ERROR "CHANGELOG.md has no release ${VERSION} first")
+    endif()
     expect(0 "^Usage: vennor .*--dial.*Report bugs to <https://[^>]*>\\.\n$"
            ${prefix}/bin/vennor --help)
     expect(2 "no number in it" ${prefix}/bin/vennor tel:)
