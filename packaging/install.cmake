@@ -4,6 +4,11 @@ include(GNUInstallDirs)
 set(VENNOR_APP_ID io.github.vennor.vennor)
 set(VENNOR_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vennor)
 set(VENNOR_MAINTAINER "The Vennor developers <vennor@example.org>")
+install(TARGETS vennor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The rest is for the desktops and distributions of Unix systems.
+if(NOT UNIX)
+    return()
+endif()
 set(made ${PROJECT_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${made})
 
@@ -50,7 +55,6 @@ foreach(size IN LISTS icon_sizes)
 endforeach()
 add_custom_target(packaging_files ALL DEPENDS ${made_files})
 
-install(TARGETS vennor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES packaging/${VENNOR_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${made}/${VENNOR_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
