@@ -66,6 +66,8 @@ install(FILES ${made}/vennor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # registered with doc-base so that documentation browsers list it.
 install(FILES resources/help/guide.html
         DESTINATION ${VENNOR_DOC_DIR} RENAME user-guide.html)
+install(FILES resources/help/guide_de.html
+        DESTINATION ${VENNOR_DOC_DIR} RENAME user-guide.de.html)
 install(FILES packaging/copyright ${made}/changelog.gz DESTINATION ${VENNOR_DOC_DIR})
 install(FILES packaging/vennor.doc-base DESTINATION ${CMAKE_INSTALL_DATADIR}/doc-base
         RENAME vennor-user-guide)
@@ -103,4 +105,6 @@ set(CPACK_OBJCOPY ${CMAKE_OBJCOPY})
 # time (the X11/Wayland platform and the SVG icon engine) are invisible to it and named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# Qt's own dialogs and key names in the user's language; English without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

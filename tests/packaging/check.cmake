@@ -31,6 +31,11 @@ else()
     if(NOT metainfo MATCHES "<releases>\n *<release version=\"${VERSION}\"")
         message(FATAL_ERROR "CHANGELOG.md has no release ${VERSION} first")
     endif()
+    # A German desktop shows the German summary in its menus and software centre.
+    expect(0 "Comment\\[de\\]=Telefonb" grep -F "Comment[de]="
+           "${prefix}/share/applications/${id}.desktop")
+    expect(0 "<summary xml:lang=\"de\">Telefonb" grep -F "xml:lang=\"de\""
+           "${prefix}/share/metainfo/${id}.metainfo.xml")
     expect(0 "^Usage: vennor .*--dial.*Report bugs to <https://[^>]*>\\.\n$"
            ${prefix}/bin/vennor --help)
     expect(2 "no number in it" ${prefix}/bin/vennor tel:)
@@ -53,7 +58,7 @@ foreach(file bin/vennor share/applications/${id}.desktop share/metainfo/${id}.me
              share/icons/hicolor/48x48/apps/${id}.png share/icons/hicolor/256x256/apps/${id}.png
              share/man/man1/vennor.1.gz share/doc/vennor/copyright share/doc/vennor/changelog.gz
              share/doc-base/vennor-user-guide share/bash-completion/completions/vennor
-             share/zsh/vendor-completions/_vennor)
+             share/zsh/vendor-completions/_vennor share/doc/vennor/user-guide.de.html)
     if(NOT EXISTS "${prefix}/${file}")
         message(FATAL_ERROR "missing: ${prefix}/${file}")
     endif()
