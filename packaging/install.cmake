@@ -69,6 +69,9 @@ install(FILES resources/help/guide.html
 install(FILES resources/help/guide_de.html
         DESTINATION ${VENNOR_DOC_DIR} RENAME user-guide.de.html)
 install(FILES packaging/copyright ${made}/changelog.gz DESTINATION ${VENNOR_DOC_DIR})
+# Tags lintian raises that the package keeps on purpose, each with its reason.
+install(FILES packaging/vennor.lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vennor)
 install(FILES packaging/vennor.doc-base DESTINATION ${CMAKE_INSTALL_DATADIR}/doc-base
         RENAME vennor-user-guide)
 set(VENNOR_ZSH_COMPLETIONS ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions

@@ -19,7 +19,7 @@ header_for() {
     *.cpp | *.h | *.c) printf '// %s\n// %s\n' "$copyright" "$licence" ;;
     CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.bash | *.py | *.desktop | *.ini | \
         *.yml | *.yaml | *.toml | *.supp | .gitignore | */.gitignore | .clang-format | .clang-tidy | \
-        .ci/run | _vennor | */_vennor)
+        *.lintian-overrides | .ci/run | _vennor | */_vennor)
         printf '# %s\n# %s\n' "$copyright" "$licence" ;;
     *.md | *.html | *.xml | *.qrc | *.svg | *.ui)
         printf '<!--\n%s\n%s\n-->\n' "$copyright" "$licence" ;;
