@@ -1,5 +1,6 @@
 #include "cli/callwatchcommand.h"
 #include "cli/commandline.h"
+#include "cli/standardstreams.h"
 #include "gui/instancechannel.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/programstart.h"
@@ -30,7 +31,7 @@ int printAndEnd(int status, const QString& message)
     if (!message.isEmpty()) { // --calls with no calls prints nothing, not a blank line
         std::fprintf(status == 0 ? stdout : stderr, "%s\n", qPrintable(message));
     }
-    return status;
+    return vennor::app::statusAfterOutput(status);
 }
 
 } // namespace
@@ -54,7 +55,7 @@ int main(int argc, char** argv)
     }
     if (startup.sync) {
         QCoreApplication application(argc, argv);
-        return runSyncCommand(*startup.sync);
+        return app::statusAfterOutput(runSyncCommand(*startup.sync));
     }
     if (!startup.number.isEmpty()) {
         const auto handOver = app::handOverNumber(startup.number);

@@ -1,7 +1,9 @@
 #include "cli/commandline.h"
 
+#include "cli/bookcommands.h"
 #include "cli/calloptions.h"
 #include "cli/dialsettings.h"
+#include "cli/programinfo.h"
 #include "cli/syncoptions.h"
 #include "cli/telnumber.h"
 #include "cli/vcardcommands.h"
@@ -25,7 +27,8 @@ QString helpOf(const QCommandLineParser& parser)
 {
     QString text = parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
-    return QStringLiteral("Usage: vennor [options] [tel:NUMBER]") + text.mid(firstLineEnd);
+    return QStringLiteral("Usage: vennor [options] [tel:NUMBER]") + text.mid(firstLineEnd) +
+           QLatin1Char('\n') + bugReportText();
 }
 
 Startup startDialling(const QString& target)
@@ -106,7 +109,18 @@ Startup vcardCommand(const QCommandLineParser& parser, const VCardOptions& optio
                                    parser.value(options.onExisting))
                   : runVCardExport(parser.value(options.exportFile), parser.value(options.book),
                                    parser.value(options.version));
-    return {outcome.exitStatus, (QStringList{outcome.line} + outcome.details).join(u'\n'), {}};
+    const QString line =
+        outcome.exitStatus == 0 ? outcome.line : QStringLiteral("vennor: ") + outcome.line;
+    return {outcome.exitStatus, (QStringList{line} + outcome.details).join(u'\n'), {}};
+}
+
+Startup newBookCommand(const QCommandLineParser& parser, const QCommandLineOption& newBook)
+{
+    if (parser.optionNames().size() != 1 || !parser.positionalArguments().isEmpty()) {
+        return failure(QStringLiteral("vennor: --new-book NAME goes alone"));
+    }
+    const CommandOutcome outcome = runNewBook(parser.value(newBook));
+    return {outcome.exitStatus, outcome.line, {}};
 }
 
 } // namespace
@@ -131,6 +145,12 @@ Startup parseCommandLine(const QStringList& arguments)
                                                        "international prefix, 00 by default)."),
                                         QStringLiteral("NUMBER"));
     parser.addOption(dialOption);
+    const QCommandLineOption newBook(QStringLiteral("new-book"),
+                                     QStringLiteral("Create the phone book NAME, as Edit > New "
+                                                    "phone book does (the first one becomes the "
+                                                    "default), then exit."),
+                                     QStringLiteral("NAME"));
+    parser.addOption(newBook);
     VCardOptions vcard;
     vcard.addTo(parser);
     const SyncOptions syncOptions;
@@ -152,7 +172,10 @@ Startup parseCommandLine(const QStringList& arguments)
         return {0, helpOf(parser), {}};
     }
     if (parser.isSet(version)) {
-        return {0, QStringLiteral("vennor ") + QCoreApplication::applicationVersion(), {}};
+        return {0, versionText(), {}};
+    }
+    if (parser.isSet(newBook)) {
+        return newBookCommand(parser, newBook);
     }
     const QStringList links = parser.positionalArguments();
     if (callOptions.asked(parser)) {

@@ -31,6 +31,6 @@ Startup parseCommandLine(const QStringList& arguments);
 // The program's name, version and desktop identity, set before anything reads them.
 void describeApplication();
 
-inline constexpr auto kApplicationId = "org.vennor.Vennor";
+inline constexpr auto kApplicationId = "io.github.vennor.vennor";
 
 } // namespace vennor::app

@@ -1,6 +1,7 @@
 #include "cli/vcardcommands.h"
 
 #include "cli/dialsettings.h"
+#include "cli/standardstreams.h"
 #include "core/printabletext.h"
 #include "core/settingsfile.h"
 #include "vcard/vcardimport.h"
@@ -48,6 +49,20 @@ std::optional<VCardVersion> versionNamed(const QString& text)
     return std::nullopt;
 }
 
+// Standard output carries the cards alone, so that they can be piped on; it says nothing else.
+CommandOutcome exportToOutput(const PhoneBookFile& book, VCardVersion version)
+{
+    const Result<ExportedCards> cards = cardsOf(book, version, importPrefix());
+    if (!cards) {
+        return failed(cards.error());
+    }
+    if (const Status written = app::writeAllTo(stdout, cards->bytes); !written) {
+        return failed(
+            QStringLiteral("cannot write the cards to standard output: %1").arg(written.error()));
+    }
+    return {};
+}
+
 } // namespace
 
 Result<QString> chosenBook(const QString& book)
@@ -84,8 +99,13 @@ CommandOutcome runVCardImport(const QString& file, const QString& book, const QS
     if (!name) {
         return failed(name.error(), book.isEmpty() ? 1 : 2);
     }
+    const PhoneBookFile target = PhoneBookFile::named(*name);
+    const bool fromInput = app::isStandardStream(file);
+    const QString source =
+        fromInput ? QStringLiteral("standard input") : QFileInfo(file).fileName();
     const Result<VCardImport> import =
-        VCardImport::read(file, PhoneBookFile::named(*name), importPrefix());
+        fromInput ? VCardImport::parse(app::readAllOf(stdin), source, target, importPrefix())
+                  : VCardImport::read(file, target, importPrefix());
     if (!import) {
         return failed(import.error() + QStringLiteral(" Nothing was imported."));
     }
@@ -93,9 +113,8 @@ CommandOutcome runVCardImport(const QString& file, const QString& book, const QS
     if (!summary) {
         return failed(summary.error() + QStringLiteral(" Nothing was imported."));
     }
-    return printable(
-        QStringLiteral("%1 into %2: %3.").arg(QFileInfo(file).fileName(), *name, summary->counts()),
-        summary->details, 0);
+    return printable(QStringLiteral("%1 into %2: %3.").arg(source, *name, summary->counts()),
+                     summary->details, 0);
 }
 
 CommandOutcome runVCardExport(const QString& file, const QString& book, const QString& version)
@@ -107,6 +126,9 @@ CommandOutcome runVCardExport(const QString& file, const QString& book, const QS
     const Result<QString> name = chosenBook(book);
     if (!name) {
         return failed(name.error(), book.isEmpty() ? 1 : 2);
+    }
+    if (app::isStandardStream(file)) {
+        return exportToOutput(PhoneBookFile::named(*name), *chosenVersion);
     }
     const Result<int> written =
         exportVCards(PhoneBookFile::named(*name), file, *chosenVersion, importPrefix());

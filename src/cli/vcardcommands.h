@@ -24,11 +24,13 @@ Result<QString> chosenBook(const QString& book);
 QString importPrefix();
 
 // vennor --import-vcard FILE [--book NAME] [--on-existing replace|skip]
-// An empty book means the default phone book, an empty onExisting "skip".
+// An empty book means the default phone book, an empty onExisting "skip"; FILE "-" is standard
+// input.
 CommandOutcome runVCardImport(const QString& file, const QString& book, const QString& onExisting);
 
 // vennor --export-vcard FILE [--book NAME] [--version 3.0|4.0]
-// An empty book means the default phone book, an empty version "3.0".
+// An empty book means the default phone book, an empty version "3.0"; FILE "-" is standard
+// output, which then gets the cards alone.
 CommandOutcome runVCardExport(const QString& file, const QString& book, const QString& version);
 
 } // namespace vennor

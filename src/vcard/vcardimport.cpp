@@ -41,13 +41,20 @@ Result<VCardImport> VCardImport::read(const QString& vcardPath, const PhoneBookF
         return Status::failure(CardText::tr("Could not open %1: %2")
                                    .arg(QFileInfo(vcardPath).fileName(), file.errorString()));
     }
+    return parse(file.readAll(), QFileInfo(vcardPath).fileName(), book, internationalPrefix);
+}
+
+Result<VCardImport> VCardImport::parse(const QByteArray& bytes, const QString& sourceName,
+                                       const PhoneBookFile& book,
+                                       const QString& internationalPrefix)
+{
     QList<CardRecord> mapped;
-    const Status cards = readVCards(file.readAll(), [&](const VCard& card) {
+    const Status cards = readVCards(bytes, [&](const VCard& card) {
         mapped.append(recordFromCard(card, internationalPrefix));
     });
     if (!cards) {
-        return Status::failure(QFileInfo(vcardPath).fileName() + QStringLiteral(", ") +
-                               cards.error().at(0).toLower() + cards.error().sliced(1));
+        return Status::failure(sourceName + QStringLiteral(", ") + cards.error().at(0).toLower() +
+                               cards.error().sliced(1));
     }
     const Result<Listing> listing = book.list();
     if (!listing) {
@@ -112,22 +119,33 @@ Result<ImportSummary> VCardImport::write(OnExisting onExisting) const
     return summary;
 }
 
-Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VCardVersion version,
-                         const QString& internationalPrefix)
+Result<ExportedCards> cardsOf(const PhoneBookFile& book, VCardVersion version,
+                              const QString& internationalPrefix)
 {
     const Result<QList<Record>> records = book.records();
     if (!records) {
         return Status::failure(records.error());
     }
-    QByteArray bytes;
-    bytes.reserve(records->size() * 256);
+    ExportedCards cards;
+    cards.bytes.reserve(records->size() * 256);
     for (const Record& record : *records) {
-        bytes.append(cardFromRecord(record, version, {internationalPrefix, {}}));
+        cards.bytes.append(cardFromRecord(record, version, {internationalPrefix, {}}));
     }
-    if (const Status written = textfile::rewrite(vcardPath, bytes); !written) {
+    cards.count = int(records->size());
+    return cards;
+}
+
+Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VCardVersion version,
+                         const QString& internationalPrefix)
+{
+    const Result<ExportedCards> cards = cardsOf(book, version, internationalPrefix);
+    if (!cards) {
+        return Status::failure(cards.error());
+    }
+    if (const Status written = textfile::rewrite(vcardPath, cards->bytes); !written) {
         return written;
     }
-    return int(records->size());
+    return cards->count;
 }
 
 QString exportedText(int count, const QString& book, const QString& fileName)

@@ -35,6 +35,10 @@ public:
     static Result<VCardImport>
     read(const QString& vcardPath, const PhoneBookFile& book,
          const QString& internationalPrefix = defaultInternationalPrefix());
+    // The same for cards read elsewhere (standard input); sourceName stands for them in messages.
+    static Result<VCardImport>
+    parse(const QByteArray& bytes, const QString& sourceName, const PhoneBookFile& book,
+          const QString& internationalPrefix = defaultInternationalPrefix());
 
     int cardCount() const { return int(cards_.size()); }
     // How many cards bear a name the book holds already, or an earlier card of the file.
@@ -50,6 +54,17 @@ private:
     QList<CardRecord> cards_;
     QSet<QString> bookNames_;
 };
+
+struct ExportedCards
+{
+    QByteArray bytes;
+    int count = 0;
+};
+
+// Every record of the book as one card each, numbers in international form ("+" for
+// internationalPrefix).
+Result<ExportedCards> cardsOf(const PhoneBookFile& book, VCardVersion version,
+                              const QString& internationalPrefix = defaultInternationalPrefix());
 
 // Writes every record of the book as one card each, in one rewrite of the target file, numbers
 // in international form ("+" for internationalPrefix); the number of cards written.
