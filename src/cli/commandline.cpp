@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/dialsettings.h"
+#include "cli/qtoptions.h"
 #include "cli/syncoptions.h"
 #include "cli/telnumber.h"
 #include "cli/vcardcommands.h"
@@ -83,10 +84,14 @@ struct VCardOptions
                                   QStringLiteral("replace|skip")};
     QCommandLineOption version{QStringLiteral("vcard-version"), {}, QStringLiteral("3.0|4.0")};
 
+    QList<QCommandLineOption> all() const
+    {
+        return {importFile, exportFile, book, onExisting, version};
+    }
     void addTo(QCommandLineParser& parser)
     {
         version.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOptions({importFile, exportFile, book, onExisting, version});
+        parser.addOptions(all());
     }
 };
 
@@ -108,6 +113,15 @@ Startup vcardCommand(const QCommandLineParser& parser, const VCardOptions& optio
     return {outcome.exitStatus, (QStringList{outcome.line} + outcome.details).join(u'\n'), {}};
 }
 
+QStringList namesOf(const QList<QCommandLineOption>& options)
+{
+    QStringList names;
+    for (const QCommandLineOption& option : options) {
+        names += option.names();
+    }
+    return names;
+}
+
 } // namespace
 
 void describeApplication()
@@ -116,12 +130,12 @@ void describeApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(VENNOR_VERSION));
 }
 
-Startup parseCommandLine(const QStringList& arguments)
+static Startup startupOf(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Vennor keeps phone books and dials their numbers through a modem."));
-    // Qt's own -platform, -display and -style are read by the window toolkit.
+    // "-dial" is "--dial", as users write it; Qt's own options are split off first.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -134,18 +148,20 @@ Startup parseCommandLine(const QStringList& arguments)
     vcard.addTo(parser);
     const SyncOptions syncOptions;
     syncOptions.addTo(parser);
-    for (const char* qtOption : {"platform", "display", "style"}) {
-        QCommandLineOption option(QString::fromLatin1(qtOption), {}, QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
     parser.addPositionalArgument(QStringLiteral("tel:NUMBER"),
                                  QStringLiteral("A tel: link to dial, such as "
                                                 "tel:+44-20-7946-0958 from a web page."));
-    if (!parser.parse(withVCardVersion(arguments))) {
+    const QStringList ours = namesOf(QList<QCommandLineOption>{help, version, dialOption} +
+                                     vcard.all() + syncOptions.all()) +
+                             QStringList{QStringLiteral("help-all")};
+    const QtArguments split = splitQtArguments(withVCardVersion(arguments), ours);
+    if (!parser.parse(split.ours)) {
         return failure(QStringLiteral("vennor: ") + parser.errorText());
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        return {0, helpOf(parser) + u'\n' + qtOptionsHelp(), {}};
+    }
+    if (parser.isSet(help)) {
         return {0, helpOf(parser), {}};
     }
     if (parser.isSet(version)) {
@@ -184,6 +200,13 @@ Startup parseCommandLine(const QStringList& arguments)
                            .arg(links.first()));
     }
     return startDialling(links.first());
+}
+
+Startup parseCommandLine(const QStringList& arguments)
+{
+    Startup startup = startupOf(arguments);
+    startup.displayGiven = namesDisplay(splitQtArguments(arguments, {}).theirs);
+    return startup;
 }
 
 } // namespace vennor::app

@@ -18,6 +18,8 @@ struct Startup
     bool refusedNumber = false;
     // --link, --unlink or --sync: run without a window, then end.
     std::optional<SyncRequest> sync = std::nullopt;
+    // Qt's own options name the window system or the display (-platform, -display).
+    bool displayGiven = false;
 };
 
 // vennor [--dial NUMBER | tel:NUMBER], --help, --version, and the vCard commands
