@@ -16,6 +16,8 @@ namespace vennor {
 namespace {
 
 const QString kFilter = QStringLiteral("Dat Files |*.dat");
+// A copy may have been saved under any name.
+const QString kOpenFilter = kFilter + QStringLiteral("|All files|*");
 using namespace fileDialogOption;
 constexpr quint32 kSaveOptions =
     confirmOverwrite | hideReadOnly | shareAware | noNetworkButton | explorerStyle | longNames;
@@ -90,7 +92,7 @@ void getBackup(RecordHost& host)
 {
     QWidget* parent = host.window();
     const QString source =
-        chooseFileToOpen(parent, QStringLiteral("Select File To open "), kFilter, kOpenOptions);
+        chooseFileToOpen(parent, QStringLiteral("Select File To open "), kOpenFilter, kOpenOptions);
     if (source.isEmpty()) {
         return;
     }

@@ -129,7 +129,7 @@ void importVCardFromMenu(RecordHost& host)
         return;
     }
     MessageBox::show(host.window(), {summaryText(fileName, *book, *summary), kImportTitle,
-                                     MessageBox::Buttons::Ok, summary->details.join(u'\n')});
+                                     MessageBox::Buttons::Ok, summary->details.join(u'\n'), true});
     host.refillLists();
 }
 
@@ -150,7 +150,9 @@ void exportVCardFromMenu(RecordHost& host)
         warn(host, QStringLiteral("%1 was not written.").arg(fileName), written.error());
         return;
     }
-    MessageBox::ok(host.window(), exportedText(*written, *book, fileName), kExportTitle);
+    MessageBox::show(
+        host.window(),
+        {exportedText(*written, *book, fileName), kExportTitle, MessageBox::Buttons::Ok, {}, true});
 }
 
 } // namespace vennor
