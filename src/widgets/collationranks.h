@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QCollator>
+#include <QStringList>
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <vector>
 
 namespace vennor {
 
@@ -11,11 +13,12 @@ namespace vennor {
 // capital share one when the collator ignores case); 0 marks a character left to the
 // collator. A text made only of ranked characters, and holding none of the pairs the collator
 // weighs as one letter (Danish "aa", Czech "ch"), sorts as its sequence of ranks compared
-// element by element, a shorter text first. Only what the collator is seen to do counts.
+// element by element, a shorter text first. Only what the collator is seen to do counts, and
+// the letters its locale is known to write with several characters (joinedLetters).
 class CollationRanks
 {
 public:
-    explicit CollationRanks(const QCollator& collator);
+    CollationRanks(const QCollator& collator, const QStringList& joinedLetters);
 
     std::uint8_t rank(unsigned c) const { return c < 0x80 ? ranks_[c] : 0; }
     // The rank of a character already known to be ASCII.
@@ -27,6 +30,8 @@ public:
 private:
     void rankCharacters(const QCollator& collator);
     void findJoinedPairs(const QCollator& collator);
+    bool keepsRanks(const QCollator& collator, char first, char second,
+                    const std::vector<std::vector<char>>& ofRank) const;
 
     std::array<std::uint8_t, 128> ranks_{};
     std::bitset<128 * 128> joined_;

@@ -1,5 +1,7 @@
 #include "widgets/sortedtext.h"
 
+#include "platform/collationletters.h"
+
 #include <algorithm>
 #include <array>
 #include <future>
@@ -88,7 +90,7 @@ QLocale collationLocale(const QLocale& system)
 
 TextOrder::TextOrder(const QLocale& locale)
     : locale_(locale), collator_(makeCollator(locale)),
-      ranks_(std::make_shared<const CollationRanks>(collator_))
+      ranks_(std::make_shared<const CollationRanks>(collator_, joinedLetters(locale)))
 {
 }
 

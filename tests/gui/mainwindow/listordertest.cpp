@@ -16,7 +16,7 @@ namespace {
 QString randomText(QRandomGenerator& random)
 {
     static const QString alphabet =
-        QStringLiteral("aAbBchHzZiI019 .-'_,@/&()+~\"éÉèñßüÜåæøöıİœ€ÿ\u0301\u200b\u0416ｂ");
+        QStringLiteral("aAbBchHsSzZiI019 .-'_,@/&()+~\"éÉèñßüÜåæøöıİœ€ÿ\u0301\u200b\u0416ｂ");
     QString text;
     // Few digits and long texts, so that many share their first eight characters.
     const bool plainDigits = random.bounded(4) == 0;
@@ -58,11 +58,13 @@ class ListOrderTest : public QObject
 
 private slots:
     // Random texts in languages whose letters and letter pairs sort their own ways (Danish
-    // "aa" after "z", Czech "ch" after "h", Turkish dotless i).
+    // "aa" after "z", Czech "ch" after "h", Turkish dotless i, Hungarian "sz" but not "sZ",
+    // Breton "c'h").
     void ordersAsTheCollator_data()
     {
         QTest::addColumn<QLocale>("locale");
-        for (const char* name : {"en_US", "da_DK", "sv_SE", "de_DE", "tr_TR", "cs_CZ"}) {
+        for (const char* name :
+             {"en_US", "da_DK", "sv_SE", "de_DE", "tr_TR", "cs_CZ", "hu_HU", "br_FR"}) {
             QTest::newRow(name) << QLocale(QString::fromLatin1(name));
         }
     }
@@ -101,6 +103,12 @@ private slots:
         QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
                                 << QStringList{"Müller", "Mueller", "muller", "Maier",   "Mayer",
                                                "Öztürk", "Ozan",    "Straße", "Strasse", "Zander"};
+        QTest::newRow("Hungarian") << QLocale(QLocale::Hungarian, QLocale::Hungary)
+                                   << QStringList{"sZ b", "Sz a",  "Szabó",     "Sarolta", "Tamás",
+                                                  "Cseh", "Czakó", "Dzsenifer", "Gyula",   "gz"};
+        QTest::newRow("Breton") << QLocale(QLocale::Breton, QLocale::France)
+                                << QStringList{"C'hoari", "Christ", "Cinema", "c'hwec'h",
+                                               "Caradec", "Cz",     "c'a"};
         QTest::newRow("Turkish") << QLocale(QLocale::Turkish, QLocale::Turkey)
                                  << QStringList{"ismet", "Irmak", "ılgın", "İpek", "Işık", "Cem",
                                                 "çiçek", "Selin", "Şule",  "Uğur", "Ünal"};
