@@ -13,10 +13,12 @@ cd "$(dirname "$0")"
 # vdirsyncer and khard are the second real client the sync tests share an address book with.
 # clang-format: the format test checks that every source file is as it writes it.
 # openbox: the end-to-end journeys run once under a window manager, where focus is its to give.
+# libicu-dev: ICU, under Qt's collator, lists the letters a language writes with two characters.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6
           xvfb xauth xdotool libcups2-dev cups printer-driver-cups-pdf
           desktop-file-utils appstream dpkg-dev file abook radicale xandikos qtkeychain-qt6-dev
-          python3-vobject clang libclang-rt-dev vdirsyncer khard clang-format openbox)
+          python3-vobject clang libclang-rt-dev vdirsyncer khard clang-format openbox
+          libicu-dev)
 
 install_missing() {
     local missing=()
