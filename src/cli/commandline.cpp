@@ -205,7 +205,7 @@ static Startup startupOf(const QStringList& arguments)
 Startup parseCommandLine(const QStringList& arguments)
 {
     Startup startup = startupOf(arguments);
-    startup.displayGiven = namesDisplay(splitQtArguments(arguments, {}).theirs);
+    startup.displayGiven = splitQtArguments(arguments, {}).namesDisplay();
     return startup;
 }
 

@@ -1,6 +1,5 @@
 #include "cli/qtoptions.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 
@@ -55,7 +54,7 @@ const QtOption* qtOptionNamed(QStringView name)
 
 QtArguments splitQtArguments(const QStringList& arguments, const QStringList& ourNames)
 {
-    QtArguments split{{arguments.value(0)}, {}};
+    QtArguments split{{arguments.value(0)}, {}, {}};
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         if (argument == QLatin1String("--")) {
@@ -72,6 +71,7 @@ QtArguments splitQtArguments(const QStringList& arguments, const QStringList& ou
             continue;
         }
         split.theirs << argument;
+        split.names << name.toString();
         if (option->value && equals < 0 && i + 1 < arguments.size()) {
             split.theirs << arguments.at(++i);
         }
@@ -79,13 +79,9 @@ QtArguments splitQtArguments(const QStringList& arguments, const QStringList& ou
     return split;
 }
 
-bool namesDisplay(const QStringList& qtArguments)
+bool QtArguments::namesDisplay() const
 {
-    return std::any_of(qtArguments.cbegin(), qtArguments.cend(), [](const QString& argument) {
-        QString name = argument.section(u'=', 0, 0);
-        name.remove(QRegularExpression(QStringLiteral("^--?")));
-        return name == QLatin1String("platform") || name == QLatin1String("display");
-    });
+    return names.contains(QLatin1String("platform")) || names.contains(QLatin1String("display"));
 }
 
 QString qtOptionsHelp()

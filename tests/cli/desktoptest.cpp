@@ -161,6 +161,7 @@ private slots:
     }
 
     // Without a display the way out named is the command as it was given: an installed one.
+    // Qt's own options may name a display instead.
     void noDisplayNamesTheCommandGiven()
     {
         QList<std::pair<const char*, std::optional<QByteArray>>> saved;
@@ -175,6 +176,9 @@ private slots:
         }
         QVERIFY(reason);
         QVERIFY2(reason->endsWith(": xvfb-run -a vennor"), qPrintable(*reason));
+        QVERIFY(app::parseCommandLine({"vennor", "-platform", "offscreen"}).displayGiven);
+        QVERIFY(app::parseCommandLine({"vennor", "--display=:1"}).displayGiven);
+        QVERIFY(!app::parseCommandLine({"vennor", "-name", "display"}).displayGiven);
     }
 
     void longestNumberIsSettable()
