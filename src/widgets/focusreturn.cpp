@@ -26,15 +26,16 @@ FocusReturn::FocusReturn(QObject* parent) : QObject(parent)
 bool FocusReturn::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Show && isWorkWindow(watched)) {
-        QWidget* focused = QApplication::focusWidget();
+        QWidget* focused =
+            QApplication::focusWidget() ? QApplication::focusWidget() : pending_.data();
         if (focused && focused->window() != watched) {
             cameFrom_.insert(watched, focused);
         }
     } else if (event->type() == QEvent::Hide && cameFrom_.contains(watched)) {
         // Once the closing is over: the command that opened the window may still move the
         // focus within its own window, and that choice stands.
-        QTimer::singleShot(0, this,
-                           [this, control = cameFrom_.take(watched)] { giveBack(control); });
+        pending_ = cameFrom_.take(watched);
+        QTimer::singleShot(0, this, [this, control = pending_] { giveBack(control); });
     }
     return false;
 }
@@ -51,6 +52,9 @@ void FocusReturn::giveBack(QPointer<QWidget> control)
     }
     window->activateWindow();
     (window->focusWidget() ? window->focusWidget() : control.data())->setFocus();
+    if (pending_ == control) {
+        pending_ = nullptr;
+    }
 }
 
 } // namespace vennor

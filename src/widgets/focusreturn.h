@@ -25,6 +25,9 @@ private:
 
     // Each window shown, and the control that had the focus when it opened.
     QHash<QObject*, QPointer<QWidget>> cameFrom_;
+    // The control a closed window is to give the focus back to, until it has it: a box shown
+    // right after a dialog closed, when nothing has the focus, came from there too.
+    QPointer<QWidget> pending_;
 };
 
 } // namespace vennor

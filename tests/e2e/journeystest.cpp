@@ -267,6 +267,13 @@ private slots:
         QVERIFY(s.fileBecomes(s.folders.phoneBook("Copy"), home));
         QCOMPARE(s.folders.readSettings(), (QStringList{"none", "Home", "Copy"}));
         QVERIFY(s.focusReturnsTo("VENNOR"));
+        s.keys("alt+f x"); // File > Export vCard: a dialog, then the box saying it is done
+        s.keysTo("Export vCard", "ctrl+a");
+        s.type(s.folders.root() + "/home.vcf");
+        s.keys("Return");
+        s.keysTo("Export vCard", "Return");
+        QVERIFY(QFile::exists(s.folders.root() + "/home.vcf"));
+        QVERIFY(s.focusReturnsTo("VENNOR"));
         s.exit();
     }
 
