@@ -13,6 +13,8 @@ install(FILES resources/icons/vennor.svg
 # The program shows the guide from its resources; the copy here is for reading without it.
 install(FILES resources/help/guide.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vennor RENAME user-guide.html)
+install(FILES resources/help/guide_de.html
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vennor RENAME user-guide.de.html)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vennor)
@@ -28,4 +30,6 @@ set(CPACK_STRIP_FILES ON)
 # time (the X11/Wayland platform and the SVG icon engine) are invisible to it and named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# Qt's own dialogs and key names in the user's language; English without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

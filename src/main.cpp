@@ -5,6 +5,7 @@
 #include "gui/sessionstate.h"
 #include "gui/sharedstate.h"
 #include "gui/sync/synccontroller.h"
+#include "gui/translations.h"
 #include "platform/display.h"
 #include "platform/terminal.h"
 #include "widgets/focusreturn.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv)
         return printAndEnd(1, *reason);
     }
     QApplication application(argc, argv);
+    app::installTranslations(application);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(app::kApplicationId));
     new FocusReturn(&application);
     SharedState state;

@@ -96,7 +96,7 @@ int link(const SyncRequest& request, const Book& book, FILE* in, FILE* out, FILE
     if (unencryptedRemote(given) && !request.insecure) {
         print(errors, QStringLiteral("vennor: %1 was not linked: %2 Use an https:// URL, or "
                                      "add --insecure to link %3 all the same.")
-                          .arg(book.name, kUnencryptedWarning, given.toDisplayString()));
+                          .arg(book.name, unencryptedWarning(), given.toDisplayString()));
         return 2;
     }
     const std::optional<QString> password =

@@ -4,6 +4,7 @@
 #include "core/bookscanning.h"
 #include "core/bytefields.h"
 #include "core/fields.h"
+#include "core/filetexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -81,7 +82,7 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Status::failure(describe(QStringLiteral("Could not open"), file));
+        return Status::failure(describe(FileAccess::tr("Could not open"), file));
     }
     const qint64 floor = textStart(file);
     ScanStart start{floor, {}, true};
@@ -139,7 +140,7 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
     names_.seal();
     numbers_.seal();
     if (!scanned) {
-        return Status::failure(describe(QStringLiteral("Could not read"), file));
+        return Status::failure(describe(FileAccess::tr("Could not read"), file));
     }
     return Status::success();
 }
@@ -151,7 +152,7 @@ Result<std::optional<Record>> BookIndex::find(const PhoneBookFile& file, const Q
 {
     QFile in(file.path());
     if (!in.open(QIODevice::ReadOnly)) {
-        return Status::failure(describe(QStringLiteral("Could not open"), in));
+        return Status::failure(describe(FileAccess::tr("Could not open"), in));
     }
     const qint64 floor = textStart(in);
     bool utf8 = true;
@@ -181,7 +182,7 @@ Result<std::optional<Record>> BookIndex::find(const PhoneBookFile& file, const Q
             return true;
         });
         if (!read) {
-            return Status::failure(describe(QStringLiteral("Could not read"), in));
+            return Status::failure(describe(FileAccess::tr("Could not read"), in));
         }
         if (matched && builder) {
             return std::optional(builder->take());
@@ -232,11 +233,11 @@ Status BookIndex::append(const PhoneBookFile& file, const Record& record)
     }
     QFile out(file.path());
     if (!out.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        return Status::failure(describe(QStringLiteral("Could not open"), out));
+        return Status::failure(describe(FileAccess::tr("Could not open"), out));
     }
     const qint64 size = stamp_.size;
     if (!out.seek(size - 2)) {
-        return Status::failure(describe(QStringLiteral("Could not read"), out));
+        return Status::failure(describe(FileAccess::tr("Could not read"), out));
     }
     const QByteArray tail = out.read(2);
     QByteArray added = tail.endsWith('\n')   ? QByteArray()
@@ -247,7 +248,7 @@ Status BookIndex::append(const PhoneBookFile& file, const Record& record)
     }
     added += recordText(record).toUtf8();
     if (!out.seek(size) || !writeAll(out, added)) {
-        const QString why = describe(QStringLiteral("Could not add to"), out);
+        const QString why = describe(FileAccess::tr("Could not add to"), out);
         out.resize(size); // never leave half a record behind
         path_.clear();
         return Status::failure(why);
@@ -255,7 +256,7 @@ Status BookIndex::append(const PhoneBookFile& file, const Record& record)
     out.close();
     if (out.error() != QFileDevice::NoError) {
         path_.clear();
-        return Status::failure(describe(QStringLiteral("Could not add to"), out));
+        return Status::failure(describe(FileAccess::tr("Could not add to"), out));
     }
     // Read again from the last record on: it may have been the one closed above.
     const Stamp after = stampOf(file.path());

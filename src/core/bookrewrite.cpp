@@ -3,6 +3,7 @@
 #include "core/bookscanning.h"
 #include "core/bytefields.h"
 #include "core/fields.h"
+#include "core/filetexts.h"
 
 #include <QSaveFile>
 
@@ -114,7 +115,7 @@ Result<std::vector<BookIndex::Dropped>> BookIndex::namedBefore(QFile& in, const 
             return true;
         });
         if (!read) {
-            return Status::failure(describe(QStringLiteral("Could not read"), in));
+            return Status::failure(describe(FileAccess::tr("Could not read"), in));
         }
         if (recordEnd > 0) {
             dropped.push_back({candidate, begin, recordEnd});
@@ -186,12 +187,12 @@ Result<Listing> BookIndex::rewriteWithout(const PhoneBookFile& file, const QStri
     }
     QFile in(file.path());
     if (!in.open(QIODevice::ReadOnly)) {
-        return Status::failure(describe(QStringLiteral("Could not open"), in));
+        return Status::failure(describe(FileAccess::tr("Could not open"), in));
     }
     QSaveFile out(file.path());
     // Unbuffered, so that a failed write shows at once instead of being lost in a late flush.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return Status::failure(describe(QStringLiteral("Could not write"), out));
+        return Status::failure(describe(FileAccess::tr("Could not write"), out));
     }
     const QByteArray key = name.toUtf8();
     // The new file's index comes from the fields as written: a current index keeps its tables
@@ -214,7 +215,7 @@ Result<Listing> BookIndex::rewriteWithout(const PhoneBookFile& file, const QStri
     const std::optional<size_t> afterCopy =
         copyAsWritten(in, output, start, asWrittenEnd, *dropped);
     if (!afterCopy) {
-        return Status::failure(describe(QStringLiteral("Could not read"), in));
+        return Status::failure(describe(FileAccess::tr("Could not read"), in));
     }
     size_t oldRecord = *afterCopy;
     qint64 asWrittenTo = output.size(); // after the last end line written
@@ -291,7 +292,7 @@ Result<Listing> BookIndex::rewriteWithout(const PhoneBookFile& file, const QStri
     numbers_.seal();
     if (!read) {
         out.cancelWriting();
-        return Status::failure(describe(QStringLiteral("Could not read"), in));
+        return Status::failure(describe(FileAccess::tr("Could not read"), in));
     }
     if (removed.names.isEmpty()) {
         out.cancelWriting();
@@ -306,12 +307,12 @@ Result<Listing> BookIndex::rewriteWithout(const PhoneBookFile& file, const QStri
     output.add(tail);
     output.flush();
     if (!output.ok()) {
-        const QString why = describe(QStringLiteral("Could not write"), out);
+        const QString why = describe(FileAccess::tr("Could not write"), out);
         out.cancelWriting();
         return Status::failure(why);
     }
     if (!out.commit()) {
-        return Status::failure(describe(QStringLiteral("Could not save"), out));
+        return Status::failure(describe(FileAccess::tr("Could not save"), out));
     }
     nextLive();
     if (exact && (!reuse || oldRecord == records_.size())) {

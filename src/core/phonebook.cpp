@@ -2,6 +2,7 @@
 
 #include "core/bookscan.h"
 #include "core/fields.h"
+#include "core/filetexts.h"
 #include "core/folders.h"
 #include "core/numeric.h"
 #include "core/textfile.h"
@@ -103,7 +104,7 @@ PhoneBookFile PhoneBookFile::named(const QString& name)
         return PhoneBookFile(*std::move(path));
     }
     PhoneBookFile refused({});
-    refused.refusal_ = QStringLiteral("\"%1\" cannot be the name of a phone book.").arg(name);
+    refused.refusal_ = FileAccess::tr("\"%1\" cannot be the name of a phone book.").arg(name);
     return refused;
 }
 
@@ -246,7 +247,7 @@ Status PhoneBookFile::createEmpty() const
         return status;
     }
     if (exists()) {
-        return Status::failure(QStringLiteral("The phone book file %1 already exists.").arg(path_));
+        return Status::failure(FileAccess::tr("The phone book file %1 already exists.").arg(path_));
     }
     return textfile::rewrite(path_, closingLine().toUtf8());
 }

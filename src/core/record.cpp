@@ -3,10 +3,19 @@
 #include "core/fields.h"
 #include "core/numeric.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace vennor {
 namespace {
+
+constexpr const char* kShownTypes[] = {QT_TRANSLATE_NOOP("vennor::NumberType", "Home"),
+                                       QT_TRANSLATE_NOOP("vennor::NumberType", "Mobile"),
+                                       QT_TRANSLATE_NOOP("vennor::NumberType", "Work"),
+                                       QT_TRANSLATE_NOOP("vennor::NumberType", "Fax"),
+                                       QT_TRANSLATE_NOOP("vennor::NumberType", "Pager"),
+                                       QT_TRANSLATE_NOOP("vennor::NumberType", "Cellular"),
+                                       QT_TRANSLATE_NOOP("vennor::NumberType", "Voice Mail")};
 
 struct Field
 {
@@ -95,6 +104,15 @@ QString recordText(const Record& record)
 int recordFieldCount(const Record& record)
 {
     return int(recordFields(record).size());
+}
+
+QStringList shownNumberTypes()
+{
+    QStringList types;
+    for (const char* type : kShownTypes) {
+        types << QCoreApplication::translate("vennor::NumberType", type);
+    }
+    return types;
 }
 
 } // namespace vennor

@@ -14,6 +14,10 @@ inline QStringList numberTypes()
             QStringLiteral("Voice Mail")};
 }
 
+// The same types as the user reads them, in the user's language; files and cards keep the
+// English ones.
+QStringList shownNumberTypes();
+
 struct PhoneNumber
 {
     int type = 0; // type code: the position of the type in numberTypes()

@@ -1,5 +1,6 @@
 #include "core/settingsfile.h"
 
+#include "core/filetexts.h"
 #include "core/folders.h"
 #include "core/scramble.h"
 #include "core/textfile.h"
@@ -81,7 +82,7 @@ Result<QString> SettingsFile::readPortLine() const
         return Status::failure(lines.error());
     }
     if (lines->isEmpty()) {
-        return Result<QString>::failure(QStringLiteral("The settings file is empty."));
+        return Result<QString>::failure(FileAccess::tr("The settings file is empty."));
     }
     return lines->first();
 }
@@ -93,7 +94,7 @@ Result<QString> SettingsFile::readDefaultBook() const
         return Status::failure(lines.error());
     }
     if (lines->size() < 2) {
-        return Result<QString>::failure(QStringLiteral("No phone book exists."));
+        return Result<QString>::failure(FileAccess::tr("No phone book exists."));
     }
     return lines->at(1);
 }

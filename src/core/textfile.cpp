@@ -1,5 +1,6 @@
 #include "core/textfile.h"
 
+#include "core/filetexts.h"
 #include "core/folders.h"
 
 #include <QFile>
@@ -72,8 +73,8 @@ QString describe(const QString& what, const QString& path, const QString& why)
 Status ensureFolder(const QString& path)
 {
     if (!folders::ensureFolderOf(path)) {
-        return Status::failure(describe(QStringLiteral("Could not create the folder of"), path,
-                                        QStringLiteral("the folder cannot be made")));
+        return Status::failure(describe(FileAccess::tr("Could not create the folder of"), path,
+                                        FileAccess::tr("the folder cannot be made")));
     }
     return Status::success();
 }
@@ -109,7 +110,7 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes)
 
 QString causeOf(const QFileDevice& file)
 {
-    return file.error() == QFileDevice::NoError ? QStringLiteral("the file was not written whole")
+    return file.error() == QFileDevice::NoError ? FileAccess::tr("the file was not written whole")
                                                 : file.errorString();
 }
 
@@ -147,12 +148,12 @@ Result<QString> read(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Result<QString>::failure(
-            describe(QStringLiteral("Could not open"), path, file.errorString()));
+            describe(FileAccess::tr("Could not open"), path, file.errorString()));
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         return Result<QString>::failure(
-            describe(QStringLiteral("Could not read"), path, file.errorString()));
+            describe(FileAccess::tr("Could not read"), path, file.errorString()));
     }
     return decode(bytes);
 }
@@ -166,16 +167,16 @@ Status rewrite(const QString& path, const QByteArray& bytes)
     // Unbuffered, so that a short write shows at once instead of being lost in a late flush.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return Status::failure(
-            describe(QStringLiteral("Could not write"), path, file.errorString()));
+            describe(FileAccess::tr("Could not write"), path, file.errorString()));
     }
     if (!writeAll(file, withMarkWhenNeeded(bytes))) {
         const QString why = causeOf(file);
         file.cancelWriting();
-        return Status::failure(describe(QStringLiteral("Could not write"), path, why));
+        return Status::failure(describe(FileAccess::tr("Could not write"), path, why));
     }
     if (!file.commit()) {
         return Status::failure(
-            describe(QStringLiteral("Could not save"), path, file.errorString()));
+            describe(FileAccess::tr("Could not save"), path, file.errorString()));
     }
     return Status::success();
 }
@@ -189,12 +190,12 @@ Status append(const QString& path, const QByteArray& bytes)
     // Unbuffered, so that nothing is left to be written after the file was cut back.
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         return Status::failure(
-            describe(QStringLiteral("Could not open"), path, file.errorString()));
+            describe(FileAccess::tr("Could not open"), path, file.errorString()));
     }
     const QByteArray existing = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         return Status::failure(
-            describe(QStringLiteral("Could not read"), path, file.errorString()));
+            describe(FileAccess::tr("Could not read"), path, file.errorString()));
     }
     // Lines of an earlier installation are Windows-1252: the file is converted whole, in one
     // safe rewrite, so that what is added never joins a file that is not UTF-8.
@@ -209,12 +210,12 @@ Status append(const QString& path, const QByteArray& bytes)
         // Never leave half a record behind: cut the file back to what it held.
         const QString why = causeOf(file);
         file.resize(existing.size());
-        return Status::failure(describe(QStringLiteral("Could not add to"), path, why));
+        return Status::failure(describe(FileAccess::tr("Could not add to"), path, why));
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
         return Status::failure(
-            describe(QStringLiteral("Could not add to"), path, file.errorString()));
+            describe(FileAccess::tr("Could not add to"), path, file.errorString()));
     }
     return Status::success();
 }

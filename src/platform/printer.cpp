@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "platform/printqueue.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -13,6 +14,11 @@
 namespace vennor {
 
 namespace {
+
+struct Printing
+{
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
 
 constexpr double kTwipsPerInch = 1440.0;
 
@@ -142,13 +148,13 @@ Status SystemPrinter::ready() const
         return Status::success();
     }
     if (QPrinterInfo::defaultPrinter().isNull() || !printer_->isValid()) {
-        return Status::failure(QStringLiteral("No printer is installed, nothing was printed"));
+        return Status::failure(Printing::tr("No printer is installed, nothing was printed"));
     }
     // A queue that refuses jobs would take the job silently and print nothing.
     if (const std::optional<bool> accepts = queueAcceptsJobs(printer_->printerName());
         accepts && !*accepts) {
         return Status::failure(
-            QStringLiteral("The printer is not accepting jobs, nothing was printed"));
+            Printing::tr("The printer is not accepting jobs, nothing was printed"));
     }
     return Status::success();
 }
@@ -170,8 +176,7 @@ double SystemPrinter::lineHeight() const
 
 Status SystemPrinter::output(const QList<Page>& pages)
 {
-    const Status failed =
-        Status::failure(QStringLiteral("The printer failed, nothing was printed"));
+    const Status failed = Status::failure(Printing::tr("The printer failed, nothing was printed"));
     printer_->setPageSize(pageSizeFor(paperSize()));
     printer_->setDocName(title());
     printer_->setFullPage(false);

@@ -128,10 +128,10 @@ QString portDevice(int port)
 QString portPermissionHint()
 {
 #ifdef Q_OS_LINUX
-    return QStringLiteral("You need the right to use them: make your user a member of the "
+    return SerialPort::tr("You need the right to use them: make your user a member of the "
                           "dialout group (sudo usermod -aG dialout $USER), then log in again.");
 #else
-    return QStringLiteral("You need the right to use them: ask your administrator for access.");
+    return SerialPort::tr("You need the right to use them: ask your administrator for access.");
 #endif
 }
 
@@ -149,10 +149,10 @@ SerialPort::~SerialPort()
 Status SerialPort::setCommPort(int port)
 {
     if (port < kFirstPort || port > kLastPort) {
-        return Status::failure(QStringLiteral("There is no port %1.").arg(port));
+        return Status::failure(tr("There is no port %1.").arg(port));
     }
     if (port_.isOpen()) {
-        return Status::failure(QStringLiteral("The port cannot change while it is open."));
+        return Status::failure(tr("The port cannot change while it is open."));
     }
     commPort_ = port;
     return Status::success();
@@ -177,7 +177,7 @@ Status SerialPort::setPortOpen(bool open)
         return Status::success();
     }
     if (port_.isOpen()) {
-        return Status::failure(QStringLiteral("The port is already open."));
+        return Status::failure(tr("The port is already open."));
     }
     port_.setPortName(device());
     const bool opened = port_.open(QIODevice::ReadWrite) && port_.setBaudRate(line_.baud) &&
@@ -201,7 +201,7 @@ bool SerialPort::portOpen() const
 Status SerialPort::output(const QByteArray& text)
 {
     if (!port_.isOpen()) {
-        return Status::failure(QStringLiteral("The port is not open."));
+        return Status::failure(tr("The port is not open."));
     }
     port_.clearError();
     if (port_.write(text) != text.size()) {
@@ -222,10 +222,10 @@ qint64 SerialPort::inBufferCount() const
 Status SerialPort::setInBufferCount(qint64 count)
 {
     if (!port_.isOpen()) {
-        return Status::failure(QStringLiteral("The port is not open."));
+        return Status::failure(tr("The port is not open."));
     }
     if (count != 0) {
-        return Status::failure(QStringLiteral("The count can only be set to 0."));
+        return Status::failure(tr("The count can only be set to 0."));
     }
     port_.clear(QSerialPort::Input);
     port_.readAll();

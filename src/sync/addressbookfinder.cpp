@@ -2,6 +2,7 @@
 
 #include "sync/multistatus.h"
 #include "sync/origin.h"
+#include "sync/synctexts.h"
 
 #include <memory>
 
@@ -119,7 +120,7 @@ private:
 
     QString notFound() const
     {
-        return QStringLiteral("%1 is not an address book, and no address book was found there.")
+        return SyncText::tr("%1 is not an address book, and no address book was found there.")
             .arg(given_.toDisplayString());
     }
 

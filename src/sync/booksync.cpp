@@ -3,6 +3,7 @@
 #include "core/phonebook.h"
 #include "sync/davhref.h"
 #include "sync/multistatus.h"
+#include "sync/synctexts.h"
 #include "vcard/vcardmapping.h"
 #include "vcard/vcardmerge.h"
 
@@ -152,7 +153,7 @@ QString quotedList(const QStringList& names)
         quoted.append(u'"' + name + u'"');
     }
     if (names.size() > kNamed) {
-        quoted.append(QStringLiteral("and %1 more").arg(names.size() - kNamed));
+        quoted.append(BookSync::tr("and %1 more").arg(names.size() - kNamed));
     }
     return quoted.join(QStringLiteral(", "));
 }
@@ -161,16 +162,15 @@ QString quotedList(const QStringList& names)
 
 QString SyncReport::counts() const
 {
-    QString text =
-        QStringLiteral("%1 received, %2 removed here, %3 sent, %4 removed on the server.")
-            .arg(received)
-            .arg(removedHere)
-            .arg(sent)
-            .arg(removedThere);
+    QString text = BookSync::tr("%1 received, %2 removed here, %3 sent, %4 removed on the server.")
+                       .arg(received)
+                       .arg(removedHere)
+                       .arg(sent)
+                       .arg(removedThere);
     if (!untaken.isEmpty()) {
         text += untaken.size() == 1
-                    ? QStringLiteral(" 1 card could not be taken.")
-                    : QStringLiteral(" %1 cards could not be taken.").arg(untaken.size());
+                    ? BookSync::tr(" 1 card could not be taken.")
+                    : BookSync::tr(" %1 cards could not be taken.").arg(untaken.size());
     }
     return text;
 }
@@ -182,13 +182,13 @@ QString SyncReport::summary() const
         text += u' ' + note;
     }
     if (!localCopies.isEmpty()) {
-        text += QStringLiteral(" Changed on both sides, the server's version was taken; yours "
-                               "was kept as: %1.")
+        text += BookSync::tr(" Changed on both sides, the server's version was taken; yours "
+                             "was kept as: %1.")
                     .arg(localCopies.join(QStringLiteral(", ")));
     }
     if (!untaken.isEmpty()) {
-        text += QStringLiteral(" Cards without a name a record can have (a name made only of "
-                               "digits or \")\" is none): %1.")
+        text += BookSync::tr(" Cards without a name a record can have (a name made only of "
+                             "digits or \")\" is none): %1.")
                     .arg(quotedList(untaken));
     }
     if (!outside.isEmpty()) {
@@ -197,14 +197,14 @@ QString SyncReport::summary() const
         for (const QString& href : outside.first(std::min(kNamed, outside.size()))) {
             named.append(shownHref(href));
         }
-        text += QStringLiteral(" Ignored, as outside the address book: %1%2.")
+        text += BookSync::tr(" Ignored, as outside the address book: %1%2.")
                     .arg(named.join(QStringLiteral(", ")),
                          outside.size() > kNamed
-                             ? QStringLiteral(" and %1 more").arg(outside.size() - kNamed)
+                             ? BookSync::tr(" and %1 more").arg(outside.size() - kNamed)
                              : QString());
     }
     if (!notSent.isEmpty()) {
-        text += QStringLiteral(" Not sent, as no well-formed card could be written for them: %1.")
+        text += BookSync::tr(" Not sent, as no well-formed card could be written for them: %1.")
                     .arg(notSent.join(QStringLiteral(", ")));
     }
     return text;
@@ -224,7 +224,7 @@ void BookSync::start()
         return fail(state.error());
     }
     if (!*state) {
-        return fail(QStringLiteral("This phone book is not linked to a server."));
+        return fail(tr("This phone book is not linked to a server."));
     }
     state_ = **state;
     stateStamp_ = BookIdentity::of(statePath_);
@@ -233,7 +233,7 @@ void BookSync::start()
     if (!state_.damage.isEmpty()) {
         startAfresh(state_.damage);
     } else if (!state_.freshReason.isEmpty()) {
-        startAfresh(state_.freshReason);
+        startAfresh(SyncText::tr(state_.freshReason.toUtf8().constData())); // stored in English
     } else if (const std::optional<QString> why = anotherBook()) {
         startAfresh(*why);
     }
@@ -277,7 +277,7 @@ std::optional<QString> BookSync::anotherBook() const
         return std::nullopt;
     }
     if (now->modified < state_.book->modified) {
-        return QStringLiteral("The phone book file is older than at the last sync");
+        return tr("The phone book file is older than at the last sync");
     }
     QSet<QString> kept;
     for (const SyncEntry& entry : std::as_const(state_.entries)) {
@@ -293,15 +293,14 @@ std::optional<QString> BookSync::anotherBook() const
         return kept.contains(record.name.toLower().trimmed());
     });
     return anyKept ? std::nullopt
-                   : std::optional(QStringLiteral("The phone book holds none of the records of "
-                                                  "the last sync"));
+                   : std::optional(tr("The phone book holds none of the records of "
+                                      "the last sync"));
 }
 
 void BookSync::startAfresh(const QString& why)
 {
     state_.startAfresh({});
-    report_.notes.append(
-        QStringLiteral("%1: both sides were merged afresh and nothing was deleted.").arg(why));
+    report_.notes.append(tr("%1: both sides were merged afresh and nothing was deleted.").arg(why));
     dirty_ = true;
 }
 
@@ -421,7 +420,7 @@ void BookSync::listByEtags()
             .then(this, [this, failure](Listing listing) {
                 if (!listing.answered) {
                     return fail(failure.status == 404 || failure.ok()
-                                    ? QStringLiteral("%1 is not an address book.").arg(state_.url)
+                                    ? tr("%1 is not an address book.").arg(state_.url)
                                     : failureText(failure));
                 }
                 if (!taken(listing)) {
@@ -539,8 +538,8 @@ void BookSync::planned(PullPlan plan, const BookStamp& stamp)
 {
     if (stampOf(bookPath_) != stamp) {
         if (++replans_ > kReplans) {
-            return fail(QStringLiteral("The phone book kept changing during the sync; the "
-                                       "server's changes come at the next sync."));
+            return fail(tr("The phone book kept changing during the sync; the "
+                           "server's changes come at the next sync."));
         }
         return applyPull();
     }
@@ -588,8 +587,8 @@ void BookSync::push()
     sinceSaved_ = 0;
     forgetMissing(plan.missing);
     if (holdsMassDelete(plan.items)) {
-        return fail(QStringLiteral("This sync would remove %1 of the %2 cards from the server; "
-                                   "nothing was sent or removed.")
+        return fail(tr("This sync would remove %1 of the %2 cards from the server; "
+                       "nothing was sent or removed.")
                         .arg(report_.heldDeletes)
                         .arg(state_.entries.size()));
     }

@@ -15,12 +15,12 @@ const char* const kStopped = "vennorStopped";
 QString sizeText(qint64 bytes)
 {
     if (bytes % (1 << 20) == 0) {
-        return QStringLiteral("%1 MB").arg(bytes >> 20);
+        return DavClient::tr("%1 MB").arg(bytes >> 20);
     }
     if (bytes % 1024 == 0) {
-        return QStringLiteral("%1 KB").arg(bytes >> 10);
+        return DavClient::tr("%1 KB").arg(bytes >> 10);
     }
-    return QStringLiteral("%1 bytes").arg(bytes);
+    return DavClient::tr("%1 bytes").arg(bytes);
 }
 
 // A URL as it may be printed: paths a server chose stay percent-encoded.
@@ -47,19 +47,19 @@ QString failureText(const DavReply& reply)
     }
     const QString host = reply.url.host();
     if (reply.status == 401) {
-        return QStringLiteral("The server %1 refused the user name or password.").arg(host);
+        return DavClient::tr("The server %1 refused the user name or password.").arg(host);
     }
     if (reply.insecure) {
-        return QStringLiteral("The connection to %1 is not safe: %2").arg(host, reply.failure);
+        return DavClient::tr("The connection to %1 is not safe: %2").arg(host, reply.failure);
     }
     if (reply.status == 0) {
-        return QStringLiteral("Cannot reach the server %1: %2").arg(host, reply.failure);
+        return DavClient::tr("Cannot reach the server %1: %2").arg(host, reply.failure);
     }
     if (reply.status == 403) {
-        return QStringLiteral("The server %1 does not allow this user to use %2.")
+        return DavClient::tr("The server %1 does not allow this user to use %2.")
             .arg(host, shown(reply.url));
     }
-    return QStringLiteral("The server %1 answered %2 with the error %3.")
+    return DavClient::tr("The server %1 answered %2 with the error %3.")
         .arg(host, shown(reply.url))
         .arg(reply.status);
 }
@@ -100,8 +100,8 @@ std::optional<QString> DavClient::oversizedCard(const QString& href, const QStri
     if (card.size() * 3 <= limits_.cardBytes || card.toUtf8().size() <= limits_.cardBytes) {
         return std::nullopt;
     }
-    return QStringLiteral("The card %1 on the server %2 is larger than %3; the sync was stopped "
-                          "(the limit is %4).")
+    return DavClient::tr("The card %1 on the server %2 is larger than %3; the sync was stopped "
+                         "(the limit is %4).")
         .arg(href, origin_.host(), sizeText(limits_.cardBytes), SyncLimits::whereSet("maxCardKB"));
 }
 
@@ -133,8 +133,8 @@ void DavClient::transfer(const QByteArray& verb, const QUrl& given, const QByteA
     reply->setReadBufferSize(kReadChunk);
     const QString host = url.host();
     const QString tooLarge =
-        QStringLiteral("The server %1 sent more than %2 in answer to %3 %4; nothing more "
-                       "was read (the limit is %5).")
+        DavClient::tr("The server %1 sent more than %2 in answer to %3 %4; nothing more "
+                      "was read (the limit is %5).")
             .arg(host, sizeText(limit), QString::fromLatin1(verb), shown(url),
                  SyncLimits::whereSet(limitKey));
     auto received = std::make_shared<QByteArray>();
@@ -146,8 +146,8 @@ void DavClient::transfer(const QByteArray& verb, const QUrl& given, const QByteA
             return tooLarge;
         }
         if (received_ > limits_.syncBytes) {
-            return QStringLiteral("The server %1 sent more than %2 in all; nothing more was read "
-                                  "(the limit is %3).")
+            return tr("The server %1 sent more than %2 in all; nothing more was read "
+                      "(the limit is %3).")
                 .arg(host, sizeText(limits_.syncBytes), SyncLimits::whereSet("maxSyncMB"));
         }
         received->append(chunk);
@@ -166,8 +166,8 @@ void DavClient::transfer(const QByteArray& verb, const QUrl& given, const QByteA
     auto* timer = new QTimer(reply);
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, reply, [reply, url, this] {
-        cut(reply, QStringLiteral("The server %1 did not answer %2 within %3 seconds; the "
-                                  "request was given up (the limit is %4).")
+        cut(reply, tr("The server %1 did not answer %2 within %3 seconds; the "
+                      "request was given up (the limit is %4).")
                        .arg(url.host(), shown(url))
                        .arg(limits_.requestSeconds)
                        .arg(SyncLimits::whereSet("requestTimeoutSeconds")));
@@ -204,8 +204,8 @@ void DavClient::transfer(const QByteArray& verb, const QUrl& given, const QByteA
 
 void DavClient::expire()
 {
-    expired_ = QStringLiteral("The work with the server %1 took more than %2 seconds in all; "
-                              "it was stopped (the limit is %3).")
+    expired_ = tr("The work with the server %1 took more than %2 seconds in all; "
+                  "it was stopped (the limit is %3).")
                    .arg(origin_.host())
                    .arg(limits_.syncSeconds)
                    .arg(SyncLimits::whereSet("syncTimeoutSeconds"));

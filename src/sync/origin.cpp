@@ -1,5 +1,7 @@
 #include "sync/origin.h"
 
+#include "sync/synctexts.h"
+
 #include <QHostAddress>
 #include <QRegularExpression>
 
@@ -33,12 +35,12 @@ std::optional<QString> foreignTarget(const QUrl& origin, const QUrl& target)
     // Encoded: the server chose it, and it may be printed to a terminal.
     const QString where = QString::fromLatin1(target.adjusted(QUrl::RemoveUserInfo).toEncoded());
     if (origin.scheme() == u"https" && target.scheme() == u"http") {
-        return QStringLiteral("%1 led from an encrypted https address to the unencrypted %2; "
-                              "refused, so that the password stays safe.")
+        return SyncText::tr("%1 led from an encrypted https address to the unencrypted %2; "
+                            "refused, so that the password stays safe.")
             .arg(originOf(origin), where);
     }
-    return QStringLiteral("The server %1 pointed to %2, another server; the password was not "
-                          "sent there. Link that URL directly if you trust it.")
+    return SyncText::tr("The server %1 pointed to %2, another server; the password was not "
+                        "sent there. Link that URL directly if you trust it.")
         .arg(originOf(origin), where);
 }
 
@@ -64,11 +66,11 @@ Result<LinkAddress> linkAddress(const QString& typed)
     url.setScheme(url.scheme().toLower());
     if (!url.isValid() || url.host().isEmpty()) {
         return Result<LinkAddress>::failure(
-            QStringLiteral("The URL given is not a server's address."));
+            SyncText::tr("The URL given is not a server's address."));
     }
     if (url.scheme() != u"https" && url.scheme() != u"http") {
         return Result<LinkAddress>::failure(
-            QStringLiteral("%1 is not an https:// or http:// address.")
+            SyncText::tr("%1 is not an https:// or http:// address.")
                 .arg(url.toDisplayString(QUrl::RemoveUserInfo)));
     }
     LinkAddress address;
@@ -82,6 +84,12 @@ Result<LinkAddress> linkAddress(const QString& typed)
     }
     address.url = url;
     return address;
+}
+
+QString unencryptedWarning()
+{
+    return SyncText::tr(
+        "The server is not encrypted; the password and the contacts travel readable.");
 }
 
 } // namespace vennor::carddav

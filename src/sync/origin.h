@@ -18,8 +18,7 @@ std::optional<QString> foreignTarget(const QUrl& origin, const QUrl& target);
 
 // Plain http to a host other than this computer: the password and the cards travel readable.
 bool unencryptedRemote(const QUrl& url);
-inline const QString kUnencryptedWarning =
-    QStringLiteral("The server is not encrypted; the password and the contacts travel readable.");
+QString unencryptedWarning();
 
 // What the user typed to link to: the URL (https:// when no scheme is given) without the
 // user name and password written in it, and those two when they were.

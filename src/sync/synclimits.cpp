@@ -1,6 +1,7 @@
 #include "sync/synclimits.h"
 
 #include "core/folders.h"
+#include "sync/synctexts.h"
 
 #include <QSettings>
 
@@ -47,7 +48,7 @@ SyncLimits SyncLimits::fromSettings()
 
 QString SyncLimits::whereSet(const char* key)
 {
-    return QStringLiteral("%1 in the [sync] section of %2").arg(QLatin1String(key), settingsPath());
+    return SyncText::tr("%1 in the [sync] section of %2").arg(QLatin1String(key), settingsPath());
 }
 
 } // namespace vennor

@@ -1,6 +1,7 @@
 #include "sync/syncnotes.h"
 
 #include "core/fields.h"
+#include "sync/synctexts.h"
 
 #include <QFile>
 #include <algorithm>
@@ -96,13 +97,13 @@ Status moveLink(const QString& fromBookPath, const QString& toBookPath)
     const QString to = SyncState::pathFor(toBookPath);
     // A link left where no book was belongs to none: it must not cling to the book coming.
     if (QFile target(to); target.exists() && !target.remove()) {
-        return Status::failure(QStringLiteral("An old link to a server (%1) could not be removed: "
-                                              "%2")
+        return Status::failure(SyncText::tr("An old link to a server (%1) could not be removed: "
+                                            "%2")
                                    .arg(to, target.errorString()));
     }
     if (QFile source(from); source.exists() && !source.rename(to)) {
-        return Status::failure(QStringLiteral("Its link to the server (%1) could not be moved to "
-                                              "%2: %3")
+        return Status::failure(SyncText::tr("Its link to the server (%1) could not be moved to "
+                                            "%2: %3")
                                    .arg(from, to, source.errorString()));
     }
     return Status::success();
@@ -114,9 +115,8 @@ Result<std::optional<SyncState>> dropLink(const QString& bookPath)
     const Result<std::optional<SyncState>> state = SyncState::load(path);
     QFile file(path);
     if (file.exists() && !file.remove()) {
-        return Status::failure(
-            QStringLiteral("Its link to the server (%1) could not be removed: %2")
-                .arg(path, file.errorString()));
+        return Status::failure(SyncText::tr("Its link to the server (%1) could not be removed: %2")
+                                   .arg(path, file.errorString()));
     }
     return state ? *state : std::optional<SyncState>();
 }

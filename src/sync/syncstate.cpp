@@ -2,6 +2,7 @@
 
 #include "core/textfile.h"
 #include "sync/davhref.h"
+#include "sync/synctexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,7 +27,7 @@ std::optional<QString> stringField(const QJsonObject& object, QStringView key, Q
 {
     const QJsonValue value = object.value(key);
     if (!value.isString()) {
-        return QStringLiteral("\"%1\" is not a text").arg(key);
+        return SyncText::tr("\"%1\" is not a text").arg(key);
     }
     into = value.toString();
     return std::nullopt;
@@ -35,12 +36,12 @@ std::optional<QString> stringField(const QJsonObject& object, QStringView key, Q
 std::optional<QString> readCards(const QJsonValue& value, SyncState& state)
 {
     if (!value.isArray()) {
-        return QStringLiteral("\"cards\" is not a list");
+        return SyncText::tr("\"cards\" is not a list");
     }
     QSet<QString> names;
     for (const QJsonValue& item : value.toArray()) {
         if (!item.isObject()) {
-            return QStringLiteral("a card is not an object");
+            return SyncText::tr("a card is not an object");
         }
         const QJsonObject card = item.toObject();
         SyncEntry entry;
@@ -48,19 +49,19 @@ std::optional<QString> readCards(const QJsonValue& value, SyncState& state)
              {std::pair{u"href", &entry.href}, std::pair{u"etag", &entry.etag},
               std::pair{u"name", &entry.name}, std::pair{u"fingerprint", &entry.fingerprint}}) {
             if (auto wrong = stringField(card, key, *field)) {
-                return QStringLiteral("in a card, %1").arg(*wrong);
+                return SyncText::tr("in a card, %1").arg(*wrong);
             }
         }
         if (card.contains(u"cardName")) {
             if (auto wrong = stringField(card, u"cardName", entry.cardName)) {
-                return QStringLiteral("in a card, %1").arg(*wrong);
+                return SyncText::tr("in a card, %1").arg(*wrong);
             }
         }
         if (entry.href.isEmpty() || state.entries.contains(entry.href)) {
-            return QStringLiteral("a card's href is empty or repeated");
+            return SyncText::tr("a card's href is empty or repeated");
         }
         if (!entry.name.isEmpty() && names.contains(entry.name)) {
-            return QStringLiteral("two cards give the record \"%1\"").arg(entry.name);
+            return SyncText::tr("two cards give the record \"%1\"").arg(entry.name);
         }
         names.insert(entry.name);
         state.entries.insert(entry.href, entry);
@@ -73,11 +74,11 @@ std::optional<QString> readNotes(const QJsonObject& root, SyncState& state)
     const QJsonValue deleted = root.value(u"deleted");
     if (!deleted.isUndefined()) {
         if (!deleted.isArray()) {
-            return QStringLiteral("\"deleted\" is not a list");
+            return SyncText::tr("\"deleted\" is not a list");
         }
         for (const QJsonValue& href : deleted.toArray()) {
             if (!href.isString() || !state.entries.contains(href.toString())) {
-                return QStringLiteral("\"deleted\" names a card the last sync did not see");
+                return SyncText::tr("\"deleted\" names a card the last sync did not see");
             }
             state.deleted.insert(href.toString());
         }
@@ -85,11 +86,11 @@ std::optional<QString> readNotes(const QJsonObject& root, SyncState& state)
     const QJsonValue names = root.value(u"deletedNames");
     if (!names.isUndefined()) {
         if (!names.isArray()) {
-            return QStringLiteral("\"deletedNames\" is not a list");
+            return SyncText::tr("\"deletedNames\" is not a list");
         }
         for (const QJsonValue& name : names.toArray()) {
             if (!name.isString()) {
-                return QStringLiteral("\"deletedNames\" holds something other than names");
+                return SyncText::tr("\"deletedNames\" holds something other than names");
             }
             state.deletedNames.insert(name.toString());
         }
@@ -97,19 +98,19 @@ std::optional<QString> readNotes(const QJsonObject& root, SyncState& state)
     const QJsonValue renamed = root.value(u"renamed");
     if (!renamed.isUndefined()) {
         if (!renamed.isObject()) {
-            return QStringLiteral("\"renamed\" is not an object");
+            return SyncText::tr("\"renamed\" is not an object");
         }
         const QJsonObject names = renamed.toObject();
         for (auto it = names.begin(); it != names.end(); ++it) {
             if (!it.value().isString() || it.key().isEmpty() || it.value().toString().isEmpty()) {
-                return QStringLiteral("\"renamed\" holds something other than names");
+                return SyncText::tr("\"renamed\" holds something other than names");
             }
             state.renamedFrom.insert(it.key(), it.value().toString());
         }
     }
     const QJsonValue fresh = root.value(u"fresh");
     if (!fresh.isUndefined() && !fresh.isString()) {
-        return QStringLiteral("\"fresh\" is not a text");
+        return SyncText::tr("\"fresh\" is not a text");
     }
     state.freshReason = fresh.toString();
     return std::nullopt;
@@ -124,7 +125,7 @@ std::optional<QString> readBook(const QJsonValue& value, SyncState& state)
     const QJsonValue size = book.value(u"size");
     const QJsonValue modified = book.value(u"modified");
     if (!value.isObject() || !size.isDouble() || !modified.isDouble() || size.toDouble() < 0) {
-        return QStringLiteral("\"book\" is not a size and a time");
+        return SyncText::tr("\"book\" is not a size and a time");
     }
     state.book = BookIdentity{qint64(size.toDouble()), qint64(modified.toDouble())};
     return std::nullopt;
@@ -187,12 +188,11 @@ Result<std::optional<SyncState>> SyncState::load(const QString& statePath)
     }
     if (!file.open(QIODevice::ReadOnly)) {
         return Status::failure(
-            QStringLiteral("Cannot read %1: %2").arg(statePath, file.errorString()));
+            SyncText::tr("Cannot read %1: %2").arg(statePath, file.errorString()));
     }
     const auto damaged = [&statePath] {
         return Status::failure(
-            QStringLiteral("%1 is damaged; unlink the phone book and link it again.")
-                .arg(statePath));
+            SyncText::tr("%1 is damaged; unlink the phone book and link it again.").arg(statePath));
     };
     if (file.size() > kLargestStateFile) {
         return damaged();
@@ -211,7 +211,7 @@ Result<std::optional<SyncState>> SyncState::load(const QString& statePath)
     if (const auto wrong = readHistory(root, state)) {
         state.startAfresh({});
         state.book.reset();
-        state.damage = QStringLiteral("%1 was damaged (%2)").arg(statePath, *wrong);
+        state.damage = SyncText::tr("%1 was damaged (%2)").arg(statePath, *wrong);
     }
     return std::optional(state);
 }

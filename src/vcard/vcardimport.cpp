@@ -1,6 +1,7 @@
 #include "vcard/vcardimport.h"
 
 #include "core/textfile.h"
+#include "vcard/cardtexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,7 @@ namespace {
 QString describedCard(const CardRecord& card)
 {
     const QString who =
-        card.record ? card.record->name : QStringLiteral("the card on line %1").arg(card.line);
+        card.record ? card.record->name : CardText::tr("the card on line %1").arg(card.line);
     return who + QStringLiteral(": ") + card.changes.join(QStringLiteral("; "));
 }
 
@@ -20,7 +21,7 @@ QString describedCard(const CardRecord& card)
 
 QString ImportSummary::counts() const
 {
-    return QStringLiteral("%1 added, %2 replaced, %3 skipped, %4 changed")
+    return CardText::tr("%1 added, %2 replaced, %3 skipped, %4 changed")
         .arg(added)
         .arg(replaced)
         .arg(skipped)
@@ -37,7 +38,7 @@ Result<VCardImport> VCardImport::read(const QString& vcardPath, const PhoneBookF
 {
     QFile file(vcardPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Status::failure(QStringLiteral("Could not open %1: %2")
+        return Status::failure(CardText::tr("Could not open %1: %2")
                                    .arg(QFileInfo(vcardPath).fileName(), file.errorString()));
     }
     QList<CardRecord> mapped;
@@ -131,9 +132,8 @@ Result<int> exportVCards(const PhoneBookFile& book, const QString& vcardPath, VC
 
 QString exportedText(int count, const QString& book, const QString& fileName)
 {
-    const QString cards =
-        count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count);
-    return QStringLiteral("%1 of %2 written to %3.").arg(cards, book, fileName);
+    const QString cards = count == 1 ? CardText::tr("1 card") : CardText::tr("%1 cards").arg(count);
+    return CardText::tr("%1 of %2 written to %3.").arg(cards, book, fileName);
 }
 
 } // namespace vennor

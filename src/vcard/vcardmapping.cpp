@@ -5,6 +5,7 @@
 #include "core/numeric.h"
 #include "core/printabletext.h"
 #include "core/telnumber.h"
+#include "vcard/cardtexts.h"
 
 #include <QUuid>
 #include <algorithm>
@@ -225,10 +226,10 @@ public:
         record.name = name();
         result_.cardName = givenName(card_);
         if (holdsControls(card_)) {
-            result_.changes.append(QStringLiteral("control characters left out"));
+            result_.changes.append(CardText::tr("control characters left out"));
         }
         if (record.name.isEmpty()) {
-            result_.changes.append(QStringLiteral("no name: not imported"));
+            result_.changes.append(CardText::tr("no name: not imported"));
             return result_;
         }
         record.email = email();
@@ -246,15 +247,15 @@ private:
         if (!holdsRefused(field, text)) {
             return text;
         }
-        result_.changes.append(QStringLiteral("characters the %1 cannot hold replaced by blanks")
-                                   .arg(QLatin1String(what)));
+        result_.changes.append(CardText::tr("characters the %1 cannot hold replaced by blanks")
+                                   .arg(CardText::tr(what)));
         return blankRefused(field, text);
     }
 
     void toComment(const QString& label, const QString& text)
     {
         extras_.append(label + QStringLiteral(": ") + text);
-        result_.changes.append(label + QStringLiteral(" put in the comment"));
+        result_.changes.append(CardText::tr("%1 put in the comment").arg(label));
     }
 
     QString name()
@@ -267,7 +268,7 @@ private:
             const QString candidate = source(card_);
             const QString name = stored(blankRefused(RecordField::name, candidate));
             if (fileable(name)) {
-                cleaned(RecordField::name, candidate, "name");
+                cleaned(RecordField::name, candidate, QT_TRANSLATE_NOOP("CardText", "name"));
                 return name;
             }
         }
@@ -283,7 +284,7 @@ private:
                 continue;
             }
             if (chosen.isEmpty() && text.contains(u'@')) {
-                chosen = cleaned(RecordField::email, text, "e-mail");
+                chosen = cleaned(RecordField::email, text, QT_TRANSLATE_NOOP("CardText", "e-mail"));
             } else {
                 toComment(QStringLiteral("e-mail"), text);
             }
@@ -313,7 +314,7 @@ private:
                 toComment(QStringLiteral("address"), label);
             }
         }
-        return cleaned(RecordField::address, chosen, "address");
+        return cleaned(RecordField::address, chosen, QT_TRANSLATE_NOOP("CardText", "address"));
     }
 
     QList<PhoneNumber> numbers()
@@ -361,7 +362,8 @@ private:
             }
         }
         lines += extras_;
-        return cleaned(RecordField::comment, lines.join(u'\n'), "comment");
+        return cleaned(RecordField::comment, lines.join(u'\n'),
+                       QT_TRANSLATE_NOOP("CardText", "comment"));
     }
 
     const VCard& card_;

@@ -1,6 +1,7 @@
 #include "vcard/vcardreader.h"
 
 #include "core/textfile.h"
+#include "vcard/cardtexts.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -235,7 +236,7 @@ QString shown(QByteArrayView line)
 
 Status failure(int line, const QString& why)
 {
-    return Status::failure(QStringLiteral("Line %1: %2").arg(line).arg(why));
+    return Status::failure(CardText::tr("Line %1: %2").arg(line).arg(why));
 }
 
 } // namespace
@@ -378,7 +379,7 @@ Status readVCards(const QByteArray& bytes, const std::function<void(const VCard&
             if (!begin) {
                 return failure(
                     line->line,
-                    QStringLiteral("BEGIN:VCARD expected, found \"%1\"").arg(shown(line->bytes)));
+                    CardText::tr("BEGIN:VCARD expected, found \"%1\"").arg(shown(line->bytes)));
             }
             card.emplace().line = line->line;
         } else if (begin) {
@@ -396,7 +397,7 @@ Status readVCards(const QByteArray& bytes, const std::function<void(const VCard&
             if (!property) {
                 return failure(
                     line->line,
-                    QStringLiteral("\"%1\" is not a vCard property").arg(shown(line->bytes)));
+                    CardText::tr("\"%1\" is not a vCard property").arg(shown(line->bytes)));
             }
             if (property->name == u"VERSION") {
                 card->version = property->value.trimmed();
@@ -406,12 +407,12 @@ Status readVCards(const QByteArray& bytes, const std::function<void(const VCard&
     }
     if (card) {
         return failure(lines.lastLine(),
-                       QStringLiteral("the file ends inside the card begun on line %1 "
-                                      "(END:VCARD is missing)")
+                       CardText::tr("the file ends inside the card begun on line %1 "
+                                    "(END:VCARD is missing)")
                            .arg(card->line));
     }
     if (cards == 0) {
-        return failure(1, QStringLiteral("the file is empty: it holds no vCard"));
+        return failure(1, CardText::tr("the file is empty: it holds no vCard"));
     }
     return Status::success();
 }

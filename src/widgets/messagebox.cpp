@@ -1,5 +1,6 @@
 #include "widgets/messagebox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,8 +10,10 @@ namespace {
 
 MessageBox::Answer replaceSkipCancel(QMessageBox& box)
 {
-    QPushButton* replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
-    QPushButton* skip = box.addButton(QStringLiteral("&Skip"), QMessageBox::AcceptRole);
+    QPushButton* replace = box.addButton(
+        QCoreApplication::translate("vennor::MessageBox", "&Replace"), QMessageBox::AcceptRole);
+    QPushButton* skip = box.addButton(QCoreApplication::translate("vennor::MessageBox", "&Skip"),
+                                      QMessageBox::AcceptRole);
     box.setDefaultButton(skip);
     box.setEscapeButton(box.addButton(QMessageBox::Cancel));
     box.exec();

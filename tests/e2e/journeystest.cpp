@@ -46,6 +46,13 @@ public:
             folders.writeSettings(settings);
             folders.writePhoneBook("Home", home);
         }
+        // The language is the one asked for, not the one of whoever runs the tests.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+            environment.remove(variable);
+        }
+        environment.insert("LANG", language);
+        app_.setProcessEnvironment(environment);
         app_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         app_.start(qEnvironmentVariable("VENNOR_EXE"), {});
         QVERIFY(app_.waitForStarted());
@@ -121,16 +128,18 @@ public:
         return fileBecomes(folders.phoneBook("Home"), bytes);
     }
     // File > Exit, answering the question to save the record when one is given.
-    void exit(const QString& answer = {})
+    void exit(const QString& answer = {}, const QString& menuKeys = "alt+f e",
+              const QString& questionTitle = "Warning")
     {
-        keysTo("VENNOR", "alt+f e");
+        keysTo("VENNOR", menuKeys);
         if (!answer.isEmpty()) {
-            keysTo("Warning", answer);
+            keysTo(questionTitle, answer);
         }
         QVERIFY(app_.waitForFinished(10000) && app_.exitCode() == 0);
     }
 
     TempFolders folders;
+    QString language = "C.UTF-8";
 
 private:
     QProcess app_;
@@ -311,6 +320,23 @@ private slots:
         QVERIFY(s.focusReturnsTo("VENNOR"));
         QCOMPARE(s.copied(), "555");
         s.exit();
+    }
+
+    // LANG alone makes the program German: its menus answer to German letters, its windows
+    // and messages carry German titles.
+    void germanUser()
+    {
+        Session s;
+        s.language = "de_DE.UTF-8";
+        s.start({"none", "Home"}, ")\r\nann\r\n0555\r\n)\r\n");
+        s.keys("alt+b Return"); // Bearbeiten > Neues Telefonbuch
+        s.keysTo("Neues Telefonbuch anlegen", "Escape");
+        s.keysTo("VENNOR", "ctrl+r ctrl+r");
+        s.type("bob");
+        s.keys("ctrl+d"); // nothing loaded: "Wählen Sie einen Datensatz zum Löschen"
+        s.keysTo("Warnung", "Return");
+        s.exit("Escape", "alt+d b", "Warnung"); // Datei > Beenden, the record left unsaved
+        QCOMPARE(fileBytes(s.folders.phoneBook("Home")), ")\r\nann\r\n0555\r\n)\r\n");
     }
 };
 

@@ -23,11 +23,17 @@ else()
     expect(0 "" ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
     expect(0 "^$" desktop-file-validate "${prefix}/share/applications/${id}.desktop")
     expect(0 "" appstreamcli validate --no-net "${prefix}/share/metainfo/${id}.metainfo.xml")
+    # A German desktop shows the German summary in its menus and software centre.
+    expect(0 "Comment\\[de\\]=Telefonb" grep -F "Comment[de]="
+           "${prefix}/share/applications/${id}.desktop")
+    expect(0 "<summary xml:lang=\"de\">Telefonb" grep -F "xml:lang=\"de\""
+           "${prefix}/share/metainfo/${id}.metainfo.xml")
     expect(0 "^Usage: vennor .*--dial" ${prefix}/bin/vennor --help)
     expect(2 "no number in it" ${prefix}/bin/vennor tel:)
 endif()
 foreach(file bin/vennor share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
-             share/icons/hicolor/scalable/apps/${id}.svg share/doc/vennor/user-guide.html)
+             share/icons/hicolor/scalable/apps/${id}.svg share/doc/vennor/user-guide.html
+             share/doc/vennor/user-guide.de.html)
     if(NOT EXISTS "${prefix}/${file}")
         message(FATAL_ERROR "missing: ${prefix}/${file}")
     endif()

@@ -336,7 +336,7 @@ private slots:
         const auto [status, text] =
             runCommandLine({"--link", "http://dav.invalid/", "--user", "ann"}, "secret\n");
         QCOMPARE(status, 2);
-        QVERIFY2(text.contains(carddav::kUnencryptedWarning) && text.contains("--insecure"),
+        QVERIFY2(text.contains(carddav::unencryptedWarning()) && text.contains("--insecure"),
                  qPrintable(text));
 
         // Without a scheme the URL is https: the password never goes out in the clear.
@@ -365,7 +365,7 @@ private slots:
         window.findChild<QAction*>("Link_server")->trigger();
         QVERIFY(driver.waitAllHandled());
         QCOMPARE(messages.count(), 1);
-        QVERIFY(messages.last().text.startsWith(carddav::kUnencryptedWarning));
+        QVERIFY(messages.last().text.startsWith(carddav::unencryptedWarning()));
         QVERIFY(!sync.statusText().startsWith("Looking"));
         QVERIFY(!QFile::exists(folders.statePath()));
     }

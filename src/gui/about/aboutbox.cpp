@@ -28,13 +28,12 @@ QLabel* makeLabel(const QString& text, const char* name, double points, QWidget*
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("about"));
-    setWindowTitle(QStringLiteral("About VENNOR"));
+    setWindowTitle(tr("About VENNOR"));
     twips::setClientSize(this, 5685, 3345);
 
     versionLabel_ = makeLabel(QStringLiteral("Vennor 1.4"), "Label1", 13.5, this);
     twips::place(versionLabel_, 1950, 330, 1785, 300);
-    copyrightLabel_ =
-        makeLabel(QStringLiteral("Copyright (C) The Vennor developers"), "Label2", 9, this);
+    copyrightLabel_ = makeLabel(tr("Copyright (C) The Vennor developers"), "Label2", 9, this);
     twips::place(copyrightLabel_, 1455, 795, 2775, 300);
     blankLabel_ = makeLabel(QString(), "Label3", 9.75, this);
     twips::place(blankLabel_, 1927, 1170, 1830, 300);
@@ -42,7 +41,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     legalNoticeLabel_->setWordWrap(true);
     twips::place(legalNoticeLabel_, 240, 1680, 5145, 975);
 
-    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_ = new QPushButton(tr("Ok"), this);
     okButton_->setObjectName(QStringLiteral("Command1"));
     okButton_->setDefault(true);
     twips::place(okButton_, 2280, 2880, 1080, 310);

@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/filedialogrunner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 
@@ -49,7 +50,7 @@ FileDialog::FileDialog()
     dialogTitle_.clear();
     fileName_.clear();
     fileTitle_.clear();
-    setFilter(QStringLiteral("All Files (*.*)|*.*"));
+    setFilter(QCoreApplication::translate("vennor::FileDialog", "All Files (*.*)|*.*"));
     filterIndex_ = 1;
     flags_ = 0;
     initialFolder_ = QStringLiteral("C:\\");

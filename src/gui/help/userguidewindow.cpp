@@ -12,11 +12,12 @@ UserGuideWindow::UserGuideWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("userGuide"));
-    setWindowTitle(QStringLiteral("Vennor Help"));
+    setWindowTitle(tr("Vennor Help"));
     browser_->setObjectName(QStringLiteral("guideText"));
-    browser_->setAccessibleName(QStringLiteral("User guide"));
+    browser_->setAccessibleName(tr("User guide"));
     browser_->setOpenExternalLinks(true);
-    browser_->setSource(QUrl(QStringLiteral("qrc:/help/guide.html")));
+    //: The guide written in the translation's language, where there is one.
+    browser_->setSource(QUrl(tr("qrc:/help/guide.html")));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

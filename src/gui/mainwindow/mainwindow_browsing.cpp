@@ -227,7 +227,7 @@ void MainWindow::addNumber()
     }
     const QString number = cleanedNumber(typed);
     if (!isNumeric(number)) {
-        MessageBox::ok(this, QStringLiteral("Enter a valid number"), QStringLiteral("Warning"));
+        MessageBox::ok(this, tr("Enter a valid number"), tr("Warning"));
         return;
     }
     recordChanged_ = true;

@@ -19,9 +19,9 @@ void tellLinkOfDeletion(QWidget* parent, const QString& bookPath, const QString&
 {
     if (const Status noted = noteDeleted(bookPath, {name}); !noted) {
         MessageBox::show(parent,
-                         {QStringLiteral("The record was deleted here, but the server "
+                         {MainWindow::tr("The record was deleted here, but the server "
                                          "will give it back at the next sync"),
-                          QStringLiteral("Warning"), MessageBox::Buttons::Ok, noted.error()});
+                          MainWindow::tr("Warning"), MessageBox::Buttons::Ok, noted.error()});
     }
 }
 
@@ -30,13 +30,11 @@ void tellLinkOfDeletion(QWidget* parent, const QString& bookPath, const QString&
 void MainWindow::deleteRecord()
 {
     if (!recordFromFile_) {
-        MessageBox::ok(this, QStringLiteral("Select a record to delete"),
-                       QStringLiteral("Warning"));
+        MessageBox::ok(this, tr("Select a record to delete"), tr("Warning"));
         return;
     }
-    const auto answer =
-        MessageBox::okCancel(this, QStringLiteral("Are you sure you want to delete this record?"),
-                             QStringLiteral("Warning"));
+    const auto answer = MessageBox::okCancel(
+        this, tr("Are you sure you want to delete this record?"), tr("Warning"));
     if (answer != MessageBox::Answer::Ok) {
         nameSearch_->setFocus();
         return;
@@ -64,9 +62,8 @@ bool MainWindow::removeRecordFromBook()
         }
     }
     if (!removed) {
-        MessageBox::show(this,
-                         {QStringLiteral("The record could not be deleted"),
-                          QStringLiteral("Warning"), MessageBox::Buttons::Ok, removed.error()});
+        MessageBox::show(this, {tr("The record could not be deleted"), tr("Warning"),
+                                MessageBox::Buttons::Ok, removed.error()});
         return false;
     }
     return true;

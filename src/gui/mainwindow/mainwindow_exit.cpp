@@ -30,8 +30,8 @@ bool MainWindow::readyToEnd()
     if (!recordChanged_ || fields_.text(0).isEmpty()) {
         return true;
     }
-    const auto answer = MessageBox::okCancel(this, QStringLiteral("save the record before exit"),
-                                             QStringLiteral("Warning"));
+    const auto answer =
+        MessageBox::okCancel(this, tr("save the record before exit"), tr("Warning"));
     return answer != MessageBox::Answer::Ok || saveRecord();
 }
 

@@ -67,15 +67,11 @@ void MainWindow::buildControls(QWidget* client)
         box->lower();
     }
     const std::pair<QWidget*, QString> spokenNames[] = {
-        {fields_[0], nameLabel_->text()},
-        {fields_[1], emailLabel_->text()},
-        {fields_[2], addressLabel_->text()},
-        {fields_[3], commentLabel_->text()},
-        {numberType_, QStringLiteral("Number type")},
-        {numbers_, numbersLabel_->text()},
-        {nameSearch_, nameSearchLabel_->text()},
-        {numberSearch_, numberSearchLabel_->text()},
-        {spareBox_, QStringLiteral("Scratch field")}};
+        {fields_[0], nameLabel_->text()},        {fields_[1], emailLabel_->text()},
+        {fields_[2], addressLabel_->text()},     {fields_[3], commentLabel_->text()},
+        {numberType_, tr("Number type")},        {numbers_, numbersLabel_->text()},
+        {nameSearch_, nameSearchLabel_->text()}, {numberSearch_, numberSearchLabel_->text()},
+        {spareBox_, tr("Scratch field")}};
     for (const auto& [control, name] : spokenNames) {
         setAccessibleNameOf(control, name);
     }
@@ -87,19 +83,19 @@ void MainWindow::buildToolbar(QWidget* client)
     toolbarFrame_ = frame(client, "Frame3");
     twips::place(toolbarFrame_, 70, -50, 7230, 480);
     saveButton_ = pictureButton(client, "sav", QStringLiteral(":/icons/save.svg"),
-                                QStringLiteral("Save the existing record"));
+                                tr("Save the existing record"));
     twips::place(saveButton_, 140, 90, 360, 315);
-    deleteButton_ = pictureButton(client, "del", QStringLiteral(":/icons/delete.svg"),
-                                  QStringLiteral("Delete a record "));
+    deleteButton_ =
+        pictureButton(client, "del", QStringLiteral(":/icons/delete.svg"), tr("Delete a record "));
     twips::place(deleteButton_, 490, 80, 360, 315);
     dialButton_ = pictureButton(client, "dial", QStringLiteral(":/icons/dial.svg"),
-                                QStringLiteral("Call selected phone number"));
+                                tr("Call selected phone number"));
     twips::place(dialButton_, 850, 80, 360, 315);
     clearButton_ = pictureButton(client, "clr", QStringLiteral(":/icons/clear.svg"),
-                                 QStringLiteral("Clear all text boxs"));
+                                 tr("Clear all text boxs"));
     twips::place(clearButton_, 1220, 90, 360, 315);
     printButton_ = pictureButton(client, "Command2", QStringLiteral(":/icons/print.svg"),
-                                 QStringLiteral("Print phone book"));
+                                 tr("Print phone book"));
     twips::place(printButton_, 1750, 70, 360, 315);
 }
 
@@ -107,15 +103,15 @@ void MainWindow::buildRecordFields(QWidget* client)
 {
     recordFrame_ = frame(client, "Frame1");
     twips::place(recordFrame_, 70, 360, 4455, 3375);
-    nameLabel_ = label(client, "Label1", QStringLiteral("Name "), true);
+    nameLabel_ = label(client, "Label1", tr("Name "), true);
     twips::place(nameLabel_, 175, 610, 735, 220);
-    emailLabel_ = label(client, "Label6", QStringLiteral("Email"), true);
+    emailLabel_ = label(client, "Label6", tr("Email"), true);
     twips::place(emailLabel_, 170, 1200, 735, 255);
-    addressLabel_ = label(client, "Label8", QStringLiteral("Address"), true);
+    addressLabel_ = label(client, "Label8", tr("Address"), true);
     twips::place(addressLabel_, 170, 1680, 855, 255);
-    commentLabel_ = label(client, "Label5", QStringLiteral("Comment"), true);
+    commentLabel_ = label(client, "Label5", tr("Comment"), true);
     twips::place(commentLabel_, 170, 2280, 1215, 255);
-    numbersLabel_ = label(client, "Label3", QStringLiteral("Numbers"), true);
+    numbersLabel_ = label(client, "Label3", tr("Numbers"), true);
     twips::place(numbersLabel_, 170, 3240, 855, 255);
 
     const int tops[] = {600, 1140, 1635};
@@ -129,9 +125,9 @@ void MainWindow::buildRecordFields(QWidget* client)
     numberType_ = named(new QComboBox(client), QStringLiteral("Combo3"));
     numberType_->setEditable(true);
     numberType_->setInsertPolicy(QComboBox::NoInsert);
-    numberType_->addItems(numberTypes());
+    numberType_->addItems(shownNumberTypes());
     numberType_->setCurrentIndex(0);
-    numberType_->setToolTip(QStringLiteral("Select type of the number"));
+    numberType_->setToolTip(tr("Select type of the number"));
     twips::place(numberType_, 1150, 3240, 1215, 315);
 
     numbers_ = named(new QComboBox(client), QStringLiteral("phones"));
@@ -139,7 +135,7 @@ void MainWindow::buildRecordFields(QWidget* client)
     numbers_->setInsertPolicy(QComboBox::NoInsert);
     // Numbers are compared exactly: completing 12 to a listed 123 would add the wrong one.
     numbers_->setCompleter(nullptr);
-    numbers_->setToolTip(QStringLiteral("Type number then Press Enter"));
+    numbers_->setToolTip(tr("Type number then Press Enter"));
     twips::place(numbers_, 2710, 3240, 1575, 315);
 }
 
@@ -147,13 +143,13 @@ void MainWindow::buildSearchLists(QWidget* client)
 {
     searchFrame_ = frame(client, "Frame2");
     twips::place(searchFrame_, 4510, 360, 2775, 3375);
-    nameSearchLabel_ = label(client, "Label4", QStringLiteral("Type name to search"), false);
+    nameSearchLabel_ = label(client, "Label4", tr("Type name to search"), false);
     twips::place(nameSearchLabel_, 4750, 615, 1725, 285);
     nameSearch_ = named(new SimpleCombo(client), QStringLiteral("Combo1"));
     nameSearch_->setSorted(true);
     nameSearch_->setTextColor(Qt::blue);
     twips::place(nameSearch_, 4780, 870, 2205, 1150);
-    numberSearchLabel_ = label(client, "Label2", QStringLiteral("Type number to search"), false);
+    numberSearchLabel_ = label(client, "Label2", tr("Type number to search"), false);
     twips::place(numberSearchLabel_, 4750, 2115, 1695, 285);
     numberSearch_ = named(new SimpleCombo(client), QStringLiteral("Combo2"));
     numberSearch_->setSorted(true);

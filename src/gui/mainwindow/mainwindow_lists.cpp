@@ -62,7 +62,7 @@ void MainWindow::fillSearchLists()
     auto listing = book ? bookIndex_.list(PhoneBookFile::named(*book))
                         : Result<CompactListing>::failure(book.error());
     if (!listing) {
-        MessageBox::ok(this, QStringLiteral("Create a phone book"), QStringLiteral("Warning"));
+        MessageBox::ok(this, tr("Create a phone book"), tr("Warning"));
         state_.dialogMode = BookDialogMode::create;
         showCreateDialog();
         return;

@@ -60,77 +60,70 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildFileMenu()
 {
-    QMenu* fileMenu = topMenu(menuBar(), "fil", QStringLiteral("&File"));
+    QMenu* fileMenu = topMenu(menuBar(), "fil", tr("&File"));
     item(
-        fileMenu, "save", QStringLiteral("&Save"), [this] { saveRecord(); }, Qt::CTRL | Qt::Key_S);
+        fileMenu, "save", tr("&Save"), [this] { saveRecord(); }, Qt::CTRL | Qt::Key_S);
     item(
-        fileMenu, "clean", QStringLiteral("&Clear"), [this] { clearRecord(); },
-        Qt::CTRL | Qt::Key_R);
+        fileMenu, "clean", tr("&Clear"), [this] { clearRecord(); }, Qt::CTRL | Qt::Key_R);
     item(
-        fileMenu, "deleterec", QStringLiteral("&Delete"), [this] { deleteRecord(); },
-        Qt::CTRL | Qt::Key_D);
+        fileMenu, "deleterec", tr("&Delete"), [this] { deleteRecord(); }, Qt::CTRL | Qt::Key_D);
     separator(fileMenu, "dash");
-    item(fileMenu, "del_num", QStringLiteral("Delete number"), [this] { deleteNumber(); });
+    item(fileMenu, "del_num", tr("Delete number"), [this] { deleteNumber(); });
     separator(fileMenu, "vcardLine");
-    item(fileMenu, "importVCard", QStringLiteral("&Import vCard…"),
-         [this] { importVCardFromMenu(*this); });
-    item(fileMenu, "exportVCard", QStringLiteral("E&xport vCard…"),
-         [this] { exportVCardFromMenu(*this); });
+    item(fileMenu, "importVCard", tr("&Import vCard…"), [this] { importVCardFromMenu(*this); });
+    item(fileMenu, "exportVCard", tr("E&xport vCard…"), [this] { exportVCardFromMenu(*this); });
     separator(fileMenu, "under");
-    item(fileMenu, "exit", QStringLiteral("&Exit"), [this] { endProgram(); });
+    item(fileMenu, "exit", tr("&Exit"), [this] { endProgram(); });
 }
 
 void MainWindow::buildEditMenu()
 {
-    QMenu* edit = topMenu(menuBar(), "editphonebook", QStringLiteral("&Edit"));
-    item(edit, "nphonebook", QStringLiteral("New phone book"),
+    QMenu* edit = topMenu(menuBar(), "editphonebook", tr("&Edit"));
+    item(edit, "nphonebook", tr("New phone book"),
          [this] { phoneBookCommand(BookDialogMode::create); });
-    item(edit, "rphonebook", QStringLiteral("Rename phone book"),
+    item(edit, "rphonebook", tr("Rename phone book"),
          [this] { phoneBookCommand(BookDialogMode::rename); });
-    item(edit, "dphonebook", QStringLiteral("Delete phone book"),
+    item(edit, "dphonebook", tr("Delete phone book"),
          [this] { phoneBookCommand(BookDialogMode::remove); });
-    item(edit, "makedefault", QStringLiteral("Make default"),
+    item(edit, "makedefault", tr("Make default"),
          [this] { phoneBookCommand(BookDialogMode::makeDefault); });
 }
 
 void MainWindow::buildToolsMenu()
 {
-    QMenu* tools = topMenu(menuBar(), "tools", QStringLiteral("&Tools"));
+    QMenu* tools = topMenu(menuBar(), "tools", tr("&Tools"));
     item(
-        tools, "Get_backup", QStringLiteral("Get backup"), [this] { getBackupCommand(); },
+        tools, "Get_backup", tr("Get backup"), [this] { getBackupCommand(); },
         Qt::CTRL | Qt::Key_G);
     item(
-        tools, "Make_backup", QStringLiteral("Make backup"),
+        tools, "Make_backup", tr("Make backup"),
         [this] { phoneBookCommand(BookDialogMode::backup); }, Qt::CTRL | Qt::Key_M);
     item(
-        tools, "Advsrch", QStringLiteral("Advanced search"), [this] { advancedSearchCommand(); },
+        tools, "Advsrch", tr("Advanced search"), [this] { advancedSearchCommand(); },
         Qt::CTRL | Qt::Key_A);
-    item(tools, "printcommand", QStringLiteral("Print Phone Book"), [this] { printCommand(); });
+    item(tools, "printcommand", tr("Print Phone Book"), [this] { printCommand(); });
 }
 
 void MainWindow::buildDialMenu()
 {
-    QMenu* dialMenu = topMenu(menuBar(), "dil", QStringLiteral("&Dial"));
+    QMenu* dialMenu = topMenu(menuBar(), "dil", tr("&Dial"));
     item(
-        dialMenu, "dialnow", QStringLiteral("&Dial"), [this] { dialSelectedNumber(); },
-        Qt::CTRL | Qt::Key_L);
-    item(dialMenu, "qdial", QStringLiteral("&Manual dial"), [this] { manualDial(); });
-    item(dialMenu, "detectmodem", QStringLiteral("Detect Modem"), [this] { detectModem(); });
+        dialMenu, "dialnow", tr("&Dial"), [this] { dialSelectedNumber(); }, Qt::CTRL | Qt::Key_L);
+    item(dialMenu, "qdial", tr("&Manual dial"), [this] { manualDial(); });
+    item(dialMenu, "detectmodem", tr("Detect Modem"), [this] { detectModem(); });
 }
 
 void MainWindow::buildHelpMenu()
 {
-    QMenu* help = topMenu(menuBar(), "helpme", QStringLiteral("&Help"));
+    QMenu* help = topMenu(menuBar(), "helpme", tr("&Help"));
     item(
-        help, "helpuser", QStringLiteral("&Help Topics"), [this] { helpTopicsCommand(); },
-        Qt::Key_F1);
+        help, "helpuser", tr("&Help Topics"), [this] { helpTopicsCommand(); }, Qt::Key_F1);
     separator(help, "lin");
-    item(help, "latestversion", QStringLiteral("Download Latest version"),
-         [this] { latestVersionCommand(); });
-    item(help, "mai", QStringLiteral("Join Vennor mail group"), [this] { mailGroupCommand(); });
+    item(help, "latestversion", tr("Download Latest version"), [this] { latestVersionCommand(); });
+    item(help, "mai", tr("Join Vennor mail group"), [this] { mailGroupCommand(); });
     separator(help, "newline");
     item(
-        help, "abt", QStringLiteral("&About"), [this] { aboutCommand(); }, Qt::CTRL | Qt::Key_B);
+        help, "abt", tr("&About"), [this] { aboutCommand(); }, Qt::CTRL | Qt::Key_B);
 }
 
 } // namespace vennor

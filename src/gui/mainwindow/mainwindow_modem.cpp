@@ -21,8 +21,7 @@ void MainWindow::dialNumber(const QString& number)
     const bool settingsMissing = !SettingsFile().canOpen();
     state_.numberToDial = number;
     if (state_.numberToDial.isEmpty()) {
-        MessageBox::ok(this, QStringLiteral("A telephone number is required"),
-                       QStringLiteral("Warning"));
+        MessageBox::ok(this, tr("A telephone number is required"), tr("Warning"));
         return;
     }
     if (settingsMissing) {

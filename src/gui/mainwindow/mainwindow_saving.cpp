@@ -16,11 +16,14 @@
 namespace vennor {
 namespace {
 
-const QString kWarning = QStringLiteral("Warning");
+QString warning()
+{
+    return MainWindow::tr("Warning");
+}
 
 QString quoteRefusal()
 {
-    return QStringLiteral("Don't enter (\") please enter another symbole");
+    return MainWindow::tr("Don't enter (\") please enter another symbole");
 }
 
 // A comment as stored: without blanks and line breaks at either end, its lines ending CR LF.
@@ -63,9 +66,9 @@ void tellLinkOfRename(QWidget* parent, const QString& bookPath, const QString& l
                       const QString& savedAs)
 {
     if (const Status noted = noteRenamed(bookPath, loadedAs, savedAs); !noted) {
-        MessageBox::show(parent, {QStringLiteral("The record was saved, but the server will not "
+        MessageBox::show(parent, {MainWindow::tr("The record was saved, but the server will not "
                                                  "learn that it was renamed"),
-                                  kWarning, MessageBox::Buttons::Ok, noted.error()});
+                                  warning(), MessageBox::Buttons::Ok, noted.error()});
     }
 }
 
@@ -80,16 +83,16 @@ std::optional<QString> MainWindow::refusalOf() const
     const bool asRead = !shownName_.isEmpty() && fields_.text(0) == shownName_;
     if (!asRead && (name.isEmpty() || isNumeric(name) || holdsRefused(RecordField::name, name) ||
                     name == endLine())) {
-        return QStringLiteral("Enter a name");
+        return MainWindow::tr("Enter a name");
     }
     const QString address = fields_.text(2);
     if (isNumeric(address) || holdsRefused(RecordField::address, address) ||
         trimBlanks(address) == endLine()) {
-        return QStringLiteral("Enter a valid address");
+        return MainWindow::tr("Enter a valid address");
     }
     const QString email = fields_.text(1);
     if (!email.isEmpty() && !email.contains(QLatin1Char('@'))) {
-        return QStringLiteral("Write a valid E-mail address");
+        return MainWindow::tr("Write a valid E-mail address");
     }
     if (holdsRefused(RecordField::email, email) ||
         holdsRefused(RecordField::comment, fields_.text(3))) {
@@ -114,7 +117,7 @@ Record MainWindow::recordOnScreen() const
 bool MainWindow::saveRecord()
 {
     if (const auto refusal = refusalOf()) {
-        MessageBox::ok(this, *refusal, kWarning);
+        MessageBox::ok(this, *refusal, warning());
         return false;
     }
     fields_[0]->setFocus();
@@ -142,7 +145,7 @@ bool MainWindow::writeRecord(const QString& book, const Record& record)
         written = bookIndex_.append(file, record);
     }
     if (!written) {
-        MessageBox::show(this, {QStringLiteral("The phone book could not be saved"), kWarning,
+        MessageBox::show(this, {tr("The phone book could not be saved"), warning(),
                                 MessageBox::Buttons::Ok, written.error()});
         return false;
     }
@@ -171,12 +174,11 @@ bool MainWindow::fieldKeyPress(int index, QChar key)
         return true;
     }
     if (key == u',' && index == 0) {
-        MessageBox::ok(this, QStringLiteral("Don't enter (,) please enter another symbole"),
-                       kWarning);
+        MessageBox::ok(this, tr("Don't enter (,) please enter another symbole"), warning());
         return true;
     }
     if (key == u'"') {
-        MessageBox::ok(this, quoteRefusal(), kWarning);
+        MessageBox::ok(this, quoteRefusal(), warning());
         return true;
     }
     return false;

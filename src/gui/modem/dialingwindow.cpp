@@ -26,13 +26,13 @@ DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget
       replyLabel_(new QLabel(this)), cancelButton_(new QPushButton(this)),
       startTimer_(new QTimer(this)), port_(new SerialPort(this))
 {
-    setWindowTitle(QStringLiteral("Dialing"));
+    setWindowTitle(tr("Dialing"));
     twips::setClientSize(this, 4335, 1380);
 
     captionLabel_->setObjectName(QStringLiteral("Label1"));
     captionLabel_->setFont(arialFont(9.75));
     captionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    captionLabel_->setText(QStringLiteral("Dialing:"));
+    captionLabel_->setText(tr("Dialing:"));
     twips::place(captionLabel_, 1500, 330, 900, 240);
 
     numberLabel_->setObjectName(QStringLiteral("Label2"));
@@ -49,7 +49,7 @@ DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget
     twips::place(replyLabel_, 120, 600, 4095, 240);
 
     cancelButton_->setObjectName(QStringLiteral("Command1"));
-    cancelButton_->setText(QStringLiteral("Cancel"));
+    cancelButton_->setText(tr("Cancel"));
     twips::place(cancelButton_, 0, 870, 960, 375);
     cancelButton_->move((width() - cancelButton_->width()) / 2, cancelButton_->y());
     connect(cancelButton_, &QPushButton::clicked, this, &DialingWindow::reject);
@@ -93,7 +93,7 @@ void DialingWindow::call(bool detectOnError)
     failed = !portLine.ok();
     const QString line = portLine ? *portLine : QString();
     if (line == kNoModem) {
-        closeAfterFailure(QStringLiteral("The modem is not connected"));
+        closeAfterFailure(tr("The modem is not connected"));
         return;
     }
     bool isNumber = false;
@@ -107,7 +107,7 @@ void DialingWindow::call(bool detectOnError)
     step(port_->setInBufferCount(0));
     step(port_->output(command));
     if (!port_->portOpen()) {
-        closeAfterFailure(QStringLiteral("The line is busy"));
+        closeAfterFailure(tr("The line is busy"));
         return;
     }
     wait_.run(modemWaits().call);
@@ -130,7 +130,7 @@ void DialingWindow::detectAndCallAgain()
 
 void DialingWindow::closeAfterFailure(const QString& message)
 {
-    MessageBox::ok(this, message, QStringLiteral("Warning"));
+    MessageBox::ok(this, message, tr("Warning"));
     ended_ = true;
     port_->setPortOpen(false);
     QDialog::reject();
@@ -151,7 +151,7 @@ void DialingWindow::lineLost()
     }
     wait_.quit();
     startTimer_->stop();
-    closeAfterFailure(QStringLiteral("The modem was disconnected"));
+    closeAfterFailure(tr("The modem was disconnected"));
 }
 
 void DialingWindow::reject()

@@ -16,11 +16,11 @@ ManualDialDialog::ManualDialDialog(SharedState& state, QWidget* focusOnCancel, Q
       numberBox_(new QLineEdit(this)), dialButton_(new QPushButton(this)),
       cancelButton_(new QPushButton(this))
 {
-    setWindowTitle(QStringLiteral("Manual dial"));
+    setWindowTitle(tr("Manual dial"));
     twips::setClientSize(this, 3930, 1320);
 
     promptLabel_->setObjectName(QStringLiteral("Label1"));
-    promptLabel_->setText(QStringLiteral("Number to dial"));
+    promptLabel_->setText(tr("Number to dial"));
     promptLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(promptLabel_, 240, 240, 1095, 255);
 
@@ -30,13 +30,13 @@ ManualDialDialog::ManualDialDialog(SharedState& state, QWidget* focusOnCancel, Q
     numberBox_->setFocus();
 
     dialButton_->setObjectName(QStringLiteral("Command1"));
-    dialButton_->setText(QStringLiteral("Dial"));
+    dialButton_->setText(tr("Dial"));
     dialButton_->setDefault(true);
     twips::place(dialButton_, 2760, 240, 975, 375);
     connect(dialButton_, &QPushButton::clicked, this, &ManualDialDialog::dialTypedNumber);
 
     cancelButton_->setObjectName(QStringLiteral("Command2"));
-    cancelButton_->setText(QStringLiteral("Cancel"));
+    cancelButton_->setText(tr("Cancel"));
     cancelButton_->setAutoDefault(false);
     twips::place(cancelButton_, 2760, 720, 975, 375);
     connect(cancelButton_, &QPushButton::clicked, this, &ManualDialDialog::reject);
@@ -48,8 +48,7 @@ void ManualDialDialog::dialTypedNumber()
     state_.numberToDial = numberBox_->text();
     accept();
     if (state_.numberToDial.isEmpty()) {
-        MessageBox::ok(parentWidget(), QStringLiteral("A telephone number is required"),
-                       QStringLiteral("Warning"));
+        MessageBox::ok(parentWidget(), tr("A telephone number is required"), tr("Warning"));
         return;
     }
     DialingWindow call(state_, focusOnCancel_, parentWidget());

@@ -32,11 +32,11 @@ ModemDetectionDialog::ModemDetectionDialog(SharedState& state, QWidget* parent)
       cancelButton_(new QPushButton(this)), startTimer_(new QTimer(this)),
       port_(new SerialPort(this))
 {
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(tr("Configuration"));
     twips::setClientSize(this, 4680, 1935);
 
     messageLabel_->setObjectName(QStringLiteral("Label1"));
-    messageLabel_->setText(QStringLiteral("Detecting the modem now..."));
+    messageLabel_->setText(tr("Detecting the modem now..."));
     messageLabel_->setFont(arialFont(13.5));
     messageLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(messageLabel_, 570, 240, 3540, 360);
@@ -47,7 +47,7 @@ ModemDetectionDialog::ModemDetectionDialog(SharedState& state, QWidget* parent)
     twips::place(portLabel_, 1800, 840, 1335, 375);
 
     cancelButton_->setObjectName(QStringLiteral("Command1"));
-    cancelButton_->setText(QStringLiteral("Cancel"));
+    cancelButton_->setText(tr("Cancel"));
     cancelButton_->setAutoDefault(false);
     twips::place(cancelButton_, 1680, 1440, 1080, 375);
     connect(cancelButton_, &QPushButton::clicked, this, &ModemDetectionDialog::reject);
@@ -140,9 +140,8 @@ void ModemDetectionDialog::noModemFound()
 {
     QDialog::reject();
     closeDialingWindow();
-    MessageBox::show(parentWidget(),
-                     {QStringLiteral("Can't find a Modem or line is not connected !!"),
-                      QStringLiteral("Warning"), MessageBox::Buttons::Ok, permissionText()});
+    MessageBox::show(parentWidget(), {tr("Can't find a Modem or line is not connected !!"),
+                                      tr("Warning"), MessageBox::Buttons::Ok, permissionText()});
     record(std::nullopt);
 }
 
@@ -150,7 +149,7 @@ void ModemDetectionDialog::record(std::optional<int> port)
 {
     const Status written = SettingsFile().recordModemPort(port);
     if (!written) {
-        MessageBox::ok(visibleOwner(parentWidget()), written.error(), QStringLiteral("Warning"));
+        MessageBox::ok(visibleOwner(parentWidget()), written.error(), tr("Warning"));
     }
 }
 
@@ -174,7 +173,7 @@ QString ModemDetectionDialog::permissionText() const
     for (int port : deniedPorts_) {
         ports << QStringLiteral("Com%1 (%2)").arg(port).arg(portDevice(port));
     }
-    return QStringLiteral("These ports exist but could not be opened: %1. %2")
+    return tr("These ports exist but could not be opened: %1. %2")
         .arg(ports.join(QStringLiteral(", ")), portPermissionHint());
 }
 

@@ -1,5 +1,6 @@
 #include "gui/modem/modemreply.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace vennor {
@@ -13,13 +14,13 @@ struct Reply
 };
 
 constexpr std::array<Reply, 7> kReplies = {{
-    {"OK", "0", "Pick up the handset"},
-    {"BUSY", "7", "The line is busy"},
-    {"NO DIALTONE", "6", "No dial tone"},
-    {"NO DIAL TONE", "6", "No dial tone"},
-    {"NO CARRIER", "3", "No answer"},
-    {"NO ANSWER", "8", "No answer"},
-    {"ERROR", "4", "The modem refused the command"},
+    {"OK", "0", QT_TRANSLATE_NOOP("vennor::DialingWindow", "Pick up the handset")},
+    {"BUSY", "7", QT_TRANSLATE_NOOP("vennor::DialingWindow", "The line is busy")},
+    {"NO DIALTONE", "6", QT_TRANSLATE_NOOP("vennor::DialingWindow", "No dial tone")},
+    {"NO DIAL TONE", "6", QT_TRANSLATE_NOOP("vennor::DialingWindow", "No dial tone")},
+    {"NO CARRIER", "3", QT_TRANSLATE_NOOP("vennor::DialingWindow", "No answer")},
+    {"NO ANSWER", "8", QT_TRANSLATE_NOOP("vennor::DialingWindow", "No answer")},
+    {"ERROR", "4", QT_TRANSLATE_NOOP("vennor::DialingWindow", "The modem refused the command")},
 }};
 
 } // namespace
@@ -30,7 +31,7 @@ std::optional<QString> replyMeaning(const QString& line)
     for (const Reply& known : kReplies) {
         if (reply.compare(QLatin1String(known.words), Qt::CaseInsensitive) == 0 ||
             reply == QLatin1String(known.code)) {
-            return QString::fromLatin1(known.meaning);
+            return QCoreApplication::translate("vennor::DialingWindow", known.meaning);
         }
     }
     return std::nullopt;

@@ -10,14 +10,28 @@
 #include "sync/syncnotes.h"
 #include "widgets/messagebox.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace vennor {
 namespace {
 
-const QString kFilter = QStringLiteral("Dat Files |*.dat");
+struct Backup
+{
+    Q_DECLARE_TR_FUNCTIONS(Backup)
+};
+
+QString datFilter()
+{
+    return Backup::tr("Dat Files |*.dat");
+}
+
 // A copy may have been saved under any name.
-const QString kOpenFilter = kFilter + QStringLiteral("|All files|*");
+QString openFilter()
+{
+    return datFilter() + u'|' + Backup::tr("All files") + QStringLiteral("|*");
+}
+
 using namespace fileDialogOption;
 constexpr quint32 kSaveOptions =
     confirmOverwrite | hideReadOnly | shareAware | noNetworkButton | explorerStyle | longNames;
@@ -25,7 +39,7 @@ constexpr quint32 kOpenOptions = kSaveOptions | fileMustExist;
 
 void warn(QWidget* parent, const QString& text, const QString& reason = {})
 {
-    MessageBox::show(parent, {text, QStringLiteral("Warning"), MessageBox::Buttons::Ok, reason});
+    MessageBox::show(parent, {text, Backup::tr("Warning"), MessageBox::Buttons::Ok, reason});
 }
 
 // Reports a copy that did not happen; true when the file was copied.
@@ -35,11 +49,10 @@ bool reportCopy(QWidget* parent, const CopyOutcome& outcome)
     case CopyOutcome::Kind::Copied:
         return true;
     case CopyOutcome::Kind::SameFile:
-        warn(parent,
-             QStringLiteral("The file chosen is the phone book itself; nothing was copied"));
+        warn(parent, Backup::tr("The file chosen is the phone book itself; nothing was copied"));
         return false;
     case CopyOutcome::Kind::Failed:
-        warn(parent, QStringLiteral("The copy failed"), outcome.reason);
+        warn(parent, Backup::tr("The copy failed"), outcome.reason);
         return false;
     }
     return false;
@@ -61,14 +74,17 @@ void keepLinkHonest(QWidget* parent, const QString& name, const QString& bookPat
 {
     Status kept = Status::success();
     if (replaced) {
-        kept = noteReplaced(bookPath, QStringLiteral("The phone book was restored from a backup"));
+        // Kept in English in the link's file; translated when the sync reports it.
+        kept =
+            noteReplaced(bookPath, QString::fromUtf8(QT_TRANSLATE_NOOP(
+                                       "SyncText", "The phone book was restored from a backup")));
     } else if (const auto dropped = dropLink(bookPath); !dropped) {
         kept = Status::failure(dropped.error());
     }
     if (!kept) {
         warn(parent,
-             QStringLiteral("The phone book %1 was restored; unlink it and link it again before "
-                            "it syncs")
+             Backup::tr("The phone book %1 was restored; unlink it and link it again before "
+                        "it syncs")
                  .arg(name),
              kept.error());
     }
@@ -79,7 +95,7 @@ void keepLinkHonest(QWidget* parent, const QString& name, const QString& bookPat
 void makeBackup(QWidget* parent, const QString& bookName)
 {
     const QString target =
-        chooseFileToSave(QStringLiteral("Save to "), kFilter, kSaveOptions, bookName);
+        chooseFileToSave(Backup::tr("Save to "), datFilter(), kSaveOptions, bookName);
     if (target.isEmpty()) {
         return;
     }
@@ -92,20 +108,20 @@ void getBackup(RecordHost& host)
 {
     QWidget* parent = host.window();
     const QString source =
-        chooseFileToOpen(parent, QStringLiteral("Select File To open "), kOpenFilter, kOpenOptions);
+        chooseFileToOpen(parent, Backup::tr("Select File To open "), openFilter(), kOpenOptions);
     if (source.isEmpty()) {
         return;
     }
     const QString name = baseNameOf(source);
     const std::optional<QString> target = folders::phoneBookPath(name);
     if (!target) {
-        warn(parent, QStringLiteral("Enter a valid name for the phone book"));
+        warn(parent, Backup::tr("Enter a valid name for the phone book"));
         return;
     }
     const SettingsFile settings;
     const Result<QStringList> lines = settingsLines(settings);
     if (!lines) {
-        warn(parent, QStringLiteral("The list of phone books could not be read"), lines.error());
+        warn(parent, Backup::tr("The list of phone books could not be read"), lines.error());
         return;
     }
     const bool listed = lines->indexOf(name, 1) >= 1;
@@ -113,8 +129,8 @@ void getBackup(RecordHost& host)
     // it lies: it is listed again as it is, with nothing to copy and nothing to ask.
     const bool inPlace = !listed && isSameFile(source, *target);
     if (!inPlace && (listed || QFile::exists(*target)) &&
-        MessageBox::okCancel(parent, QStringLiteral("   File exists.. Overwrite"),
-                             QStringLiteral("Warning ")) != MessageBox::Answer::Ok) {
+        MessageBox::okCancel(parent, Backup::tr("   File exists.. Overwrite"),
+                             Backup::tr("Warning ")) != MessageBox::Answer::Ok) {
         return;
     }
     const bool replacing = QFile::exists(*target);
@@ -127,7 +143,7 @@ void getBackup(RecordHost& host)
     if (!listed) {
         if (Status added = settings.appendBook(name); !added) {
             warn(parent,
-                 QStringLiteral("The phone book %1 was restored but could not be added to the list")
+                 Backup::tr("The phone book %1 was restored but could not be added to the list")
                      .arg(name),
                  added.error());
             return;

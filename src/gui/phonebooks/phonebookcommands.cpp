@@ -13,13 +13,14 @@ QString noBookMessage(BookDialogMode mode)
 {
     switch (mode) {
     case BookDialogMode::rename:
-        return QStringLiteral("No phone book to rename,Create a phone book first");
+        return PhoneBookDialog::tr("No phone book to rename,Create a phone book first");
     case BookDialogMode::makeDefault:
-        return QStringLiteral("No phone book to make default,Create a phone book first");
+        return PhoneBookDialog::tr("No phone book to make default,Create a phone book first");
     case BookDialogMode::remove:
-        return QStringLiteral("No phone book to delete,Create a phone book first");
+        return PhoneBookDialog::tr("No phone book to delete,Create a phone book first");
     default:
-        return QStringLiteral("No phone book to make to make a backup,Create a phone book first");
+        return PhoneBookDialog::tr(
+            "No phone book to make to make a backup,Create a phone book first");
     }
 }
 
@@ -29,8 +30,8 @@ void openPhoneBookDialog(SharedState& state, RecordHost& host, BookDialogMode mo
 {
     state.dialogMode = mode;
     if (mode != BookDialogMode::create && !SettingsFile().readDefaultBook()) {
-        if (MessageBox::okCancel(host.window(), noBookMessage(mode), QStringLiteral("Warning")) !=
-            MessageBox::Answer::Ok) {
+        if (MessageBox::okCancel(host.window(), noBookMessage(mode),
+                                 PhoneBookDialog::tr("Warning")) != MessageBox::Answer::Ok) {
             return;
         }
         state.dialogMode = BookDialogMode::create;

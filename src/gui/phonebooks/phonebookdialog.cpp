@@ -20,17 +20,17 @@ QString captionOf(BookDialogMode mode)
 {
     switch (mode) {
     case BookDialogMode::rename:
-        return QStringLiteral("Rename phone book ");
+        return PhoneBookDialog::tr("Rename phone book ");
     case BookDialogMode::makeDefault:
-        return QStringLiteral("Make a phone book as default");
+        return PhoneBookDialog::tr("Make a phone book as default");
     case BookDialogMode::remove:
-        return QStringLiteral("Delete a phone book ");
+        return PhoneBookDialog::tr("Delete a phone book ");
     case BookDialogMode::backup:
-        return QStringLiteral("Make a backup from phone book");
+        return PhoneBookDialog::tr("Make a backup from phone book");
     case BookDialogMode::create:
         break;
     }
-    return QStringLiteral("Create new phone book");
+    return PhoneBookDialog::tr("Create new phone book");
 }
 
 // A window's height includes its title bar and borders; the layout gives client areas.
@@ -38,8 +38,6 @@ constexpr int kFrameTwips = 405;
 constexpr int kClientWidth = 2805;
 constexpr int kClientHeight = 1395;
 constexpr int kRenameHeight = 2625;
-
-const QString kWarning = QStringLiteral("Warning");
 
 // In the order of the main window's lists, so that the two agree.
 QStringList sortedNames(QStringList names)
@@ -60,16 +58,16 @@ PhoneBookDialog::PhoneBookDialog(SharedState& state, RecordHost& host, QWidget* 
 
 void PhoneBookDialog::buildControls()
 {
-    setWindowTitle(QStringLiteral("Create new phone book"));
+    setWindowTitle(PhoneBookDialog::tr("Create new phone book"));
     twips::setClientSize(this, kClientWidth, kClientHeight);
 
-    promptLabel_ = new QLabel(QStringLiteral("Name of the phone book"), this);
+    promptLabel_ = new QLabel(tr("Name of the phone book"), this);
     nameBox_ = new QLineEdit(this);
     bookList_ = new QComboBox(this);
-    newNameLabel_ = new QLabel(QStringLiteral("The new name"), this);
+    newNameLabel_ = new QLabel(tr("The new name"), this);
     newNameBox_ = new QLineEdit(this);
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
 
     promptLabel_->setObjectName(QStringLiteral("Label1"));
     nameBox_->setObjectName(QStringLiteral("Text1"));
@@ -125,8 +123,8 @@ void PhoneBookDialog::applyMode()
         twips::place(cancelButton_, 1560, 1800, 975, 315);
     }
     setWindowTitle(captionOf(mode));
-    promptLabel_->setText(renaming ? QStringLiteral("Select a phone book to rename")
-                                   : QStringLiteral("Select the phone book"));
+    promptLabel_->setText(renaming ? tr("Select a phone book to rename")
+                                   : tr("Select the phone book"));
     // The list covers the name box; hidden, the name box cannot take the focus unseen.
     nameBox_->hide();
     bookList_->show();
@@ -170,7 +168,7 @@ bool PhoneBookDialog::settingsUnreadable()
     if (!settingsLines_.isEmpty()) {
         return false;
     }
-    warn(QStringLiteral("The list of phone books could not be read"), readError_);
+    warn(tr("The list of phone books could not be read"), readError_);
     return true;
 }
 
@@ -183,7 +181,7 @@ std::optional<QString> PhoneBookDialog::chosenBook()
         return std::nullopt;
     }
     if (!listed(name)) {
-        warn(QStringLiteral("This phone book does not exist"));
+        warn(tr("This phone book does not exist"));
         return std::nullopt;
     }
     return name;
@@ -191,7 +189,7 @@ std::optional<QString> PhoneBookDialog::chosenBook()
 
 void PhoneBookDialog::warn(const QString& text, const QString& reason)
 {
-    MessageBox::show(this, {text, kWarning, MessageBox::Buttons::Ok, reason});
+    MessageBox::show(this, {text, tr("Warning"), MessageBox::Buttons::Ok, reason});
 }
 
 } // namespace vennor

@@ -60,7 +60,7 @@ void PhoneBookDialog::create()
         return;
     }
     if (!isValidBookName(name)) {
-        warn(QStringLiteral("Enter a valid name for the phone book"));
+        warn(tr("Enter a valid name for the phone book"));
         return;
     }
     fillBookList();
@@ -70,22 +70,21 @@ void PhoneBookDialog::create()
     }
     const PhoneBookFile book = PhoneBookFile::named(name);
     if (listed(name) || book.exists()) {
-        warn(QStringLiteral("This phone book name already exists,use another name"));
+        warn(tr("This phone book name already exists,use another name"));
         return;
     }
     // A link left by a book of this name deleted earlier belongs to no book.
     if (const auto unlinked = dropLink(book.path()); !unlinked) {
-        warn(QStringLiteral("The phone book %1 could not be created").arg(name), unlinked.error());
+        warn(tr("The phone book %1 could not be created").arg(name), unlinked.error());
         return;
     }
     if (Status made = book.createEmpty(); !made) {
-        warn(QStringLiteral("The phone book %1 could not be created").arg(name), made.error());
+        warn(tr("The phone book %1 could not be created").arg(name), made.error());
         return;
     }
     if (Status added = SettingsFile().appendBook(name); !added) {
         QFile::remove(book.path());
-        warn(QStringLiteral("The phone book %1 could not be added to the list").arg(name),
-             added.error());
+        warn(tr("The phone book %1 could not be added to the list").arg(name), added.error());
         return;
     }
     accept();
@@ -96,8 +95,7 @@ void PhoneBookDialog::renameBook()
     const QString oldName = bookList_->currentText();
     const QString newName = newNameBox_->text();
     if (newName.isEmpty()) {
-        MessageBox::ok(this, QStringLiteral("Enter a name for the phone book"),
-                       QStringLiteral("Warninig"));
+        MessageBox::ok(this, tr("Enter a name for the phone book"), tr("Warninig"));
         return;
     }
     const std::optional<QString> chosen = chosenBook();
@@ -107,11 +105,11 @@ void PhoneBookDialog::renameBook()
     const std::optional<QString> from = folders::phoneBookPath(*chosen);
     const std::optional<QString> to = folders::phoneBookPath(newName);
     if (!from || !to) {
-        warn(QStringLiteral("Enter a valid name for the phone book"));
+        warn(tr("Enter a valid name for the phone book"));
         return;
     }
     if (listed(newName) || QFile::exists(*to)) {
-        warn(QStringLiteral("This phone book name already exists,use another name"));
+        warn(tr("This phone book name already exists,use another name"));
         return;
     }
     if (settingsUnreadable()) {
@@ -119,21 +117,19 @@ void PhoneBookDialog::renameBook()
     }
     // The link moves first: a book must never be left linked under the other's name.
     if (Status linkMoved = moveLink(*from, *to); !linkMoved) {
-        warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName),
-             linkMoved.error());
+        warn(tr("The phone book %1 could not be renamed").arg(oldName), linkMoved.error());
         return;
     }
     const MoveOutcome moved = renameOrCopy(*from, *to);
     if (!moved.done) {
         moveLink(*to, *from);
-        warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName), moved.reason);
+        warn(tr("The phone book %1 could not be renamed").arg(oldName), moved.reason);
         return;
     }
     if (Status written = renameInSettings(oldName, newName); !written) {
         undoMove(moved, *from, *to);
         moveLink(*to, *from);
-        warn(QStringLiteral("The phone book %1 could not be renamed").arg(oldName),
-             written.error());
+        warn(tr("The phone book %1 could not be renamed").arg(oldName), written.error());
         return;
     }
     accept();
@@ -163,8 +159,7 @@ void PhoneBookDialog::makeDefault()
     }
     const QString& name = *chosen;
     if (Status written = makeDefaultInSettings(name); !written) {
-        warn(QStringLiteral("The phone book %1 could not be made the default").arg(name),
-             written.error());
+        warn(tr("The phone book %1 could not be made the default").arg(name), written.error());
         return;
     }
     accept();
@@ -178,9 +173,8 @@ void PhoneBookDialog::deleteBook()
         return;
     }
     const QString& name = *chosen;
-    if (MessageBox::okCancel(this,
-                             QStringLiteral(" Are you sure you want to delete this phone book"),
-                             QStringLiteral("Delete phone book")) == MessageBox::Answer::Ok) {
+    if (MessageBox::okCancel(this, tr(" Are you sure you want to delete this phone book"),
+                             tr("Delete phone book")) == MessageBox::Answer::Ok) {
         deleteBookFile(name);
     }
     accept();
@@ -192,13 +186,13 @@ void PhoneBookDialog::deleteBookFile(const QString& name)
         return;
     }
     if (Status written = SettingsFile().rewrite(withoutBook(settingsLines_, name)); !written) {
-        warn(QStringLiteral("The phone book %1 was not deleted").arg(name), written.error());
+        warn(tr("The phone book %1 was not deleted").arg(name), written.error());
         return;
     }
     QFile file(folders::phoneBookPath(name).value_or(QString()));
     if (!file.fileName().isEmpty() && file.exists() && !file.remove()) {
-        warn(QStringLiteral("The phone book %1 was taken off the list, but its file could not be "
-                            "deleted")
+        warn(tr("The phone book %1 was taken off the list, but its file could not be "
+                "deleted")
                  .arg(name),
              file.errorString());
     } else if (!file.fileName().isEmpty()) {
@@ -216,8 +210,7 @@ void PhoneBookDialog::dropBookLink(const QString& name, const QString& path)
 {
     const Result<std::optional<SyncState>> dropped = dropLink(path);
     if (!dropped) {
-        warn(QStringLiteral("The phone book %1 was deleted, but not its link to the server")
-                 .arg(name),
+        warn(tr("The phone book %1 was deleted, but not its link to the server").arg(name),
              dropped.error());
     } else if (*dropped) {
         carddav::KeyringPasswords(nullptr).forget(

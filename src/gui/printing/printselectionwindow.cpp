@@ -37,7 +37,7 @@ PrintSelectionWindow::PrintSelectionWindow(SharedState& state, RecordHost& host,
       printerFactory_([] { return std::make_unique<SystemPrinter>(); })
 {
     setObjectName(QStringLiteral("printpb"));
-    setWindowTitle(QStringLiteral("Print Phone Book"));
+    setWindowTitle(tr("Print Phone Book"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     twips::setClientSize(this, 4230, 4440);
@@ -49,14 +49,13 @@ PrintSelectionWindow::~PrintSelectionWindow() = default;
 
 void PrintSelectionWindow::buildControls()
 {
-    promptLabel_ =
-        new QLabel(QStringLiteral("Select names you will print its information :"), this);
+    promptLabel_ = new QLabel(tr("Select names you will print its information :"), this);
     promptLabel_->setObjectName(QStringLiteral("Label3"));
     twips::place(promptLabel_, 240, 120, 3135, 255);
 
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("List"));
-    setAccessibleNameOf(nameList_, QStringLiteral("Names to print"));
+    setAccessibleNameOf(nameList_, tr("Names to print"));
     twips::place(nameList_, 240, 480, 3735, 2310);
 
     progressFrame_ = new QFrame(this);
@@ -75,13 +74,13 @@ void PrintSelectionWindow::buildControls()
     progressLabel_->setAlignment(Qt::AlignCenter);
     twips::place(progressLabel_, 1680, 30, 495, 255);
 
-    printButton_ = makeButton(QStringLiteral("Print "), "printbutt", this);
+    printButton_ = makeButton(tr("Print "), "printbutt", this);
     twips::place(printButton_, 240, 3840, 855, 375);
-    selectAllButton_ = makeButton(QStringLiteral("Select all"), "Selectall", this);
+    selectAllButton_ = makeButton(tr("Select all"), "Selectall", this);
     twips::place(selectAllButton_, 1200, 3840, 855, 375);
-    deselectAllButton_ = makeButton(QStringLiteral("None"), "deselect", this);
+    deselectAllButton_ = makeButton(tr("None"), "deselect", this);
     twips::place(deselectAllButton_, 2160, 3840, 855, 375);
-    cancelButton_ = makeButton(QStringLiteral("Cancel"), "Command1", this);
+    cancelButton_ = makeButton(tr("Cancel"), "Command1", this);
     twips::place(cancelButton_, 3120, 3840, 855, 375);
 
     setTabOrder(nameList_, printButton_);
@@ -164,13 +163,13 @@ void PrintSelectionWindow::printMarked()
         return;
     }
     if (const Status ready = printer->ready(); !ready) {
-        MessageBox::ok(this, ready.error(), QStringLiteral("Warning"));
+        MessageBox::ok(this, ready.error(), tr("Warning"));
         return;
     }
     bool unsaved = false;
     if (host_.hasUnsavedChanges()) {
-        unsaved = MessageBox::okCancel(this, QStringLiteral("save the record before printing"),
-                                       QStringLiteral("Warning")) != MessageBox::Answer::Ok;
+        unsaved = MessageBox::okCancel(this, tr("save the record before printing"),
+                                       tr("Warning")) != MessageBox::Answer::Ok;
         if (!unsaved && !host_.save()) {
             return;
         }
@@ -198,17 +197,15 @@ bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
         showProgress();
     }
     if (marked == 0) {
-        MessageBox::ok(this, QStringLiteral("Select names to print its information"),
-                       QStringLiteral("Vennor"));
+        MessageBox::ok(this, tr("Select names to print its information"), QStringLiteral("Vennor"));
         progressLabel_->setText(QStringLiteral("0%"));
         return false;
     }
     progressLabel_->setText(QStringLiteral("100%"));
     state_.selectedName.clear();
     const int pages = printer.page();
-    const MessageBox::Answer answer = MessageBox::okCancel(
-        this, QString::number(pages) + QStringLiteral(" pages will be printed"),
-        QStringLiteral("Confirming"));
+    const MessageBox::Answer answer =
+        MessageBox::okCancel(this, tr("%1 pages will be printed").arg(pages), tr("Confirming"));
     setBarWidth(0);
     progressLabel_->setText(QStringLiteral("0%"));
     if (answer == MessageBox::Answer::Cancel) {
@@ -218,7 +215,7 @@ bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
     const Result<QString> book = SettingsFile().readDefaultBook();
     printer.setTitle(book ? QStringLiteral("Vennor – %1").arg(*book) : QStringLiteral("Vennor"));
     if (const Status sent = printer.endDoc(); !sent) {
-        MessageBox::ok(this, sent.error(), QStringLiteral("Warning"));
+        MessageBox::ok(this, sent.error(), tr("Warning"));
         return false;
     }
     return true;
@@ -227,7 +224,7 @@ bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
 PrintedRecord PrintSelectionWindow::recordOnScreen() const
 {
     PrintedRecord record{host_.fieldText(0), host_.fieldText(1), host_.fieldText(2), {}};
-    const QStringList types = numberTypes();
+    const QStringList types = shownNumberTypes();
     const QStringList numbers = host_.numberEntries();
     for (qsizetype k = 0; k < numbers.size(); ++k) {
         const int code = k < state_.typeCodes.size() ? state_.typeCodes.at(k) : -1;

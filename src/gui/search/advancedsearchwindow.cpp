@@ -17,17 +17,17 @@ AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host,
     : QDialog(parent), state_(state), host_(host)
 {
     setObjectName(QStringLiteral("advanced"));
-    setWindowTitle(QStringLiteral("Advanced search"));
+    setWindowTitle(tr("Advanced search"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     twips::setClientSize(this, 2865, 2295);
 
     patternBox_ = new QLineEdit(this);
     patternBox_->setObjectName(QStringLiteral("Text1"));
-    setAccessibleNameOf(patternBox_, QStringLiteral("Name pattern"));
+    setAccessibleNameOf(patternBox_, tr("Name pattern"));
     twips::place(patternBox_, 120, 120, 1455, 285);
 
-    findButton_ = new QPushButton(QStringLiteral("Search"), this);
+    findButton_ = new QPushButton(tr("Search"), this);
     findButton_->setObjectName(QStringLiteral("Command1"));
     twips::place(findButton_, 1920, 120, 735, 340);
     // Enter in the text box searches, as the button does.
@@ -35,7 +35,7 @@ AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host,
 
     matchList_ = new QListWidget(this);
     matchList_->setObjectName(QStringLiteral("List1"));
-    setAccessibleNameOf(matchList_, QStringLiteral("Matching names"));
+    setAccessibleNameOf(matchList_, tr("Matching names"));
     twips::place(matchList_, 120, 720, 2535, 1425);
 
     connect(findButton_, &QPushButton::clicked, this, &AdvancedSearchWindow::findMatches);

@@ -24,20 +24,19 @@ LinkDialog::LinkDialog(const QString& book, QWidget* parent)
     : QDialog(parent), url_(lineEdit(this, "syncUrl", QStringLiteral("https://example.org/dav/"))),
       user_(lineEdit(this, "syncUser")), password_(lineEdit(this, "syncPassword"))
 {
-    setWindowTitle(QStringLiteral("Link to Server"));
+    setWindowTitle(tr("Link to Server"));
     password_->setEchoMode(QLineEdit::Password);
     auto* layout = new QFormLayout(this);
     auto* intro = new QLabel(
-        QStringLiteral(
-            "Share the phone book \u201C%1\u201D through a CardDAV address book. Give the "
-            "address book's URL or the server's.")
+        tr("Share the phone book \u201C%1\u201D through a CardDAV address book. Give the "
+           "address book's URL or the server's.")
             .arg(book),
         this);
     intro->setWordWrap(true);
     layout->addRow(intro);
-    layout->addRow(QStringLiteral("&URL:"), url_);
-    layout->addRow(QStringLiteral("User &name:"), user_);
-    layout->addRow(QStringLiteral("&Password:"), password_);
+    layout->addRow(tr("&URL:"), url_);
+    layout->addRow(tr("User &name:"), user_);
+    layout->addRow(tr("&Password:"), password_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("linkOk"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("linkCancel"));

@@ -21,8 +21,15 @@
 namespace vennor {
 namespace {
 
-const QString kTitle = QStringLiteral("Sync");
-const QString kLinkTitle = QStringLiteral("Link to Server");
+QString syncTitle()
+{
+    return SyncController::tr("Sync");
+}
+
+QString linkTitle()
+{
+    return SyncController::tr("Link to Server");
+}
 
 QAction* addCommand(QMenu* menu, const char* name, const QString& caption)
 {
@@ -38,8 +45,8 @@ carddav::KeyringPasswords::Asker passwordPrompt(QWidget* window)
     return [window](const QString& key) -> std::optional<QString> {
         bool given = false;
         const QString password = QInputDialog::getText(
-            window, kTitle,
-            QStringLiteral("No keyring holds the password for %1. Password:").arg(key),
+            window, syncTitle(),
+            SyncController::tr("No keyring holds the password for %1. Password:").arg(key),
             QLineEdit::Password, {}, &given);
         return given ? std::optional(password) : std::nullopt;
     };
@@ -50,10 +57,10 @@ SyncController::SyncController(RecordHost& host, carddav::PasswordSource& passwo
 {
     if (auto* tools = host.window()->findChild<QMenu*>(QStringLiteral("tools"))) {
         tools->addSeparator();
-        connect(addCommand(tools, "Link_server", QStringLiteral("Link to Server...")),
-                &QAction::triggered, this, &SyncController::linkCommand);
-        connect(addCommand(tools, "Sync_now", QStringLiteral("Sync Now")), &QAction::triggered,
-                this, [this] { syncNow(true); });
+        connect(addCommand(tools, "Link_server", tr("Link to Server...")), &QAction::triggered,
+                this, &SyncController::linkCommand);
+        connect(addCommand(tools, "Sync_now", tr("Sync Now")), &QAction::triggered, this,
+                [this] { syncNow(true); });
     }
 }
 
@@ -79,7 +86,7 @@ std::optional<SyncController::Linked> SyncController::linkedBook(bool asked)
     const PhoneBookFile file = PhoneBookFile::named(book ? *book : QString());
     if (!book || !file.exists()) {
         if (asked) {
-            MessageBox::ok(host_.window(), QStringLiteral("Create a phone book first."), kTitle);
+            MessageBox::ok(host_.window(), tr("Create a phone book first."), syncTitle());
         }
         return std::nullopt;
     }
@@ -87,11 +94,11 @@ std::optional<SyncController::Linked> SyncController::linkedBook(bool asked)
     if (!state || !*state) {
         if (asked) {
             MessageBox::ok(host_.window(),
-                           state ? QStringLiteral("%1 is not linked to a server: use Tools > Link "
-                                                  "to Server... first.")
+                           state ? tr("%1 is not linked to a server: use Tools > Link "
+                                      "to Server... first.")
                                        .arg(*book)
                                  : state.error(),
-                           kTitle);
+                           syncTitle());
         }
         return std::nullopt;
     }
@@ -109,11 +116,11 @@ void SyncController::syncNow(bool asked)
     if (!linked) {
         return;
     }
-    setStatus(QStringLiteral("Syncing %1 with the server...").arg(linked->book));
+    setStatus(tr("Syncing %1 with the server...").arg(linked->book));
     const QString key = carddav::passwordKey(linked->state.url, linked->state.user);
     passwords_.fetch(key, [this, linked = *linked, asked](const std::optional<QString>& password) {
         if (!password) {
-            setStatus(QStringLiteral("Not synced: no password was given."));
+            setStatus(tr("Not synced: no password was given."));
             return;
         }
         start(linked, *password, asked);
@@ -155,22 +162,21 @@ void SyncController::ended(const Status& outcome, const carddav::SyncReport& rep
         return askMassDelete(report.heldDeletes, asked);
     }
     if (outcome) {
-        setStatus(QStringLiteral("Synced at %1: %2").arg(time, report.counts()) +
+        setStatus(tr("Synced at %1: %2").arg(time, report.counts()) +
                   (report.notes.isEmpty() ? QString() : u' ' + report.notes.join(u' ')) +
-                  (noKeyring_ ? QStringLiteral(" No keyring: the password is kept until Vennor "
-                                               "ends.")
+                  (noKeyring_ ? tr(" No keyring: the password is kept until Vennor "
+                                   "ends.")
                               : QString()));
     } else {
-        setStatus(QStringLiteral("Sync failed at %1: %2").arg(time, outcome.error()));
+        setStatus(tr("Sync failed at %1: %2").arg(time, outcome.error()));
         if (asked) {
-            MessageBox::show(host_.window(), {QStringLiteral("The phone book was not synced."),
-                                              kTitle, MessageBox::Buttons::Ok, outcome.error()});
+            MessageBox::show(host_.window(), {tr("The phone book was not synced."), syncTitle(),
+                                              MessageBox::Buttons::Ok, outcome.error()});
         }
     }
     if (!report.localCopies.isEmpty()) {
-        MessageBox::show(host_.window(),
-                         {QStringLiteral("Some records were changed here and on the server."),
-                          kTitle, MessageBox::Buttons::Ok, report.summary()});
+        MessageBox::show(host_.window(), {tr("Some records were changed here and on the server."),
+                                          syncTitle(), MessageBox::Buttons::Ok, report.summary()});
     }
     if (refillLater_ && !host_.hasUnsavedChanges()) {
         refillLater_ = false;
@@ -187,15 +193,14 @@ void SyncController::ended(const Status& outcome, const carddav::SyncReport& rep
 // Many cards at once leave the server only when the user says so; until then nothing is sent.
 void SyncController::askMassDelete(int cards, bool asked)
 {
-    const QString text =
-        QStringLiteral("This sync would remove %1 cards from the server, the records deleted "
-                       "here. Remove them from the server?")
-            .arg(cards);
+    const QString text = tr("This sync would remove %1 cards from the server, the records deleted "
+                            "here. Remove them from the server?")
+                             .arg(cards);
     const bool allowed =
-        MessageBox::okCancel(host_.window(), text, kTitle) == MessageBox::Answer::Ok;
-    setStatus(allowed ? QStringLiteral("Syncing again...")
-                      : QStringLiteral("Not synced: %1 cards would have been removed from the "
-                                       "server.")
+        MessageBox::okCancel(host_.window(), text, syncTitle()) == MessageBox::Answer::Ok;
+    setStatus(allowed ? tr("Syncing again...")
+                      : tr("Not synced: %1 cards would have been removed from the "
+                           "server.")
                             .arg(cards));
     if (refillLater_ && !host_.hasUnsavedChanges()) {
         refillLater_ = false;
@@ -213,14 +218,13 @@ void SyncController::askMassDelete(int cards, bool asked)
 void SyncController::linkCommand()
 {
     if (run_ || finder_) {
-        MessageBox::ok(host_.window(), QStringLiteral("Wait until the sync has ended."),
-                       kLinkTitle);
+        MessageBox::ok(host_.window(), tr("Wait until the sync has ended."), linkTitle());
         return;
     }
     const Result<QString> book = chosenBook({});
     const PhoneBookFile file = PhoneBookFile::named(book ? *book : QString());
     if (!book || !file.exists()) {
-        MessageBox::ok(host_.window(), QStringLiteral("Create a phone book first."), kLinkTitle);
+        MessageBox::ok(host_.window(), tr("Create a phone book first."), linkTitle());
         return;
     }
     const auto state = SyncState::load(SyncState::pathFor(file.path()));
@@ -239,24 +243,21 @@ void SyncController::link(const QString& book, const QString& path)
     const Result<carddav::LinkAddress> address = carddav::linkAddress(dialog.url());
     const QString user = address && dialog.user().isEmpty() ? address->user : dialog.user();
     if (dialog.url().isEmpty() || user.isEmpty()) {
-        MessageBox::ok(host_.window(), QStringLiteral("Enter the URL and the user name."),
-                       kLinkTitle);
+        MessageBox::ok(host_.window(), tr("Enter the URL and the user name."), linkTitle());
         return;
     }
     if (!address) {
-        MessageBox::ok(host_.window(), address.error(), kLinkTitle);
+        MessageBox::ok(host_.window(), address.error(), linkTitle());
         return;
     }
     if (carddav::unencryptedRemote(address->url) &&
-        MessageBox::okCancel(
-            host_.window(),
-            carddav::kUnencryptedWarning +
-                QStringLiteral(" Link %1 all the same?").arg(address->url.toDisplayString()),
-            kLinkTitle) != MessageBox::Answer::Ok) {
+        MessageBox::okCancel(host_.window(),
+                             carddav::unencryptedWarning() +
+                                 tr(" Link %1 all the same?").arg(address->url.toDisplayString()),
+                             linkTitle()) != MessageBox::Answer::Ok) {
         return;
     }
-    setStatus(QStringLiteral("Looking for the address book at %1...")
-                  .arg(address->url.toDisplayString()));
+    setStatus(tr("Looking for the address book at %1...").arg(address->url.toDisplayString()));
     const QString password =
         dialog.password().isEmpty() ? address->password.value_or(QString()) : dialog.password();
     finder_ =
@@ -266,10 +267,9 @@ void SyncController::link(const QString& book, const QString& path)
             finder_->deleteLater();
             finder_ = nullptr;
             if (!found) {
-                setStatus(QStringLiteral("Not linked."));
-                MessageBox::show(host_.window(),
-                                 {QStringLiteral("%1 was not linked.").arg(book), kLinkTitle,
-                                  MessageBox::Buttons::Ok, found.error()});
+                setStatus(tr("Not linked."));
+                MessageBox::show(host_.window(), {tr("%1 was not linked.").arg(book), linkTitle(),
+                                                  MessageBox::Buttons::Ok, found.error()});
                 return;
             }
             SyncState state;
@@ -282,8 +282,8 @@ void SyncController::link(const QString& book, const QString& path)
 void SyncController::linked(const QString& path, const SyncState& state, const QString& password)
 {
     if (const Status saved = state.save(SyncState::pathFor(path)); !saved) {
-        setStatus(QStringLiteral("Not linked."));
-        MessageBox::ok(host_.window(), saved.error(), kLinkTitle);
+        setStatus(tr("Not linked."));
+        MessageBox::ok(host_.window(), saved.error(), linkTitle());
         return;
     }
     passwords_.store(carddav::passwordKey(state.url, state.user), password,
@@ -295,20 +295,18 @@ void SyncController::linked(const QString& path, const SyncState& state, const Q
 
 void SyncController::unlink(const Linked& linked)
 {
-    const QString text =
-        QStringLiteral("%1 is linked to %2 as %3. Unlink it? The records stay in the phone "
-                       "book and on the server.")
-            .arg(linked.book, linked.state.url, linked.state.user);
-    if (MessageBox::okCancel(host_.window(), text, kLinkTitle) != MessageBox::Answer::Ok) {
+    const QString text = tr("%1 is linked to %2 as %3. Unlink it? The records stay in the phone "
+                            "book and on the server.")
+                             .arg(linked.book, linked.state.url, linked.state.user);
+    if (MessageBox::okCancel(host_.window(), text, linkTitle()) != MessageBox::Answer::Ok) {
         return;
     }
     if (!QFile::remove(SyncState::pathFor(linked.path))) {
-        MessageBox::ok(host_.window(), QStringLiteral("The link could not be removed."),
-                       kLinkTitle);
+        MessageBox::ok(host_.window(), tr("The link could not be removed."), linkTitle());
         return;
     }
     passwords_.forget(carddav::passwordKey(linked.state.url, linked.state.user));
-    setStatus(QStringLiteral("%1 is not linked.").arg(linked.book));
+    setStatus(tr("%1 is not linked.").arg(linked.book));
 }
 
 } // namespace vennor

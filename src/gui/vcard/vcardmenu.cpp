@@ -9,6 +9,7 @@
 #include "vcard/vcardimport.h"
 #include "widgets/messagebox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <optional>
@@ -16,20 +17,31 @@
 namespace vennor {
 namespace {
 
-const QString kImportTitle = QStringLiteral("Import vCard");
-const QString kExportTitle = QStringLiteral("Export vCard");
+struct VCardMenu
+{
+    Q_DECLARE_TR_FUNCTIONS(VCardMenu)
+};
+
+QString importTitle()
+{
+    return VCardMenu::tr("Import vCard");
+}
+
+QString exportTitle()
+{
+    return VCardMenu::tr("Export vCard");
+}
 
 void warn(RecordHost& host, const QString& text, const QString& why)
 {
-    MessageBox::show(host.window(),
-                     {text, QStringLiteral("Warning"), MessageBox::Buttons::Ok, why});
+    MessageBox::show(host.window(), {text, VCardMenu::tr("Warning"), MessageBox::Buttons::Ok, why});
 }
 
 std::optional<QString> defaultBook(RecordHost& host)
 {
     const Result<QString> book = SettingsFile().readDefaultBook();
     if (!book || !PhoneBookFile::named(*book).exists()) {
-        warn(host, QStringLiteral("Create a phone book first."), book ? QString() : book.error());
+        warn(host, VCardMenu::tr("Create a phone book first."), book ? QString() : book.error());
         return std::nullopt;
     }
     return *book;
@@ -42,8 +54,8 @@ bool recordOnScreenSettled(RecordHost& host)
         return true;
     }
     const MessageBox::Answer answer =
-        MessageBox::okCancel(host.window(), QStringLiteral("save the record before the import"),
-                             QStringLiteral("Warning"));
+        MessageBox::okCancel(host.window(), VCardMenu::tr("save the record before the import"),
+                             VCardMenu::tr("Warning"));
     return answer == MessageBox::Answer::Ok && host.save();
 }
 
@@ -51,12 +63,12 @@ std::optional<OnExisting> askOnExisting(RecordHost& host, int existing)
 {
     const QString text =
         existing == 1
-            ? QStringLiteral("1 card has a name the phone book holds already.")
-            : QStringLiteral("%1 cards have names the phone book holds already.").arg(existing);
+            ? VCardMenu::tr("1 card has a name the phone book holds already.")
+            : VCardMenu::tr("%1 cards have names the phone book holds already.").arg(existing);
     const MessageBox::Answer answer = MessageBox::show(
-        host.window(), {text, kImportTitle, MessageBox::Buttons::ReplaceSkipCancel,
-                        QStringLiteral("Replace the records of those names with the cards, "
-                                       "or skip those cards? Cancel imports nothing.")});
+        host.window(), {text, importTitle(), MessageBox::Buttons::ReplaceSkipCancel,
+                        VCardMenu::tr("Replace the records of those names with the cards, "
+                                      "or skip those cards? Cancel imports nothing.")});
     if (answer == MessageBox::Answer::Replace) {
         return OnExisting::replace;
     }
@@ -71,7 +83,7 @@ std::optional<std::pair<QString, VCardVersion>> chooseExportFile(RecordHost& hos
                                                                  const QString& book)
 {
     FileDialog dialog;
-    dialog.setDialogTitle(kExportTitle);
+    dialog.setDialogTitle(exportTitle());
     dialog.setFilter(QStringLiteral("vCard 3.0 (*.vcf)|*.vcf|vCard 4.0 (*.vcf)|*.vcf"));
     dialog.setFileName(book + QStringLiteral(".vcf"));
     dialog.setDefaultExtension(QStringLiteral("vcf"));
@@ -91,7 +103,7 @@ std::optional<std::pair<QString, VCardVersion>> chooseExportFile(RecordHost& hos
 
 QString summaryText(const QString& file, const QString& book, const ImportSummary& summary)
 {
-    return QStringLiteral("%1 into %2: %3.").arg(file, book, summary.counts());
+    return VCardMenu::tr("%1 into %2: %3.").arg(file, book, summary.counts());
 }
 
 } // namespace
@@ -103,7 +115,7 @@ void importVCardFromMenu(RecordHost& host)
         return;
     }
     const QString path = chooseFileToOpen(
-        host.window(), kImportTitle, QStringLiteral("vCard files (*.vcf)|*.vcf|All files|*"),
+        host.window(), importTitle(), VCardMenu::tr("vCard files (*.vcf)|*.vcf|All files|*"),
         fileDialogOption::fileMustExist | fileDialogOption::hideReadOnly);
     if (path.isEmpty()) {
         return;
@@ -112,7 +124,7 @@ void importVCardFromMenu(RecordHost& host)
     const Result<VCardImport> import =
         VCardImport::read(path, PhoneBookFile::named(*book), importPrefix());
     if (!import) {
-        warn(host, QStringLiteral("%1 was not imported.").arg(fileName), import.error());
+        warn(host, VCardMenu::tr("%1 was not imported.").arg(fileName), import.error());
         return;
     }
     OnExisting onExisting = OnExisting::skip;
@@ -125,10 +137,10 @@ void importVCardFromMenu(RecordHost& host)
     }
     const Result<ImportSummary> summary = import->write(onExisting);
     if (!summary) {
-        warn(host, QStringLiteral("%1 was not imported.").arg(fileName), summary.error());
+        warn(host, VCardMenu::tr("%1 was not imported.").arg(fileName), summary.error());
         return;
     }
-    MessageBox::show(host.window(), {summaryText(fileName, *book, *summary), kImportTitle,
+    MessageBox::show(host.window(), {summaryText(fileName, *book, *summary), importTitle(),
                                      MessageBox::Buttons::Ok, summary->details.join(u'\n'), true});
     host.refillLists();
 }
@@ -147,12 +159,14 @@ void exportVCardFromMenu(RecordHost& host)
     const Result<int> written =
         exportVCards(PhoneBookFile::named(*book), target->first, target->second, importPrefix());
     if (!written) {
-        warn(host, QStringLiteral("%1 was not written.").arg(fileName), written.error());
+        warn(host, VCardMenu::tr("%1 was not written.").arg(fileName), written.error());
         return;
     }
-    MessageBox::show(
-        host.window(),
-        {exportedText(*written, *book, fileName), kExportTitle, MessageBox::Buttons::Ok, {}, true});
+    MessageBox::show(host.window(), {exportedText(*written, *book, fileName),
+                                     exportTitle(),
+                                     MessageBox::Buttons::Ok,
+                                     {},
+                                     true});
 }
 
 } // namespace vennor

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QCoreApplication>
+
+namespace vennor {
+
+// The context of the messages about cards read and written, for their translations.
+struct CardText
+{
+    Q_DECLARE_TR_FUNCTIONS(CardText)
+};
+
+} // namespace vennor
