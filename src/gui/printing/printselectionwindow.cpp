@@ -213,7 +213,7 @@ bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
         return false;
     }
     const Result<QString> book = SettingsFile().readDefaultBook();
-    printer.setTitle(book ? QStringLiteral("Vennor – %1").arg(*book) : QStringLiteral("Vennor"));
+    printer.setTitle(book ? tr("Vennor – %1").arg(*book) : QStringLiteral("Vennor"));
     if (const Status sent = printer.endDoc(); !sent) {
         MessageBox::ok(this, sent.error(), tr("Warning"));
         return false;
