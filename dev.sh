@@ -16,11 +16,12 @@ cd "$(dirname "$0")"
 # libicu-dev: ICU, under Qt's collator, lists the letters a language writes with two characters.
 # qt6-tools-dev and qt6-l10n-tools give lupdate and lrelease and their CMake functions, which
 # build the translations; qt6-translations-l10n holds Qt's own (qtbase_de.qm) for its dialogs.
+# qt6ct gives the end-to-end journeys a desktop's larger font and dark palette.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           xvfb xauth xdotool libcups2-dev cups printer-driver-cups-pdf
           desktop-file-utils appstream dpkg-dev file abook radicale xandikos qtkeychain-qt6-dev
-          python3-vobject clang libclang-rt-dev vdirsyncer khard clang-format openbox
+          python3-vobject clang libclang-rt-dev vdirsyncer khard clang-format qt6ct openbox
           libicu-dev)
 
 install_missing() {

@@ -1,5 +1,6 @@
 #include "widgets/simplecombo.h"
 
+#include "widgets/accentcolour.h"
 #include "widgets/sortedtext.h"
 #include "widgets/textlistmodel.h"
 
@@ -55,12 +56,29 @@ void SimpleCombo::setSorted(bool sorted)
     ordered_ = count() == 0;
 }
 
-void SimpleCombo::setTextColor(const QColor& color)
+void SimpleCombo::setAccented(bool accented)
 {
+    accented_ = accented;
+    paintAccent();
+}
+
+void SimpleCombo::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        paintAccent();
+    }
+}
+
+// The parts carry the colour; this widget's own palette stays the desktop's to derive it from.
+void SimpleCombo::paintAccent()
+{
+    const QColor text = accented_ ? accentText(palette()) : palette().color(QPalette::Text);
+    // Only the text colour is set, so every other colour keeps following the desktop's.
+    QPalette colours;
+    colours.setColor(QPalette::Text, text);
     for (QWidget* part : {static_cast<QWidget*>(edit_), static_cast<QWidget*>(view_)}) {
-        QPalette palette = part->palette();
-        palette.setColor(QPalette::Text, color);
-        part->setPalette(palette);
+        part->setPalette(colours);
     }
 }
 

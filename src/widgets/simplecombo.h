@@ -2,7 +2,6 @@
 
 #include "core/textlist.h"
 
-#include <QColor>
 #include <QStringList>
 #include <QWidget>
 
@@ -24,7 +23,9 @@ public:
     explicit SimpleCombo(QWidget* parent = nullptr);
 
     void setSorted(bool sorted);
-    void setTextColor(const QColor& color);
+    // Entries and edit text in the palette's accent colour (accentcolour.h), following the
+    // palette when it changes, as when the desktop turns dark.
+    void setAccented(bool accented);
 
     QString text() const;
     // Setting a different text raises changed(), as typing does.
@@ -62,10 +63,12 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void choose(int position);
+    void paintAccent();
     // Entries before the trailing run of empty ones: the part that is kept sorted.
     qsizetype sortedEnd() const;
     // Whether an entry placed at position keeps the sorted part in order.
@@ -75,6 +78,7 @@ private:
     QTableView* view_;
     TextListModel* model_;
     bool sorted_ = false;
+    bool accented_ = false;
     // The sorted part is in order: false once an entry was put at a position out of order,
     // and lookups then go through every entry.
     bool ordered_ = true;

@@ -1,15 +1,25 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
 
 class QWidget;
 
-// Layouts are given in twips (1/1440 inch). One factor turns them into pixels for the whole
-// program, chosen so that text in the default font fits its control.
+// Layouts are given in twips (1/1440 inch). One scale turns them into pixels for the whole
+// program: 12 twips a pixel when the application font is as wide and as tall as the font the
+// forms were laid out for, and in proportion to the larger of the two ratios otherwise, so
+// that a caption that fits at that font fits at every other.
 namespace vennor::twips {
 
-inline constexpr double kTwipsPerPixel = 12.0;
+inline constexpr double kDesignTwipsPerPixel = 12.0;
+
+// Pixels per twip for the application font in use.
+double pixelsPerTwip();
+// How much larger than the design font the application font is (1 at the design font).
+double fontScale();
+// A font a window names by its size in points, grown or shrunk as the application font is.
+QFont scaledFont(QFont font);
 
 int toPixels(int twips);
 QRect rect(int left, int top, int width, int height);

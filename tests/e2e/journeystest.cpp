@@ -5,9 +5,13 @@
 #include "support/testregistry.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QPixmap>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 
 using namespace vennor::test;
@@ -47,7 +51,7 @@ public:
             folders.writePhoneBook("Home", home);
         }
         // The language is the one asked for, not the one of whoever runs the tests.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment environment = environment_;
         for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
             environment.remove(variable);
         }
@@ -59,13 +63,55 @@ public:
         QVERIFY(settings.isEmpty() || focus("VENNOR")); // a first start detects the modem first
     }
 
+    // The desktop's font size and palette, set through qt6ct as a desktop's settings reach Qt.
+    void useDesktop(int points, const QString& colours)
+    {
+        const QString folder = folders.root() + "/config/qt6ct";
+        QDir().mkpath(folder);
+        QFile conf(folder + "/qt6ct.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        const QByteArray font =
+            "\"DejaVu Sans," + QByteArray::number(points) + ",-1,5,50,0,0,0,0,0\"";
+        conf.write("[Appearance]\nstyle=Fusion\ncustom_palette=" +
+                   QByteArray(colours.isEmpty() ? "false" : "true") +
+                   "\ncolor_scheme_path=/usr/share/qt6ct/colors/" + colours.toUtf8() +
+                   ".conf\n[Fonts]\ngeneral=" + font + "\nfixed=" + font + "\n");
+        environment_.insert("QT_QPA_PLATFORMTHEME", "qt6ct");
+    }
+    QString windowId(const QString& title) const
+    {
+        return xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).section('\n', -1);
+    }
+    // The window's place on the screen, its frame left out.
+    QRect geometry(const QString& title) const
+    {
+        const QStringList words =
+            xdotool({"getwindowgeometry", windowId(title)}).simplified().split(' ');
+        const QStringList at = words.value(words.indexOf("Position:") + 1).split(',');
+        const QStringList size = words.value(words.indexOf("Geometry:") + 1).split('x');
+        return {at.value(0).toInt(), at.value(1).toInt(), size.value(0).toInt(),
+                size.value(1).toInt()};
+    }
+    // Keeps a picture of the window where VENNOR_SCREENSHOTS names a folder.
+    void screenshot(const QString& title, const QString& file) const
+    {
+        const QString folder = qEnvironmentVariable("VENNOR_SCREENSHOTS");
+        if (folder.isEmpty()) {
+            return;
+        }
+        QTest::qWait(500); // painted
+        const QRect at = geometry(title);
+        const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(
+            0, at.x(), at.y(), at.width(), at.height());
+        QVERIFY(picture.save(folder + "/" + file, "PNG"));
+    }
+
     // Waits for the window with exactly this title and gives it the keyboard focus.
     bool focus(const QString& title)
     {
         const bool focused = QTest::qWaitFor(
-            [&title] {
-                const QString id = xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"})
-                                       .section('\n', -1);
+            [&title, this] {
+                const QString id = windowId(title);
                 if (!id.isEmpty()) {
                     xdotool({"windowfocus", id});
                 }
@@ -143,6 +189,7 @@ public:
 
 private:
     QProcess app_;
+    QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
 };
 
 const QByteArray kAnn =
@@ -319,6 +366,75 @@ private slots:
         s.keysTo("Warning", "Return"); // "The line is busy"
         QVERIFY(s.focusReturnsTo("VENNOR"));
         QCOMPARE(s.copied(), "555");
+        s.exit();
+    }
+
+    // At a desktop's 11 point font the window grows with it, light or dark; it is used as
+    // always. Whether each text fits is measured by TextFitTest, not read from the pictures.
+    void desktopFontAndDarkPalette()
+    {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                           "/platformthemes/libqt6ct.so")) {
+            QSKIP("qt6ct is needed (dev.sh installs it)");
+        }
+        QByteArray home = kAnn;
+        for (const char* name : {"bob marsh", "carla diaz", "david okafor", "eva lindqvist",
+                                 "frank moretti", "grace ho", "hassan ali"}) {
+            home += QByteArray(name) + "\r\n\"" + QByteArray(name).left(3) + "@example.org\"\r\n" +
+                    QByteArray::number(qHash(QByteArray(name)) % 9000000 + 1000000) + "\r\n)\r\n";
+        }
+        QRect plain;
+        {
+            Session s;
+            s.start({"none", "Home"}, home);
+            plain = s.geometry("VENNOR");
+            s.exit();
+        }
+        for (const QString& colours : {QString(), QStringLiteral("darker")}) {
+            Session s;
+            s.useDesktop(11, colours);
+            s.start({"none", "Home"}, home);
+            const QRect large = s.geometry("VENNOR");
+            QVERIFY2(large.width() >= plain.width() * 6 / 5 &&
+                         large.height() >= plain.height() * 6 / 5,
+                     qPrintable(QString("%1x%2 at 11 pt").arg(large.width()).arg(large.height())));
+            s.type("ann lee");
+            s.screenshot("VENNOR", colours.isEmpty() ? "main-11pt.png" : "main-dark.png");
+            s.keys("Tab");
+            QCOMPARE(s.copied(), "ann lee");
+            s.keys("ctrl+r ctrl+r ctrl+s"); // nothing to save: a message, answered
+            s.keysTo("Warning", "Return");
+            s.exit();
+        }
+    }
+
+    // Enlarged, the name list shows names that lay below its end; the size is kept for the
+    // next start.
+    void enlargedWindowShowsMoreNames()
+    {
+        QByteArray home = ")\r\n";
+        for (int i = 0; i < 40; ++i) {
+            home += QStringLiteral("name %1\r\n)\r\n").arg(i, 2, 10, QLatin1Char('0')).toLatin1();
+        }
+        Session s;
+        s.start({"none", "Home"}, home);
+        const QRect before = s.geometry("VENNOR");
+        const QSize enlarged(before.width() * 3 / 2, before.height() * 2);
+        xdotool({"windowsize", s.windowId("VENNOR"), QString::number(enlarged.width()),
+                 QString::number(enlarged.height())});
+        QTRY_COMPARE_WITH_TIMEOUT(s.geometry("VENNOR").size(), enlarged, 10000);
+        // Well below where the list ended before, and above where it ends now.
+        xdotool({"mousemove", "--window", s.windowId("VENNOR"),
+                 QString::number(enlarged.width() * 4 / 5),
+                 QString::number(before.height() * 17 / 20)});
+        xdotool({"click", "1"});
+        const int row = s.copied().section(' ', 1).toInt();
+        QVERIFY2(row >= 7, qPrintable(QString::number(row)));
+        s.screenshot("VENNOR", "main-enlarged.png");
+        s.exit();
+        s.start();
+        QVERIFY(s.focus("VENNOR"));
+        QCOMPARE(s.geometry("VENNOR").size(), enlarged);
         s.exit();
     }
 

@@ -18,7 +18,7 @@ QLabel* makeLabel(const QString& text, const char* name, double points, QWidget*
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (points > 0) {
-        label->setFont(arialFont(points));
+        label->setFont(twips::scaledFont(arialFont(points)));
     }
     return label;
 }

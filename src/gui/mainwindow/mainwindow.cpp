@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLayout>
 
 // The icons live in the library, whose resources the linker would otherwise leave out.
 static void initResources()
@@ -28,9 +27,8 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent) : QMainWindow(parent
     buildControls(client);
     buildMenus();
     connectControls();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    centreOnScreen();
+    restorePlacement();
     nameSearch_->setFocus();
     fillSearchLists();
 }

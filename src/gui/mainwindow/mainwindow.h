@@ -25,6 +25,7 @@ class AboutBox;
 class AdvancedSearchWindow;
 class PrintSelectionWindow;
 class TextBox;
+class TwipsLayout;
 struct Listing;
 struct Record;
 
@@ -101,9 +102,9 @@ protected:
 private:
     // Layout and menus
     void buildControls(QWidget* client);
-    void buildToolbar(QWidget* client);
-    void buildRecordFields(QWidget* client);
-    void buildSearchLists(QWidget* client);
+    void buildToolbar(TwipsLayout& layout);
+    void buildRecordFields(TwipsLayout& layout);
+    void buildSearchLists(TwipsLayout& layout);
     void buildTabOrder();
     void buildMenus();
     void buildFileMenu();
@@ -112,6 +113,7 @@ private:
     void buildDialMenu();
     void buildHelpMenu();
     void connectControls();
+    void restorePlacement();
     void centreOnScreen();
 
     // Browsing

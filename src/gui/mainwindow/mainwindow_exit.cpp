@@ -1,5 +1,6 @@
 #include "gui/mainwindow/mainwindow.h"
 
+#include "gui/mainwindow/windowplacement.h"
 #include "widgets/messagebox.h"
 #include "widgets/textbox.h"
 
@@ -41,6 +42,7 @@ bool MainWindow::endProgram()
         return false;
     }
     ending_ = true;
+    placement::remember(*this);
     close();
     emit programEnded();
     return true;
@@ -57,6 +59,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     ending_ = true;
+    placement::remember(*this);
     event->accept();
     emit programEnded();
 }

@@ -30,20 +30,20 @@ DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget
     twips::setClientSize(this, 4335, 1380);
 
     captionLabel_->setObjectName(QStringLiteral("Label1"));
-    captionLabel_->setFont(arialFont(9.75));
+    captionLabel_->setFont(twips::scaledFont(arialFont(9.75)));
     captionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     captionLabel_->setText(tr("Dialing:"));
     twips::place(captionLabel_, 1500, 330, 900, 240);
 
     numberLabel_->setObjectName(QStringLiteral("Label2"));
-    numberLabel_->setFont(arialFont(9.75));
+    numberLabel_->setFont(twips::scaledFont(arialFont(9.75)));
     numberLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     numberLabel_->setText(state_.numberToDial);
     twips::place(numberLabel_, 2300, 330, 1455, 285);
 
     // The modem's answer to the dial command, in words, on one line under the number.
     replyLabel_->setObjectName(QStringLiteral("replyLabel"));
-    replyLabel_->setFont(arialFont(9.75));
+    replyLabel_->setFont(twips::scaledFont(arialFont(9.75)));
     replyLabel_->setTextFormat(Qt::PlainText);
     replyLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     twips::place(replyLabel_, 120, 600, 4095, 240);

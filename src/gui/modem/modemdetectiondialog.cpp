@@ -37,12 +37,12 @@ ModemDetectionDialog::ModemDetectionDialog(SharedState& state, QWidget* parent)
 
     messageLabel_->setObjectName(QStringLiteral("Label1"));
     messageLabel_->setText(tr("Detecting the modem now..."));
-    messageLabel_->setFont(arialFont(13.5));
+    messageLabel_->setFont(twips::scaledFont(arialFont(13.5)));
     messageLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(messageLabel_, 570, 240, 3540, 360);
 
     portLabel_->setObjectName(QStringLiteral("Label2"));
-    portLabel_->setFont(arialFont(13.5));
+    portLabel_->setFont(twips::scaledFont(arialFont(13.5)));
     portLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips::place(portLabel_, 1800, 840, 1335, 375);
 

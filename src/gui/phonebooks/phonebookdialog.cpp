@@ -6,7 +6,7 @@
 #include "widgets/keyfilter.h"
 #include "widgets/messagebox.h"
 #include "widgets/sortedtext.h"
-#include "widgets/twips.h"
+#include "widgets/twipslayout.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -38,6 +38,7 @@ constexpr int kFrameTwips = 405;
 constexpr int kClientWidth = 2805;
 constexpr int kClientHeight = 1395;
 constexpr int kRenameHeight = 2625;
+constexpr Anchors kRightAligned{1, 1, 0, 0};
 
 // In the order of the main window's lists, so that the two agree.
 QStringList sortedNames(QStringList names)
@@ -59,7 +60,9 @@ PhoneBookDialog::PhoneBookDialog(SharedState& state, RecordHost& host, QWidget* 
 void PhoneBookDialog::buildControls()
 {
     setWindowTitle(PhoneBookDialog::tr("Create new phone book"));
-    twips::setClientSize(this, kClientWidth, kClientHeight);
+    // Widened, the boxes widen with it and Cancel keeps to the right; the height is the form's.
+    layout_ = new TwipsLayout(this, {kClientWidth, kClientHeight});
+    layout_->setGrowsVertically(false);
 
     promptLabel_ = new QLabel(tr("Name of the phone book"), this);
     nameBox_ = new QLineEdit(this);
@@ -85,13 +88,14 @@ void PhoneBookDialog::buildControls()
     setAccessibleNameOf(bookList_, promptLabel_->text());
     setAccessibleNameOf(newNameBox_, newNameLabel_->text());
 
-    twips::place(promptLabel_, 240, 120, 2655, 375);
-    twips::place(nameBox_, 240, 480, 2295, 285);
-    twips::place(bookList_, 240, 480, 2310, 315);
-    twips::place(newNameLabel_, 240, 960, 1335, 255);
-    twips::place(newNameBox_, 240, 1320, 2310, 285);
-    twips::place(okButton_, 240, 960, 975, 315);
-    twips::place(cancelButton_, 1560, 960, 975, 315);
+    constexpr Anchors kWidens{0, 1, 0, 0};
+    layout_->place(promptLabel_, {240, 120, 2655, 375}, kWidens);
+    layout_->place(nameBox_, {240, 480, 2295, 285}, kWidens);
+    layout_->place(bookList_, {240, 480, 2310, 315}, kWidens);
+    layout_->place(newNameLabel_, {240, 960, 1335, 255}, kWidens);
+    layout_->place(newNameBox_, {240, 1320, 2310, 285}, kWidens);
+    layout_->place(okButton_, {240, 960, 975, 315});
+    layout_->place(cancelButton_, {1560, 960, 975, 315}, kRightAligned);
     bookList_->raise();
 
     bookList_->hide();
@@ -118,9 +122,9 @@ void PhoneBookDialog::applyMode()
     if (renaming) {
         newNameLabel_->show();
         newNameBox_->show();
-        twips::setClientSize(this, kClientWidth, kRenameHeight - kFrameTwips);
-        twips::place(okButton_, 240, 1800, 975, 315);
-        twips::place(cancelButton_, 1560, 1800, 975, 315);
+        layout_->setFormSize({kClientWidth, kRenameHeight - kFrameTwips});
+        layout_->place(okButton_, {240, 1800, 975, 315});
+        layout_->place(cancelButton_, {1560, 1800, 975, 315}, kRightAligned);
     }
     setWindowTitle(captionOf(mode));
     promptLabel_->setText(renaming ? tr("Select a phone book to rename")

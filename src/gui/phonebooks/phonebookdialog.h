@@ -14,6 +14,7 @@ class QPushButton;
 namespace vennor {
 
 class RecordHost;
+class TwipsLayout;
 struct SharedState;
 
 // The phone book dialog: creates, renames, deletes a phone book, makes one the default, or
@@ -57,6 +58,7 @@ private:
 
     SharedState& state_;
     RecordHost& host_;
+    TwipsLayout* layout_ = nullptr;
     QStringList settingsLines_;
     QString readError_;
 };

@@ -9,6 +9,7 @@
 #include "widgets/accessiblename.h"
 #include "widgets/messagebox.h"
 #include "widgets/twips.h"
+#include "widgets/twipslayout.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -40,28 +41,33 @@ PrintSelectionWindow::PrintSelectionWindow(SharedState& state, RecordHost& host,
     setWindowTitle(tr("Print Phone Book"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    twips::setClientSize(this, 4230, 4440);
     buildControls();
+    adjustSize();
     fillNameList();
 }
 
 PrintSelectionWindow::~PrintSelectionWindow() = default;
 
+// Enlarged, the list takes the room; the progress box and the buttons keep to the bottom.
 void PrintSelectionWindow::buildControls()
 {
+    auto* layout = new TwipsLayout(this, {4230, 4440});
+    constexpr Anchors kBottom{0, 0, 1, 1};
     promptLabel_ = new QLabel(tr("Select names you will print its information :"), this);
     promptLabel_->setObjectName(QStringLiteral("Label3"));
-    twips::place(promptLabel_, 240, 120, 3135, 255);
+    // As wide as the list below it: at 3135 twips the text fills its box to the last pixel, and
+    // at larger fonts, whose letters do not grow quite in step, it was cut.
+    layout->place(promptLabel_, {240, 120, 3735, 255}, {0, 1, 0, 0});
 
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("List"));
     setAccessibleNameOf(nameList_, tr("Names to print"));
-    twips::place(nameList_, 240, 480, 3735, 2310);
+    layout->place(nameList_, {240, 480, 3735, 2310}, {0, 1, 0, 1});
 
     progressFrame_ = new QFrame(this);
     progressFrame_->setObjectName(QStringLiteral("Picture1"));
     progressFrame_->setFrameShape(QFrame::Box);
-    twips::place(progressFrame_, 240, 3120, kPictureWidth, 375);
+    layout->place(progressFrame_, {240, 3120, kPictureWidth, 375}, kBottom);
 
     progressBar_ = new QFrame(progressFrame_);
     progressBar_->setObjectName(QStringLiteral("Shape2"));
@@ -75,13 +81,13 @@ void PrintSelectionWindow::buildControls()
     twips::place(progressLabel_, 1680, 30, 495, 255);
 
     printButton_ = makeButton(tr("Print "), "printbutt", this);
-    twips::place(printButton_, 240, 3840, 855, 375);
+    layout->place(printButton_, {240, 3840, 855, 375}, kBottom);
     selectAllButton_ = makeButton(tr("Select all"), "Selectall", this);
-    twips::place(selectAllButton_, 1200, 3840, 855, 375);
+    layout->place(selectAllButton_, {1200, 3840, 855, 375}, kBottom);
     deselectAllButton_ = makeButton(tr("None"), "deselect", this);
-    twips::place(deselectAllButton_, 2160, 3840, 855, 375);
+    layout->place(deselectAllButton_, {2160, 3840, 855, 375}, kBottom);
     cancelButton_ = makeButton(tr("Cancel"), "Command1", this);
-    twips::place(cancelButton_, 3120, 3840, 855, 375);
+    layout->place(cancelButton_, {3120, 3840, 855, 375}, kBottom);
 
     setTabOrder(nameList_, printButton_);
     setTabOrder(printButton_, selectAllButton_);

@@ -5,7 +5,7 @@
 #include "gui/sharedstate.h"
 #include "widgets/accessiblename.h"
 #include "widgets/keyfilter.h"
-#include "widgets/twips.h"
+#include "widgets/twipslayout.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,24 +20,26 @@ AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host,
     setWindowTitle(tr("Advanced search"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    twips::setClientSize(this, 2865, 2295);
+    // Enlarged, the text box widens, the button keeps to the right and the list takes the rest.
+    auto* layout = new TwipsLayout(this, {2865, 2295});
 
     patternBox_ = new QLineEdit(this);
     patternBox_->setObjectName(QStringLiteral("Text1"));
     setAccessibleNameOf(patternBox_, tr("Name pattern"));
-    twips::place(patternBox_, 120, 120, 1455, 285);
+    layout->place(patternBox_, {120, 120, 1455, 285}, {0, 1, 0, 0});
 
     findButton_ = new QPushButton(tr("Search"), this);
     findButton_->setObjectName(QStringLiteral("Command1"));
-    twips::place(findButton_, 1920, 120, 735, 340);
+    layout->place(findButton_, {1920, 120, 735, 340}, {1, 1, 0, 0});
     // Enter in the text box searches, as the button does.
     findButton_->setDefault(true);
 
     matchList_ = new QListWidget(this);
     matchList_->setObjectName(QStringLiteral("List1"));
     setAccessibleNameOf(matchList_, tr("Matching names"));
-    twips::place(matchList_, 120, 720, 2535, 1425);
+    layout->place(matchList_, {120, 720, 2535, 1425}, {0, 1, 0, 1});
 
+    adjustSize();
     connect(findButton_, &QPushButton::clicked, this, &AdvancedSearchWindow::findMatches);
     connect(matchList_, &QListWidget::itemClicked, this, &AdvancedSearchWindow::loadChosenName);
     // The keyboard opens a record as a click does: moving to it, or Enter, which the window

@@ -1,5 +1,7 @@
 #include "gui/sync/linkdialog.h"
 
+#include "widgets/twips.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -14,7 +16,7 @@ QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& placeholde
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setPlaceholderText(placeholder);
-    edit->setMinimumWidth(320);
+    edit->setMinimumWidth(twips::toPixels(3840)); // room for an address, at any font
     return edit;
 }
 

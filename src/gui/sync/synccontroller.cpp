@@ -8,11 +8,11 @@
 #include "sync/addressbookfinder.h"
 #include "sync/origin.h"
 #include "widgets/messagebox.h"
+#include "widgets/statusline.h"
 
 #include <QAction>
 #include <QFile>
 #include <QInputDialog>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
@@ -66,18 +66,18 @@ SyncController::SyncController(RecordHost& host, carddav::PasswordSource& passwo
 
 QString SyncController::statusText() const
 {
-    return status_ ? status_->text() : QString();
+    return status_ ? status_->message() : QString();
 }
 
 void SyncController::setStatus(const QString& text)
 {
     if (!status_) {
         auto* window = qobject_cast<QMainWindow*>(host_.window());
-        status_ = new QLabel(window);
+        status_ = new StatusLine(window);
         status_->setObjectName(QStringLiteral("syncStatus"));
         window->statusBar()->addWidget(status_, 1);
     }
-    status_->setText(text);
+    status_->setMessage(text);
 }
 
 std::optional<SyncController::Linked> SyncController::linkedBook(bool asked)

@@ -7,12 +7,12 @@
 #include <QPointer>
 #include <optional>
 
-class QLabel;
 class QMainWindow;
 
 namespace vennor {
 
 class RecordHost;
+class StatusLine;
 
 // The sync of the default phone book in the window: Tools > Link to Server... and Sync Now,
 // a sync at start, after every save and delete, and a status text saying whether a sync runs,
@@ -58,7 +58,7 @@ private:
     carddav::PasswordSource& passwords_;
     QPointer<carddav::BookSync> run_;
     QPointer<carddav::DavClient> finder_;
-    QLabel* status_ = nullptr;
+    StatusLine* status_ = nullptr;
     bool again_ = false;           // a sync was asked for while one ran
     bool againAsked_ = false;      // … by the user
     bool refillLater_ = false;     // the book changed while the user was editing a record
