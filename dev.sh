@@ -16,6 +16,8 @@ cd "$(dirname "$0")"
 # vdirsyncer and khard are the second real client the sync tests share an address book with.
 # clang-format: the format test checks that every source file is as it writes it.
 # clang-tidy: ./dev.sh tidy runs the checks of .clang-tidy over every source.
+# openbox: the end-to-end journeys run once under a window manager, where focus is its to give.
+# libicu-dev: ICU, under Qt's collator, lists the letters a language writes with two characters.
 # qt6-tools-dev and qt6-l10n-tools give lupdate and lrelease and their CMake functions, which
 # build the translations; qt6-translations-l10n holds Qt's own (qtbase_de.qm) for its dialogs.
 # qt6ct gives the end-to-end journeys a desktop's larger font and dark palette.
@@ -26,7 +28,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libq
           xvfb xauth xdotool libcups2-dev cups printer-driver-cups-pdf
           desktop-file-utils appstream dpkg-dev file abook radicale xandikos qtkeychain-qt6-dev
           python3-vobject clang libclang-rt-dev vdirsyncer khard clang-format clang-tidy qt6ct
-          scdoc librsvg2-bin lintian reuse)
+          scdoc librsvg2-bin lintian reuse openbox libicu-dev)
 
 install_missing() {
     local missing=()

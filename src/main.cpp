@@ -4,11 +4,13 @@
 #include "gui/instancechannel.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/programstart.h"
+#include "gui/sessionstate.h"
 #include "gui/sharedstate.h"
 #include "gui/sync/synccontroller.h"
 #include "gui/translations.h"
 #include "platform/display.h"
 #include "platform/terminal.h"
+#include "widgets/focusreturn.h"
 #include "widgets/messagebox.h"
 
 #include <QApplication>
@@ -40,9 +42,11 @@ int main(int argc, char** argv)
 {
     using namespace vennor;
     app::describeApplication();
-    const app::Startup startup = app::parseCommandLine(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    const app::Startup startup = app::parseCommandLine(arguments);
     if (startup.exitStatus) {
-        if (startup.refusedNumber && !errorsGoToTerminal() && !missingDisplayReason()) {
+        if (startup.refusedNumber && !errorsGoToTerminal() &&
+            (startup.displayGiven || !missingDisplayReason(arguments.value(0, "vennor")))) {
             QApplication application(argc, argv);
             const QString text = QString(startup.message).remove(QStringLiteral("vennor: "));
             MessageBox::ok(nullptr, text, QStringLiteral("Vennor"));
@@ -66,14 +70,17 @@ int main(int argc, char** argv)
             return printAndEnd(1, app::handOverMessage(handOver));
         }
     }
-    if (const auto reason = missingDisplayReason()) {
+    if (const auto reason = missingDisplayReason(arguments.value(0, "vennor"));
+        reason && !startup.displayGiven) {
         return printAndEnd(1, *reason);
     }
     QApplication application(argc, argv);
     app::installTranslations(application);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(app::kApplicationId));
+    new FocusReturn(&application);
     SharedState state;
     MainWindow window(state);
+    app::followDesktopSession(application, window);
     QObject::connect(
         &window, &MainWindow::programEnded, &application,
         [] {
@@ -89,6 +96,8 @@ int main(int argc, char** argv)
     SyncController sync(window, passwords);
     QObject::connect(&window, &MainWindow::bookChanged, &sync, [&sync] { sync.syncNow(); });
     window.show();
+    // Without a window manager nobody else gives the new window the keyboard.
+    window.activateWindow();
     QTimer::singleShot(0, &sync, [&sync] { sync.syncNow(); });
     if (!startup.number.isEmpty()) {
         QTimer::singleShot(0, &window, [&window, &startup] { window.dialNumber(startup.number); });

@@ -51,6 +51,10 @@
         <source>The phone book %1 was restored but could not be added to the list</source>
         <translation>Das Telefonbuch %1 wurde wiederhergestellt, konnte aber nicht in die Liste aufgenommen werden</translation>
     </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
 </context>
 <context>
     <name>CardText</name>
@@ -1028,6 +1032,10 @@
     <message>
         <source>Confirming</source>
         <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Vennor – %1</source>
+        <translation>Vennor – %1</translation>
     </message>
 </context>
 <context>

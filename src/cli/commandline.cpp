@@ -4,6 +4,7 @@
 #include "cli/calloptions.h"
 #include "cli/dialsettings.h"
 #include "cli/programinfo.h"
+#include "cli/qtoptions.h"
 #include "cli/syncoptions.h"
 #include "cli/telnumber.h"
 #include "cli/vcardcommands.h"
@@ -87,10 +88,14 @@ struct VCardOptions
                                   QStringLiteral("replace|skip")};
     QCommandLineOption version{QStringLiteral("vcard-version"), {}, QStringLiteral("3.0|4.0")};
 
+    QList<QCommandLineOption> all() const
+    {
+        return {importFile, exportFile, book, onExisting, version};
+    }
     void addTo(QCommandLineParser& parser)
     {
         version.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOptions({importFile, exportFile, book, onExisting, version});
+        parser.addOptions(all());
     }
 };
 
@@ -123,6 +128,15 @@ Startup newBookCommand(const QCommandLineParser& parser, const QCommandLineOptio
     return {outcome.exitStatus, outcome.line, {}};
 }
 
+QStringList namesOf(const QList<QCommandLineOption>& options)
+{
+    QStringList names;
+    for (const QCommandLineOption& option : options) {
+        names += option.names();
+    }
+    return names;
+}
+
 } // namespace
 
 void describeApplication()
@@ -131,12 +145,12 @@ void describeApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(VENNOR_VERSION));
 }
 
-Startup parseCommandLine(const QStringList& arguments)
+static Startup startupOf(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Vennor keeps phone books and dials their numbers through a modem."));
-    // Qt's own -platform, -display and -style are read by the window toolkit.
+    // "-dial" is "--dial", as users write it; Qt's own options are split off first.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -157,18 +171,20 @@ Startup parseCommandLine(const QStringList& arguments)
     syncOptions.addTo(parser);
     const CallOptions callOptions;
     callOptions.addTo(parser);
-    for (const char* qtOption : {"platform", "display", "style"}) {
-        QCommandLineOption option(QString::fromLatin1(qtOption), {}, QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
     parser.addPositionalArgument(QStringLiteral("tel:NUMBER"),
                                  QStringLiteral("A tel: link to dial, such as "
                                                 "tel:+44-20-7946-0958 from a web page."));
-    if (!parser.parse(withVCardVersion(arguments))) {
+    const QStringList ours = namesOf(QList<QCommandLineOption>{help, version, dialOption} +
+                                     vcard.all() + syncOptions.all()) +
+                             QStringList{QStringLiteral("help-all")};
+    const QtArguments split = splitQtArguments(withVCardVersion(arguments), ours);
+    if (!parser.parse(split.ours)) {
         return failure(QStringLiteral("vennor: ") + parser.errorText());
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        return {0, helpOf(parser) + u'\n' + qtOptionsHelp(), {}};
+    }
+    if (parser.isSet(help)) {
         return {0, helpOf(parser), {}};
     }
     if (parser.isSet(version)) {
@@ -215,6 +231,13 @@ Startup parseCommandLine(const QStringList& arguments)
                            .arg(links.first()));
     }
     return startDialling(links.first());
+}
+
+Startup parseCommandLine(const QStringList& arguments)
+{
+    Startup startup = startupOf(arguments);
+    startup.displayGiven = splitQtArguments(arguments, {}).namesDisplay();
+    return startup;
 }
 
 } // namespace vennor::app

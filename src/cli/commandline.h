@@ -20,6 +20,8 @@ struct Startup
     std::optional<SyncRequest> sync = std::nullopt;
     // --watch: watch for calls without a window until stopped.
     bool watchCalls = false;
+    // Qt's own options name the window system or the display (-platform, -display).
+    bool displayGiven = false;
 };
 
 // vennor [--dial NUMBER | tel:NUMBER], --help, --version, and the vCard commands

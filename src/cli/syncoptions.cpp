@@ -6,7 +6,7 @@ namespace vennor::app {
 
 void SyncOptions::addTo(QCommandLineParser& parser) const
 {
-    parser.addOptions({link, user, insecure, unlink, sync, allowMassDelete});
+    parser.addOptions(all());
 }
 
 bool SyncOptions::asked(const QCommandLineParser& parser) const

@@ -37,6 +37,10 @@ struct SyncOptions
         QStringLiteral("Let --sync remove more than 10 cards, and more than a quarter of the "
                        "address book, from the server at once (records deleted here).")};
 
+    QList<QCommandLineOption> all() const
+    {
+        return {link, user, insecure, unlink, sync, allowMassDelete};
+    }
     void addTo(QCommandLineParser& parser) const;
     bool asked(const QCommandLineParser& parser) const;
     // The request, or a usage failure.

@@ -6,7 +6,8 @@
 namespace vennor {
 
 // Why no window can be shown here (no display to show it on), in one line with what to do
-// instead; nullopt when a window can be shown.
-std::optional<QString> missingDisplayReason();
+// instead, naming the command as it was given (an installed "vennor", a built "build/vennor");
+// nullopt when a window can be shown.
+std::optional<QString> missingDisplayReason(const QString& command);
 
 } // namespace vennor

@@ -178,6 +178,7 @@ Status SystemPrinter::output(const QList<Page>& pages)
 {
     const Status failed = Status::failure(Printing::tr("The printer failed, nothing was printed"));
     printer_->setPageSize(pageSizeFor(paperSize()));
+    printer_->setDocName(title());
     printer_->setFullPage(false);
     QPainter painter;
     if (!painter.begin(printer_.get())) {

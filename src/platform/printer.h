@@ -41,6 +41,9 @@ public:
     ScaleMode scaleMode() const { return scaleMode_; }
     void setPaperSize(PaperSize size) { paperSize_ = size; }
     PaperSize paperSize() const { return paperSize_; }
+    // The job's name in the print queue (and a PDF's title and file name).
+    void setTitle(const QString& title) { title_ = title; }
+    const QString& title() const { return title_; }
 
     // The current position and widths are single-precision numbers in the current unit.
     float currentX() const;
@@ -79,6 +82,7 @@ private:
     double fontSize_ = 12;
     ScaleMode scaleMode_ = ScaleMode::Twips;
     PaperSize paperSize_ = PaperSize::A4;
+    QString title_;
     double x_ = 0; // twips
     double y_ = 0; // twips
     int page_ = 1;

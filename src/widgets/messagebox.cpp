@@ -46,7 +46,9 @@ MessageBox::Answer MessageBox::show(QWidget* parent, const Request& request)
     box.setWindowTitle(request.title);
     box.setText(request.text);
     box.setInformativeText(request.informative);
-    box.setIcon(request.buttons == Buttons::Ok ? QMessageBox::Warning : QMessageBox::Question);
+    box.setIcon(request.buttons != Buttons::Ok ? QMessageBox::Question
+                : request.success              ? QMessageBox::Information
+                                               : QMessageBox::Warning);
     if (request.buttons == Buttons::ReplaceSkipCancel) {
         return replaceSkipCancel(box);
     }

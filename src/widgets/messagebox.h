@@ -22,6 +22,8 @@ public:
         QString title;
         Buttons buttons = Buttons::Ok;
         QString informative; // optional second paragraph
+        // A box with OK alone warns unless it tells of something done.
+        bool success = false;
     };
 
     static Answer show(QWidget* parent, const Request& request);

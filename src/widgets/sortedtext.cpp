@@ -1,149 +1,28 @@
 #include "widgets/sortedtext.h"
 
-#include <QCollator>
+#include "platform/collationletters.h"
+
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <future>
-#include <memory>
 #include <numeric>
-#include <optional>
-#include <utility>
-#include <vector>
 
-namespace vennor::sortedtext {
+namespace vennor {
 namespace {
 
-QCollator makeCollator()
+QCollator makeCollator(const QLocale& locale)
 {
-    QCollator collator{QLocale(QLocale::English, QLocale::UnitedStates)};
+    QCollator collator{locale};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(false);
     collator.setIgnorePunctuation(false);
     return collator;
 }
 
-// One a thread: the lists may be sorted on two at once, and a collator is not to be shared.
-const QCollator& collator()
-{
-    thread_local const QCollator perThread = makeCollator();
-    return perThread;
-}
-
-// The collator's order of the printable ASCII characters, as ranks from 1 (a letter and its
-// capital share one); 0 marks a character left to the collator. A text made only of ranked
-// characters sorts as its sequence of ranks, compared element by element, a shorter text
-// first: so most entries are ordered without the collator, in exactly its order. Only the
-// characters the collator is seen to treat that way get a rank.
-using Ranks = std::array<std::uint8_t, 128>;
-
-QString charText(char c)
-{
-    return QString(QChar(c));
-}
-
-// Whether the collator counts c at all and weighs it before whatever follows.
-bool weighsFirst(char c)
-{
-    const QString text = charText(c);
-    return collator().compare(QStringLiteral("a") + text, QStringLiteral("a")) > 0 &&
-           collator().compare(text + QStringLiteral("b"), QStringLiteral("b")) != 0;
-}
-
-Ranks makeRanks()
-{
-    std::vector<char> chars;
-    for (char c = 0x20; c < 0x7F; ++c) {
-        if (weighsFirst(c)) {
-            chars.push_back(c);
-        }
-    }
-    std::stable_sort(chars.begin(), chars.end(), [](char a, char b) {
-        return collator().compare(charText(a), charText(b)) < 0;
-    });
-    Ranks ranks{};
-    std::uint8_t rank = 0;
-    char previous = 0;
-    for (const char c : chars) {
-        const int order = rank == 0 ? 1 : collator().compare(charText(previous), charText(c));
-        if (order != 0) {
-            // A difference only of accents or case would let later characters decide first;
-            // such a character is left to the collator.
-            if (rank != 0 && collator().compare(charText(previous) + QStringLiteral("~"),
-                                                charText(c) + QStringLiteral(" ")) >= 0) {
-                continue;
-            }
-            ++rank;
-        }
-        ranks[size_t(c)] = rank;
-        previous = c;
-    }
-    return ranks;
-}
-
-const Ranks& ranks()
-{
-    static const Ranks shared = makeRanks();
-    return shared;
-}
-
-template <typename Char> bool plainText(const Char* text, qsizetype size)
-{
-    const Ranks& r = ranks();
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto c = std::make_unsigned_t<Char>(text[i]);
-        if (c >= 0x80 || r[c] == 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool plain(QByteArrayView text)
-{
-    return plainText(text.data(), text.size());
-}
-
-bool plain(const QString& text)
-{
-    return plainText(text.utf16(), text.size());
-}
-
-template <typename A, typename B>
-int comparePlain(const A* a, qsizetype aSize, const B* b, qsizetype bSize)
-{
-    const Ranks& r = ranks();
-    const qsizetype common = std::min(aSize, bSize);
-    for (qsizetype i = 0; i < common; ++i) {
-        const int d = int(r[std::make_unsigned_t<A>(a[i])]) - int(r[std::make_unsigned_t<B>(b[i])]);
-        if (d != 0) {
-            return d;
-        }
-    }
-    return aSize < bSize ? -1 : (aSize > bSize ? 1 : 0);
-}
-
 // The first eight ranks of a plain text packed so that integers compare as the texts do:
 // seven bits each, as there are fewer than 128 ranks.
 constexpr int kPrefixRanks = 8;
 constexpr int kPrefixBits = 7 * kPrefixRanks;
-
-// The prefix of a plain text, or nullopt for any other.
-std::optional<std::uint64_t> plainPrefix(QByteArrayView text)
-{
-    const Ranks& r = ranks();
-    std::uint64_t prefix = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const auto c = std::uint8_t(text[i]);
-        if (c >= 0x80 || r[c] == 0) {
-            return std::nullopt;
-        }
-        if (i < kPrefixRanks) {
-            prefix = (prefix << 7) | r[c];
-        }
-    }
-    return prefix << (7 * std::max<qsizetype>(kPrefixRanks - text.size(), 0));
-}
 
 using Span = TextList::Span;
 
@@ -153,15 +32,19 @@ bool storedBefore(Span a, Span b)
     return a.offset != b.offset ? a.offset < b.offset : a.size < b.size;
 }
 
-struct Keyed
+} // namespace
+
+struct TextOrder::Keyed
 {
     std::uint64_t prefix;
     Span span;
 };
 
+namespace {
+
 // Stable sort by prefix, two ranks a pass, passing over ranks in which all are alike. The
 // counts of every pass come from one read of the entries.
-void radixSortByPrefix(std::vector<Keyed>& keyed)
+template <typename Keyed> void radixSortByPrefix(std::vector<Keyed>& keyed)
 {
     constexpr int kBits = 14;
     constexpr int kPasses = (kPrefixBits + kBits - 1) / kBits;
@@ -196,9 +79,90 @@ void radixSortByPrefix(std::vector<Keyed>& keyed)
     }
 }
 
+// The locale whose collation the lists follow.
+QLocale collationLocale(const QLocale& system)
+{
+    return system.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                           : system;
+}
+
+} // namespace
+
+TextOrder::TextOrder(const QLocale& locale)
+    : locale_(locale), collator_(makeCollator(locale)),
+      ranks_(std::make_shared<const CollationRanks>(collator_, joinedLetters(locale)))
+{
+}
+
+TextOrder::TextOrder(const TextOrder& other)
+    : locale_(other.locale_), collator_(makeCollator(other.locale_)), ranks_(other.ranks_)
+{
+}
+
+const TextOrder& TextOrder::system()
+{
+    static const TextOrder order{collationLocale(QLocale())};
+    return order;
+}
+
+template <typename Char> bool TextOrder::plainText(const Char* text, qsizetype size) const
+{
+    const CollationRanks& r = *ranks_;
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto c = std::make_unsigned_t<Char>(text[i]);
+        if (r.rank(c) == 0) {
+            return false;
+        }
+    }
+    if (r.anyJoined()) {
+        for (qsizetype i = 1; i < size; ++i) {
+            if (r.joined(std::make_unsigned_t<Char>(text[i - 1]),
+                         std::make_unsigned_t<Char>(text[i]))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+template <typename A, typename B>
+int TextOrder::comparePlain(const A* a, qsizetype aSize, const B* b, qsizetype bSize) const
+{
+    const CollationRanks& r = *ranks_;
+    const qsizetype common = std::min(aSize, bSize);
+    for (qsizetype i = 0; i < common; ++i) {
+        const int d = int(r.asciiRank(std::make_unsigned_t<A>(a[i]))) -
+                      int(r.asciiRank(std::make_unsigned_t<B>(b[i])));
+        if (d != 0) {
+            return d;
+        }
+    }
+    return aSize < bSize ? -1 : (aSize > bSize ? 1 : 0);
+}
+
+// The prefix of a plain text, or nullopt for any other.
+std::optional<std::uint64_t> TextOrder::plainPrefix(QByteArrayView text) const
+{
+    const CollationRanks& r = *ranks_;
+    std::uint64_t prefix = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const std::uint8_t rank = r.rank(std::uint8_t(text[i]));
+        if (rank == 0) {
+            return std::nullopt;
+        }
+        if (i < kPrefixRanks) {
+            prefix = (prefix << 7) | rank;
+        }
+    }
+    if (r.anyJoined() && !plain(text)) {
+        return std::nullopt;
+    }
+    return prefix << (7 * std::max<qsizetype>(kPrefixRanks - text.size(), 0));
+}
+
 // The plain entries sorted by ranks, stable through the stored order: by their prefixes,
 // then each run of equal prefixes by the rest of its texts.
-void sortPlain(const TextList& list, std::vector<Keyed>& keyed)
+void TextOrder::sortPlain(const TextList& list, std::vector<Keyed>& keyed) const
 {
     radixSortByPrefix(keyed);
     const auto rest = [&list](const Keyed& k) {
@@ -220,12 +184,12 @@ void sortPlain(const TextList& list, std::vector<Keyed>& keyed)
 }
 
 // The other entries sorted by collation keys, stable.
-void sortByCollator(const TextList& list, std::vector<Span>& spans)
+void TextOrder::sortByCollator(const TextList& list, std::vector<Span>& spans) const
 {
     std::vector<QCollatorSortKey> keys;
     keys.reserve(spans.size());
     for (const Span span : spans) {
-        keys.push_back(collator().sortKey(TextList::decode(list.utf8(span))));
+        keys.push_back(collator_.sortKey(TextList::decode(list.utf8(span))));
     }
     std::vector<size_t> order(spans.size());
     std::iota(order.begin(), order.end(), size_t(0));
@@ -239,14 +203,12 @@ void sortByCollator(const TextList& list, std::vector<Span>& spans)
     spans = std::move(sorted);
 }
 
-} // namespace
-
-int compareByCollator(const QString& a, const QString& b)
+int TextOrder::compareByCollator(const QString& a, const QString& b) const
 {
-    return collator().compare(a, b);
+    return collator_.compare(a, b);
 }
 
-int compare(const QString& a, const QString& b)
+int TextOrder::compare(const QString& a, const QString& b) const
 {
     if (plain(a) && plain(b)) {
         return comparePlain(a.utf16(), a.size(), b.utf16(), b.size());
@@ -254,7 +216,7 @@ int compare(const QString& a, const QString& b)
     return compareByCollator(a, b);
 }
 
-int compare(const QString& a, QByteArrayView b)
+int TextOrder::compare(const QString& a, QByteArrayView b) const
 {
     if (plain(a) && plain(b)) {
         return comparePlain(a.utf16(), a.size(), b.data(), b.size());
@@ -262,7 +224,7 @@ int compare(const QString& a, QByteArrayView b)
     return compareByCollator(a, TextList::decode(b));
 }
 
-int compare(QByteArrayView a, QByteArrayView b)
+int TextOrder::compare(QByteArrayView a, QByteArrayView b) const
 {
     if (plain(a) && plain(b)) {
         return comparePlain(a.data(), a.size(), b.data(), b.size());
@@ -270,35 +232,7 @@ int compare(QByteArrayView a, QByteArrayView b)
     return compareByCollator(TextList::decode(a), TextList::decode(b));
 }
 
-qsizetype insertPosition(const QStringList& sorted, qsizetype end, const QString& text)
-{
-    const auto last = sorted.cbegin() + end;
-    const auto it =
-        std::upper_bound(sorted.cbegin(), last, text,
-                         [](const QString& a, const QString& b) { return compare(a, b) < 0; });
-    return it - sorted.cbegin();
-}
-
-std::pair<qsizetype, qsizetype> equalRange(const TextList& sorted, qsizetype end,
-                                           const QString& text)
-{
-    const auto first = sorted.spans().cbegin();
-    const auto last = first + end;
-    const auto low = std::lower_bound(first, last, text, [&](const Span& entry, const QString& t) {
-        return compare(t, sorted.utf8(entry)) > 0;
-    });
-    const auto high = std::upper_bound(low, last, text, [&](const QString& t, const Span& entry) {
-        return compare(t, sorted.utf8(entry)) < 0;
-    });
-    return {low - first, high - first};
-}
-
-qsizetype insertPosition(const TextList& sorted, qsizetype end, const QString& text)
-{
-    return equalRange(sorted, end, text).second;
-}
-
-void sort(QStringList& list)
+void TextOrder::sort(QStringList& list) const
 {
     TextList texts;
     for (const QString& text : std::as_const(list)) {
@@ -308,15 +242,7 @@ void sort(QStringList& list)
     list = texts.texts();
 }
 
-void sortBoth(TextList& first, TextList& second)
-{
-    ranks(); // made once, before either thread needs them
-    auto secondSorted = std::async(std::launch::async, [&second] { sort(second); });
-    sort(first);
-    secondSorted.wait();
-}
-
-void sort(TextList& list)
+void TextOrder::sort(TextList& list) const
 {
     if (!list.inStoredOrder()) {
         list = list.compacted();
@@ -357,4 +283,74 @@ void sort(TextList& list)
     }
 }
 
-} // namespace vennor::sortedtext
+namespace sortedtext {
+
+int compareByCollator(const QString& a, const QString& b)
+{
+    return TextOrder::system().compareByCollator(a, b);
+}
+
+int compare(const QString& a, const QString& b)
+{
+    return TextOrder::system().compare(a, b);
+}
+
+int compare(const QString& a, QByteArrayView b)
+{
+    return TextOrder::system().compare(a, b);
+}
+
+int compare(QByteArrayView a, QByteArrayView b)
+{
+    return TextOrder::system().compare(a, b);
+}
+
+qsizetype insertPosition(const QStringList& sorted, qsizetype end, const QString& text)
+{
+    const auto last = sorted.cbegin() + end;
+    const auto it =
+        std::upper_bound(sorted.cbegin(), last, text,
+                         [](const QString& a, const QString& b) { return compare(a, b) < 0; });
+    return it - sorted.cbegin();
+}
+
+std::pair<qsizetype, qsizetype> equalRange(const TextList& sorted, qsizetype end,
+                                           const QString& text)
+{
+    const auto first = sorted.spans().cbegin();
+    const auto last = first + end;
+    const auto low = std::lower_bound(first, last, text, [&](const Span& entry, const QString& t) {
+        return compare(t, sorted.utf8(entry)) > 0;
+    });
+    const auto high = std::upper_bound(low, last, text, [&](const QString& t, const Span& entry) {
+        return compare(t, sorted.utf8(entry)) < 0;
+    });
+    return {low - first, high - first};
+}
+
+qsizetype insertPosition(const TextList& sorted, qsizetype end, const QString& text)
+{
+    return equalRange(sorted, end, text).second;
+}
+
+void sort(QStringList& list)
+{
+    TextOrder::system().sort(list);
+}
+
+void sort(TextList& list)
+{
+    TextOrder::system().sort(list);
+}
+
+void sortBoth(TextList& first, TextList& second)
+{
+    const TextOrder& order = TextOrder::system();
+    auto secondSorted =
+        std::async(std::launch::async, [&second, own = TextOrder(order)] { own.sort(second); });
+    order.sort(first);
+    secondSorted.wait();
+}
+
+} // namespace sortedtext
+} // namespace vennor

@@ -10,6 +10,7 @@
 #include "gui/printing/printselectionwindow.h"
 #include "gui/programstart.h"
 #include "gui/search/advancedsearchwindow.h"
+#include "platform/display.h"
 #include "platform/instancename.h"
 #include "support/fakemodem.h"
 #include "support/messagelog.h"
@@ -111,6 +112,14 @@ private slots:
         row("star, hash, other parameter", {"tel:*31#0;foo=bar"}, "", -1, "", "*31#0");
         row("typed, Qt's own option", {"-platform", "x", "--dial", " 020 79 "}, "", -1, "",
             "02079");
+        // Qt's standard options are its own, whatever their names; the session restores.
+        row("Qt's, one dash",
+            {"-session", "1a2b", "-reverse", "-geometry", "600x400+9+9", "-name", "v", "-style",
+             "fusion", "-stylesheet=a.qss", "-display", ":0"},
+            "", -1, "", "");
+        row("X11's -sync, not ours", {"-sync", "--platform", "xcb", "-dial", "5"}, "", -1, "", "5");
+        row("help with Qt's options", {"--help-all"}, "", 0, "-session <session>", "");
+        row("unknown, one dash", {"-frobnicate"}, "", 2, "Unknown option", "");
         row("bad prefix", {"tel:+1"}, "0x", 2, "!\"0x\" in ", "");
         row("no digits", {"tel:+-"}, "", 2, "!there is no number", "");
         row("letters", {"--dial", "1-800-FLOWERS"}, "", 2, "!only digits, * and #", "");
@@ -156,6 +165,28 @@ private slots:
         QCOMPARE(startup.message.isEmpty(), message.isEmpty());
         QVERIFY(!startup.refusedNumber || startup.message.size() < 300);
         QTEST(startup.number, "number");
+        QVERIFY(!startup.sync); // none of these asks for a sync
+    }
+
+    // Without a display the way out named is the command as it was given: an installed one.
+    // Qt's own options may name a display instead.
+    void noDisplayNamesTheCommandGiven()
+    {
+        QList<std::pair<const char*, std::optional<QByteArray>>> saved;
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+            saved.append({name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
+                                                                : std::nullopt});
+            qunsetenv(name);
+        }
+        const std::optional<QString> reason = missingDisplayReason("vennor");
+        for (const auto& [name, value] : saved) {
+            value ? qputenv(name, *value) : qunsetenv(name);
+        }
+        QVERIFY(reason);
+        QVERIFY2(reason->endsWith(": xvfb-run -a vennor"), qPrintable(*reason));
+        QVERIFY(app::parseCommandLine({"vennor", "-platform", "offscreen"}).displayGiven);
+        QVERIFY(app::parseCommandLine({"vennor", "--display=:1"}).displayGiven);
+        QVERIFY(!app::parseCommandLine({"vennor", "-name", "display"}).displayGiven);
     }
 
     void longestNumberIsSettable()

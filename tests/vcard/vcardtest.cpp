@@ -339,12 +339,14 @@ private slots:
         QCOMPARE(messages.last().informative,
                  "bob: organisation put in the comment; characters the comment cannot "
                  "hold replaced by blanks\nthe card on line 9: no name: not imported");
+        QVERIFY(messages.last().success);
         QCOMPARE(window.nameEntries().first(2), (QStringList{"ann", "bob"}));
 
         dialogs.answers << FileDialogResult{path("out"), 2};
         window.findChild<QAction*>("exportVCard")->trigger();
         QCOMPARE(dialogs.requests.last().fileName, "Home.vcf");
         QCOMPARE(messages.last().text, "2 cards of Home written to out.vcf.");
+        QVERIFY(messages.last().success);
         QVERIFY(bytesOf("out.vcf").startsWith("BEGIN:VCARD\r\nVERSION:4.0"));
     }
 };

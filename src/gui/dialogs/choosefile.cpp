@@ -10,10 +10,10 @@ namespace {
 constexpr qint16 kMaxFileSize = 5120;
 
 void prepare(FileDialog& dialog, const QString& title, const QString& filter, quint32 options,
-             const QString& fileName)
+             const QString& fileName, const QString& extension)
 {
     dialog.setMaxFileSize(kMaxFileSize);
-    dialog.setDefaultExtension(QStringLiteral("*.*"));
+    dialog.setDefaultExtension(extension);
     dialog.setDialogTitle(title);
     dialog.setFileName(fileName);
     dialog.setFilter(filter);
@@ -27,7 +27,7 @@ QString chooseFileToOpen(QWidget* mainWindow, const QString& title, const QStrin
                          quint32 options)
 {
     FileDialog dialog;
-    prepare(dialog, title, filter, options, {});
+    prepare(dialog, title, filter, options, {}, QStringLiteral("*.*"));
     dialog.showOpen(mainWindow);
     return dialog.fileName();
 }
@@ -36,7 +36,9 @@ QString chooseFileToSave(const QString& title, const QString& filter, quint32 op
                          const QString& name)
 {
     FileDialog dialog;
-    prepare(dialog, title, filter, options, name + QStringLiteral(".dat"));
+    // A name typed without an extension is given the phone book's, so that Get backup,
+    // which lists .dat files, finds the copy.
+    prepare(dialog, title, filter, options, name + QStringLiteral(".dat"), QStringLiteral("dat"));
     dialog.showSave();
     // A cancelled dialog leaves the proposed name in fileName; only a confirmed one sets
     // fileTitle.

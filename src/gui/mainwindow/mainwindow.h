@@ -85,6 +85,10 @@ public:
     void loadRecordByNumber();
 
     bool hasRecordFromFile() const { return recordFromFile_; }
+    // The name of the record shown as the file holds it; empty when none is.
+    QString shownRecordName() const;
+    // Shows the record of that name as choosing it in the name list does.
+    void showRecordNamed(const QString& name);
 
 signals:
     // endProgram ended the program: every window is to close and the process to exit.

@@ -26,6 +26,12 @@ QString datFilter()
     return Backup::tr("Dat Files |*.dat");
 }
 
+// A copy may have been saved under any name.
+QString openFilter()
+{
+    return datFilter() + u'|' + Backup::tr("All files") + QStringLiteral("|*");
+}
+
 using namespace fileDialogOption;
 constexpr quint32 kSaveOptions =
     confirmOverwrite | hideReadOnly | shareAware | noNetworkButton | explorerStyle | longNames;
@@ -102,7 +108,7 @@ void getBackup(RecordHost& host)
 {
     QWidget* parent = host.window();
     const QString source =
-        chooseFileToOpen(parent, Backup::tr("Select File To open "), datFilter(), kOpenOptions);
+        chooseFileToOpen(parent, Backup::tr("Select File To open "), openFilter(), kOpenOptions);
     if (source.isEmpty()) {
         return;
     }

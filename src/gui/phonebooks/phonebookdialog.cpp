@@ -3,15 +3,15 @@
 #include "core/settingsfile.h"
 #include "gui/sharedstate.h"
 #include "widgets/accessiblename.h"
+#include "widgets/keyfilter.h"
 #include "widgets/messagebox.h"
+#include "widgets/sortedtext.h"
 #include "widgets/twipslayout.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 
 namespace vennor {
 namespace {
@@ -40,12 +40,10 @@ constexpr int kClientHeight = 1395;
 constexpr int kRenameHeight = 2625;
 constexpr Anchors kRightAligned{1, 1, 0, 0};
 
+// In the order of the main window's lists, so that the two agree.
 QStringList sortedNames(QStringList names)
 {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(false);
-    std::stable_sort(names.begin(), names.end(), collator);
+    sortedtext::sort(names);
     return names;
 }
 
@@ -135,6 +133,16 @@ void PhoneBookDialog::applyMode()
     nameBox_->hide();
     bookList_->show();
     fillBookList();
+    // Typing goes where a name is wanted; the OK button first in the tab order would take none.
+    (renaming ? static_cast<QWidget*>(newNameBox_) : bookList_)->setFocus();
+    // The editable list keeps Enter for itself: in it, Enter chooses the book shown.
+    KeyPressFilter::install(bookList_, [this, renaming](QChar key) {
+        if (key != u'\r') {
+            return false;
+        }
+        renaming ? newNameBox_->setFocus() : okButton_->click();
+        return true;
+    });
 }
 
 void PhoneBookDialog::fillBookList()

@@ -1,6 +1,7 @@
 #include "gui/printing/printselectionwindow.h"
 
 #include "core/record.h"
+#include "core/settingsfile.h"
 #include "gui/printing/pagelayout.h"
 #include "gui/recordhost.h"
 #include "gui/sharedstate.h"
@@ -217,6 +218,8 @@ bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
         printer.killDoc();
         return false;
     }
+    const Result<QString> book = SettingsFile().readDefaultBook();
+    printer.setTitle(book ? tr("Vennor – %1").arg(*book) : QStringLiteral("Vennor"));
     if (const Status sent = printer.endDoc(); !sent) {
         MessageBox::ok(this, sent.error(), tr("Warning"));
         return false;

@@ -4,6 +4,7 @@
 #include "gui/search/pattern.h"
 #include "gui/sharedstate.h"
 #include "widgets/accessiblename.h"
+#include "widgets/keyfilter.h"
 #include "widgets/twipslayout.h"
 
 #include <QLineEdit>
@@ -41,6 +42,20 @@ AdvancedSearchWindow::AdvancedSearchWindow(SharedState& state, RecordHost& host,
     adjustSize();
     connect(findButton_, &QPushButton::clicked, this, &AdvancedSearchWindow::findMatches);
     connect(matchList_, &QListWidget::itemClicked, this, &AdvancedSearchWindow::loadChosenName);
+    // The keyboard opens a record as a click does: moving to it, or Enter, which the window
+    // would otherwise take for a new search.
+    connect(matchList_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (matchList_->hasFocus()) {
+            loadChosenName(item);
+        }
+    });
+    KeyPressFilter::install(matchList_, [this](QChar key) {
+        if (key != u'\r') {
+            return false;
+        }
+        loadChosenName(matchList_->currentItem());
+        return true;
+    });
     patternBox_->setFocus();
 }
 

@@ -141,7 +141,7 @@ void importVCardFromMenu(RecordHost& host)
         return;
     }
     MessageBox::show(host.window(), {summaryText(fileName, *book, *summary), importTitle(),
-                                     MessageBox::Buttons::Ok, summary->details.join(u'\n')});
+                                     MessageBox::Buttons::Ok, summary->details.join(u'\n'), true});
     host.refillLists();
 }
 
@@ -162,7 +162,11 @@ void exportVCardFromMenu(RecordHost& host)
         warn(host, VCardMenu::tr("%1 was not written.").arg(fileName), written.error());
         return;
     }
-    MessageBox::ok(host.window(), exportedText(*written, *book, fileName), exportTitle());
+    MessageBox::show(host.window(), {exportedText(*written, *book, fileName),
+                                     exportTitle(),
+                                     MessageBox::Buttons::Ok,
+                                     {},
+                                     true});
 }
 
 } // namespace vennor

@@ -1,4 +1,5 @@
 #include "gui/phonebooks/phonebookdialog.h"
+#include "gui/sessionstate.h"
 #include "support/testregistry.h"
 #include "windowfixture.h"
 
@@ -147,6 +148,26 @@ private slots:
         QVERIFY(f.fields() == kEmpty && f.numberBoxEntries().isEmpty() &&
                 !f.window->hasRecordFromFile());
         QCOMPARE(QApplication::focusWidget(), f.nameSearch()->lineEdit());
+    }
+
+    // The desktop session saved with a record on screen: the start restoring it shows the
+    // record again; another session's start, or one after the default book changed, does not.
+    void sessionRestoresTheRecordShown()
+    {
+        WindowFixture f(kBook);
+        f.choose(f.nameSearch(), "anna");
+        app::keepForSession(*f.window, "s1_k1");
+        f.open();
+        app::restoreSession(*f.window, "s2_k1");
+        QCOMPARE(f.fields(), kEmpty);
+        app::restoreSession(*f.window, "s1_k1");
+        QCOMPARE(f.fields(), (QStringList{"anna", "", "", ""}));
+        QCOMPARE(f.numberBoxEntries(), (QStringList{"555", "888"}));
+        f.folders.writePhoneBook("other", bookBytes(kBook));
+        f.folders.writeSettings({"1", "other", "book"});
+        f.open();
+        app::restoreSession(*f.window, "s1_k1");
+        QCOMPARE(f.fields(), kEmpty);
     }
 };
 

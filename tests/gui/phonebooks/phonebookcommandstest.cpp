@@ -6,6 +6,7 @@
 #include "support/testregistry.h"
 #include "support/writelimit.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -268,6 +269,28 @@ private slots:
         QCOMPARE(f->folders.readPhoneBook("Home"), odd);
         QCOMPARE(f->changes(), "");
         QVERIFY(!dialog.isVisible() && f->host.refills == 0);
+    }
+
+    // By the keyboard alone: Rename opens where the new name is typed, and in Make default's
+    // list Enter does OK.
+    void renameAndMakeDefaultByKeysAlone()
+    {
+        f->state.dialogMode = BookDialogMode::rename;
+        PhoneBookDialog rename(f->state, f->host, f->host.window());
+        rename.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rename));
+        QTest::keyClicks(QApplication::focusWidget(), "Abc");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(f->folders.readSettings(), (QStringList{"3", "Abc", "Office"}));
+
+        f->state.dialogMode = BookDialogMode::makeDefault;
+        PhoneBookDialog makeDefault(f->state, f->host, f->host.window());
+        makeDefault.show();
+        QVERIFY(QTest::qWaitForWindowActive(&makeDefault));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // from Abc to Office
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(f->folders.readSettings(), (QStringList{"3", "Office", "Abc"}));
+        QCOMPARE(f->shown(), "");
     }
 };
 

@@ -111,7 +111,9 @@ struct PhoneBookFixture
                  save ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open);
         QCOMPARE(request.owner, owner);
         QCOMPARE(request.title, save ? "Save to " : "Select File To open ");
-        QCOMPARE(request.filter, u"Dat Files \0*.dat\0\0"_qs);
+        // A backup is saved as .dat; one saved under another name can still be restored.
+        QCOMPARE(request.filter,
+                 save ? u"Dat Files \0*.dat\0\0"_qs : u"Dat Files \0*.dat\0All files\0*\0\0"_qs);
         QCOMPARE(request.flags, save ? 0x2A4006u : 0x2A5006u);
         QCOMPARE(request.fileName, fileName);
     }

@@ -4,6 +4,7 @@
 #include "support/messagelog.h"
 #include "support/recordingprinter.h"
 #include "support/recordshost.h"
+#include "support/tempfolders.h"
 #include "support/testregistry.h"
 
 #include <QFile>
@@ -42,6 +43,17 @@ void buttonRow(const char* tag, const char* record,
                const QStringList& shown)
 {
     QTest::newRow(tag) << QString::fromLatin1(record) << printer << answers << shown;
+}
+
+// A text as a PDF writes it into a string: UTF-16 after a byte order mark.
+QByteArray pdfText(const QString& text)
+{
+    QByteArray bytes("\xfe\xff");
+    for (const QChar c : text) {
+        bytes += char(c.unicode() >> 8);
+        bytes += char(c.unicode() & 0xff);
+    }
+    return bytes;
 }
 
 } // namespace
@@ -148,6 +160,8 @@ private slots:
         QVERIFY(qAbs(probe->currentY() - 1.15F) < 0.1F);
 
         test::MessageLog messages;
+        test::TempFolders folders;
+        folders.writeSettings({"1", "Home"});
         PrintSelectionWindow window(state, *host, nullptr);
         window.setPrinterFactory([&] { return SystemPrinter::toPdf(path); });
         window.printButton_->click();
@@ -159,6 +173,7 @@ private slots:
         QCOMPARE(messages.texts(), QStringList{QString::number(pages) + " pages will be printed"});
         QCOMPARE(int(pdf.count("/MediaBox [0 0 595.000000 842")), pages); // A4
         QVERIFY(pdf.contains("/FontFile"));                               // text was drawn
+        QVERIFY(pdf.contains(pdfText(QStringLiteral("Vennor – Home"))));  // the job's title
     }
 
     void opensAtTheMainWindowWithEveryNameMarkedUntilCancel()

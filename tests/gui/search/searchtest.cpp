@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(findNames(entries, text), found);
     }
 
-    void enterSearchesAndAClickLoadsTheRecordLeavingTheWindowOpen()
+    void enterSearchesAndAClickOrTheKeysLoadTheRecordLeavingTheWindowOpen()
     {
         SharedState state;
         test::RecordsHost host(state);
@@ -88,6 +88,15 @@ private slots:
         QCOMPARE(AdvancedSearchWindow::showFor(slot, state, host, host.window()), window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->matchList_->item(0)->text(), QStringLiteral("bob"));
+
+        // From the keyboard: an arrow key moves to a record and opens it, so does Enter,
+        // and the list stays as it was.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(host.onScreen.name, QStringLiteral("bob"));
+        host.onScreen = {};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(host.onScreen.name, QStringLiteral("bob"));
+        QCOMPARE(window->matchList_->count(), 2);
         window->close();
         QTRY_VERIFY(slot.isNull());
     }

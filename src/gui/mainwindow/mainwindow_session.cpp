@@ -1,0 +1,19 @@
+#include "gui/mainwindow/mainwindow.h"
+
+#include "widgets/simplecombo.h"
+
+namespace vennor {
+
+QString MainWindow::shownRecordName() const
+{
+    return recordFromFile_ ? shownName_ : QString();
+}
+
+void MainWindow::showRecordNamed(const QString& name)
+{
+    nameSearch_->setText(name);
+    state_.selectedName = name;
+    loadRecordByName();
+}
+
+} // namespace vennor
