@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vennor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # ./dev.sh start   install what is missing, build, start the program
 # ./dev.sh test    install what is missing, build, run every test
 # ./dev.sh tidy    clang-tidy over every source (after a build: it reads compile_commands.json)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Who is calling, in a phone book of 1,000,000 records (and a second book of 1,000): the
 // median time of a lookup that finds the number itself, one that finds it by its end, and one
 // that finds nobody, once the indexes are built. Each must stay under 5 ms.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the sync of a phone book with a CardDAV address book on a Radicale server of its
 // own: the first sync of 10,000 cards into an empty book (goal: under 30 s), a sync with
 // nothing changed (goal: under 1 s), and the first sync of a book of 1,000 records to an

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window on phone books of 10,000, 100,000 and (with --million) 1,000,000 records:
 // each operation's median time beside a floor measured in the same run, and their ratio.
 // Each size runs in a child process of its own, so that its peak memory is its own.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the print layout of a large phone book and the advanced search over a larger one.
 // Run by hand: build/bench/bench_printing
 

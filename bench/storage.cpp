@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the phone book operations on generated books of growing size and prints the median
 // of several runs of each, in milliseconds.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the export of a phone book of 100,000 records to vCard and the import of those cards
 // into an empty book, and prints the median of several runs in milliseconds (goal: each under
 // 2,000 ms).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/callwatchcommand.h"
 #include "cli/commandline.h"
 #include "cli/standardstreams.h"

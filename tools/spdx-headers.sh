@@ -17,7 +17,7 @@ licence='SPDX''-License-Identifier: GPL-3.0-or-later'
 header_for() {
     case $1 in
     *.cpp | *.h | *.c) printf '// %s\n// %s\n' "$copyright" "$licence" ;;
-    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.bash | *.py | *.desktop | *.ini | \
+    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.bash | *.py | *.desktop | *.ini | *.service | \
         *.yml | *.yaml | *.toml | *.supp | .gitignore | */.gitignore | .clang-format | .clang-tidy | \
         *.lintian-overrides | .ci/run | _vennor | */_vennor)
         printf '# %s\n# %s\n' "$copyright" "$licence" ;;

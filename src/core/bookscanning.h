@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The byte-level walk over a phone book file that the index and its rewrite share.

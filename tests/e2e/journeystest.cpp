@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built program on a real X server (CTest starts it under xvfb-run), driven only with X
 // key events from xdotool: windows are found by their titles, results read from the files.
 #include "support/fakemodem.h"

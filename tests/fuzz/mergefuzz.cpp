@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: any bytes as another program's card, the last byte choosing which field
 // the user changed. A merged card, whenever one is made, must read back as one card, here and
 // for readers that split lines at any CR or take "BEGIN :VCARD" for a card.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vennor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the merge's fuzz target with clang's libFuzzer and AddressSanitizer and runs it for a
 # short while over the seed corpus. Exits 77 (skipped) where clang++ or its fuzzer runtime is
 # missing. usage: runfuzz.sh SOURCE_DIR WORK_DIR SECONDS "QT_INCLUDE_DIRS" QT_CORE_LIBRARY

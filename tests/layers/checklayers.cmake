@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vennor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Each module includes only itself and the modules below it, and only src/platform holds
 # #if (besides core/folders.cpp, where the core asks the system where its files live, as it
 # links Qt Core alone): cmake -DSOURCE_DIR=<src> -P checklayers.cmake names each offending line.

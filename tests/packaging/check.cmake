@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vennor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # MODE install: cmake --install into a fresh prefix; the desktop entry and the AppStream data
 # validate, the shell completion completes. MODE deb: cpack builds vennor_<version>_<arch>.deb
 # with computed dependencies, left in WORK_DIR for lintian. Either way the files are all there

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vennor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The installed files and the Debian package, checked as a user or a distribution would.
 foreach(mode install deb)
     add_test(NAME packaging_${mode}

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cards this program puts on a real server: another program's card changed here stays
 // well-formed for every reader, and a record no card can carry is named, never sent broken.
 

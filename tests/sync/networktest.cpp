@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sync facing servers that misbehave: credentials kept to the linked origin, hrefs kept
 // inside the address book, answers and time bounded, a refused password asked for again.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a pull does to the book, planned from plain values: conflicts, names that stay local,
 // counts, and the time many cards of one name take.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a sync may remove from the server: only the cards of records the user deleted here
 // through the program, whatever else happens to the book file, its link or its state file.
 

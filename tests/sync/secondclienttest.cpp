@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Another real client on the same address book: vdirsyncer keeps a folder of cards in step with
 // the server and khard edits them, as a second computer would, on Radicale and Xandikos.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Two homes sharing a phone book through a real CardDAV server: Radicale and Xandikos.
 
 #include "support/davserver.h"

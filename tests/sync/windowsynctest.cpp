@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's side of the sync: linking through the dialog, a sync after a save, Sync Now,
 // the status text and unlinking.
 

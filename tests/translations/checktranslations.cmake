@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vennor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs lupdate over the sources into a copy of the .ts: the copy must come out as the
 # committed file (no text added or gone since) and hold no unfinished translation.
 file(REMOVE_RECURSE ${WORK_DIR})

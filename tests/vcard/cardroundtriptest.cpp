@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random cards of other programs, every kind of property, encoding and version: pulled,
 // changed in one field, merged; the result must read back, here and in python's vobject,
 // with everything not changed exactly as it came.

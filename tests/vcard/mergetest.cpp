@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cards we write to a server: changes merged into another program's card, what they keep,
 // how they are encoded, and the names and numbers taken from cards.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vCard import and export: other programs' cards, round trips, failing writes, the commands.
 
 #include "cli/vcardcommands.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vennor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program as a user whose language is German sees it: the translators installed at
 // start-up for a de_DE locale, then the windows, menus and messages in German.
 #include "gui/about/aboutbox.h"
