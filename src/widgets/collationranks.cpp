@@ -10,6 +10,12 @@
 namespace vennor {
 namespace {
 
+// The characters ranked are ASCII; the index never sees a negative char.
+std::size_t slot(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+
 QString charText(char c)
 {
     return QString(QChar(c));
@@ -39,7 +45,7 @@ CollationRanks::CollationRanks(const QCollator& collator, const QStringList& joi
             const char16_t previous = letter.at(i - 1).unicode();
             const char16_t c = letter.at(i).unicode();
             if (previous < 0x80 && c < 0x80) {
-                joined_.set((size_t(previous) << 7) | size_t(c));
+                joined_.set((slot(previous) << 7) | slot(c));
                 anyJoined_ = true;
             }
         }
@@ -70,7 +76,7 @@ void CollationRanks::rankCharacters(const QCollator& collator)
             }
             ++rank;
         }
-        ranks_[size_t(c)] = rank;
+        ranks_[slot(c)] = rank;
         previous = c;
     }
 }
@@ -84,15 +90,15 @@ void CollationRanks::findJoinedPairs(const QCollator& collator)
     std::vector<std::vector<char>> ofRank(size_t(*std::max_element(ranks_.begin(), ranks_.end())) +
                                           2);
     for (char c = 0x20; c < 0x7F; ++c) {
-        if (ranks_[size_t(c)] != 0) {
-            ofRank[ranks_[size_t(c)]].push_back(c);
+        if (ranks_[slot(c)] != 0) {
+            ofRank[ranks_[slot(c)]].push_back(c);
         }
     }
     for (char first = 0x20; first < 0x7F; ++first) {
         for (char second = 0x20; second < 0x7F; ++second) {
-            if (ranks_[size_t(first)] != 0 && ranks_[size_t(second)] != 0 &&
+            if (ranks_[slot(first)] != 0 && ranks_[slot(second)] != 0 &&
                 !keepsRanks(collator, first, second, ofRank)) {
-                joined_.set((size_t(first) << 7) | size_t(second));
+                joined_.set((slot(first) << 7) | slot(second));
                 anyJoined_ = true;
             }
         }
@@ -106,9 +112,9 @@ bool CollationRanks::keepsRanks(const QCollator& collator, char first, char seco
     const auto ordered = [&](char a, char b, int expected) {
         return b == 0 || sign(collator.compare(pair, charText(a) + QChar(b))) == expected;
     };
-    const std::uint8_t rank = ranks_[size_t(second)];
+    const std::uint8_t rank = ranks_[slot(second)];
     const auto neighbour = [&](int r) {
-        return ofRank[size_t(r)].empty() ? 0 : ofRank[size_t(r)][0];
+        return ofRank[size_t(r)].empty() ? char{0} : ofRank[size_t(r)][0];
     };
     if (collator.compare(pair, charText(first)) <= 0 || !ordered(first, neighbour(rank - 1), 1) ||
         !ordered(first, neighbour(rank + 1), -1)) {
@@ -119,7 +125,7 @@ bool CollationRanks::keepsRanks(const QCollator& collator, char first, char seco
             return false;
         }
     }
-    for (const char other : ofRank[ranks_[size_t(first)]]) {
+    for (const char other : ofRank[ranks_[slot(first)]]) {
         if (!ordered(other, second, 0)) {
             return false;
         }

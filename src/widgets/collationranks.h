@@ -37,7 +37,7 @@ private:
                     const std::vector<std::vector<char>>& ofRank) const;
 
     std::array<std::uint8_t, 128> ranks_{};
-    std::bitset<128 * 128> joined_;
+    std::bitset<std::size_t{128} * 128> joined_;
     bool anyJoined_ = false;
 };
 
