@@ -64,7 +64,9 @@ int main(int argc, char** argv)
                  {"by its end", QStringLiteral("+99") + stored},
                  {"nobody", QStringLiteral("+999999999999999")}};
     bool fast = true;
-    for (const auto& [what, number] : cases) {
+    for (const auto& one : cases) {
+        const QString& number = one.number; // a lambda may not take a structured binding
+        const char* what = one.what;
         bool found = false;
         const Timing timing = measure(
             runs, [] {},

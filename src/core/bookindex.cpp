@@ -119,6 +119,16 @@ ScanStart BookIndex::resumeAt(QFile& file, qint64 floor, size_t firstRecord,
     return {at, {qsizetype(record.offset - at), record.pendingEmpty}, true};
 }
 
+// Files a number of the last record found under its key, and under its end where those are kept.
+void BookIndex::indexNumber(QByteArrayView key)
+{
+    const auto record = std::uint32_t(records_.size() - 1);
+    numbers_.insert(tagOf(key), record);
+    if (const std::optional<QByteArray> end = numberEnd(key); end && indexEnds_) {
+        numberEnds_.insert(tagOf(*end), record);
+    }
+}
+
 // Scans from the start of record firstRecord (from the file's start when there is none),
 // dropping that record and every later one first, and adds what it finds.
 Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListing* listing,
@@ -169,12 +179,7 @@ Status BookIndex::scanFrom(const QString& path, size_t firstRecord, CompactListi
         }
         inNumbers = inNumbers || numberLine;
         if (inNumbers && !view.isEmpty() && !records_.empty()) {
-            const QByteArrayView key = numberKey(step, scratch);
-            const auto record = std::uint32_t(records_.size() - 1);
-            numbers_.insert(tagOf(key), record);
-            if (const std::optional<QByteArray> end = numberEnd(key); end && indexEnds_) {
-                numberEnds_.insert(tagOf(*end), record);
-            }
+            indexNumber(numberKey(step, scratch));
         }
         return true;
     });

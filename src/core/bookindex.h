@@ -91,6 +91,7 @@ private:
     bool current(const PhoneBookFile& file) const;
     Status build(const PhoneBookFile& file, CompactListing* listing);
     void reserveFor(qint64 size, CompactListing* listing);
+    void indexNumber(QByteArrayView key);
     Status scanFrom(const QString& path, size_t firstRecord, CompactListing* listing,
                     std::optional<qint64> lineStart = std::nullopt);
     bookscan::ScanStart resumeAt(QFile& file, qint64 floor, size_t firstRecord,

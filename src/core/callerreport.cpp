@@ -149,12 +149,10 @@ void CallerReportParser::takeTag(QByteArrayView tag, QByteArrayView value,
         report_.name = cleanName(value);
     } else if (value == "P") {
         report_.kind = CallerReport::Number::Private;
-    } else if (value == "O") {
-        report_.kind = CallerReport::Number::Unavailable;
     } else if (const std::optional<QString> number = cleanNumber(value)) {
         report_.kind = CallerReport::Number::Given;
         report_.number = *number;
-    } else {
+    } else { // "O", or a number no modem sends
         report_.kind = CallerReport::Number::Unavailable;
     }
     if (hasNumber_ && hasName_) {
