@@ -18,13 +18,6 @@ using namespace vennor::test;
 
 namespace {
 
-qint64 residentBytes()
-{
-    QFile statm("/proc/self/statm");
-    statm.open(QIODevice::ReadOnly);
-    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
-}
-
 // A modem that knows the commands listed (each answered OK) and answers ERROR to any other.
 std::unique_ptr<FakeModem> modemKnowing(QList<QByteArray> known)
 {

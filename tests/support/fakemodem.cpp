@@ -103,4 +103,11 @@ void FakeModem::countOpens()
     }
 }
 
+qint64 residentBytes()
+{
+    QFile statm("/proc/self/statm");
+    statm.open(QIODevice::ReadOnly);
+    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
+
 } // namespace vennor::test

@@ -61,4 +61,7 @@ private:
     QSocketNotifier* openings_ = nullptr;
 };
 
+// The memory this process holds now: a flood from the modem must leave it flat.
+qint64 residentBytes();
+
 } // namespace vennor::test

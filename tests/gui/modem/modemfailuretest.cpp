@@ -13,13 +13,6 @@ using namespace vennor::test;
 
 namespace {
 
-qint64 residentBytes()
-{
-    QFile statm("/proc/self/statm");
-    statm.open(QIODevice::ReadOnly);
-    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
-}
-
 } // namespace
 
 // One call on a modem that says only what the test sends: its replies (each shown differs from
