@@ -3,6 +3,7 @@
 
 #include "gui/mainwindow/mainwindow.h"
 
+#include "gui/calls/callwatch.h"
 #include "gui/vcard/vcardmenu.h"
 #include "widgets/keyfilter.h"
 
@@ -114,6 +115,18 @@ void MainWindow::buildDialMenu()
         dialMenu, "dialnow", tr("&Dial"), [this] { dialSelectedNumber(); }, Qt::CTRL | Qt::Key_L);
     item(dialMenu, "qdial", tr("&Manual dial"), [this] { manualDial(); });
     item(dialMenu, "detectmodem", tr("Detect Modem"), [this] { detectModem(); });
+    buildWatchItem(dialMenu);
+}
+
+void MainWindow::buildWatchItem(QMenu* dialMenu)
+{
+    callWatch_ = new CallWatch(state_, *this);
+    separator(dialMenu, "watchLine");
+    QAction* watch = item(dialMenu, "watchcalls", tr("&Watch for incoming calls"),
+                          [this](bool on) { callWatch_->setOn(on); });
+    watch->setCheckable(true);
+    watch->setChecked(CallWatch::rememberedOn());
+    connect(callWatch_, &CallWatch::switchedOff, watch, [watch] { watch->setChecked(false); });
 }
 
 void MainWindow::buildHelpMenu()
