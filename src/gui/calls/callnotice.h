@@ -14,7 +14,7 @@ namespace vennor {
 // it, and what its actions act on.
 struct CallNotice
 {
-    Q_DECLARE_TR_FUNCTIONS(CallNotice)
+    Q_DECLARE_TR_FUNCTIONS(vennor::CallNotice)
 
 public:
     QString summary; // who is calling

@@ -33,8 +33,7 @@ QDBusMessage notifyMessage(const CallNotice& notice)
         actions << kAdd << CallNotice::addText();
     }
     const QVariantMap hints{
-        {QStringLiteral("desktop-entry"), QString::fromLatin1(app::kApplicationId)},
-        {QStringLiteral("urgency"), QVariant::fromValue(uchar{2})}}; // a ringing phone is urgent
+        {QStringLiteral("desktop-entry"), QString::fromLatin1(app::kApplicationId)}};
     QDBusMessage message =
         QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
     // Services that read the body as markup would take a caller's "<" or "&" for it.
