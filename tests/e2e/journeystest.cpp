@@ -163,9 +163,10 @@ public:
     void clickNoticeButton(const QString& title) const
     {
         QVERIFY(QTest::qWaitFor([&] { return !windowId(title).isEmpty(); }, 10000));
+        QVERIFY(focusReturnsTo("VENNOR")); // the keyboard stayed where the user typed
         const QRect at = geometry(title);
-        xdotool({"mousemove", QString::number(at.x() + at.width() / 4),
-                 QString::number(at.y() + at.height() - 20), "click", "1"});
+        xdotool({"mousemove", "--window", windowId(title), QString::number(at.width() / 4),
+                 QString::number(at.height() - 20), "click", "1"});
         QVERIFY(QTest::qWaitFor([&] { return windowId(title).isEmpty(); }, 10000));
     }
 

@@ -26,7 +26,8 @@ QLabel* plainLabel(const QString& text, const char* name, QWidget* parent)
 } // namespace
 
 CallNoticeWindow::CallNoticeWindow(const CallNotice& notice, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
+                          Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("callNotice"));
     setAttribute(Qt::WA_ShowWithoutActivating);
