@@ -193,6 +193,25 @@ private slots:
         QTRY_COMPARE(w.f.text(0)->text(), "ann");
         QTRY_VERIFY(w.f.window->findChild<QWidget*>("callNotice") == nullptr);
     }
+    // A call whose rings bring no caller is still logged, once, without a number; a call
+    // that was reported is not logged a second time when its rings end.
+    void ringsWithoutReportAreLoggedOnce()
+    {
+        Watching w;
+        w.watch()->setRingsEnd(100);
+        w.switchOn();
+        w.call("0301234567");
+        w.modem.send("RING\r\n");
+        QTest::qWait(300);
+        w.modem.send("RING\r\n");
+        QTest::qWait(50);
+        w.modem.send("RING\r\n");
+        QTest::qWait(300);
+        const auto calls = CallLog::inPhoneBookFolder().read()->calls;
+        QCOMPARE(calls.size(), 2U);
+        QCOMPARE(calls.back().number, "");
+        QCOMPARE(calls.back().record, "");
+    }
     void dialingTakesThePortAndGivesItBack()
     {
         Watching w;
