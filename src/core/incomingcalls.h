@@ -29,6 +29,8 @@ class IncomingCalls
 public:
     // Indexes the listed books now, so that the first call is found as fast as the next.
     void prepare();
+    // The caller lookup's use of an index kept by its owner: CallerLookup::share.
+    void share(BookIndex& index) { lookup_.share(index); }
     IncomingCall identify(const CallerReport& caller, const QString& internationalPrefix);
 
 private:

@@ -38,6 +38,9 @@ public:
     // The user's choice: remembered, and the watch started or stopped.
     void setOn(bool on);
 
+    // The main window's index of the default book, so that a large book is not indexed twice.
+    void share(BookIndex& index) { calls_.share(index); }
+
     // Test seams: the bus the notifications go to, the modem's waits.
     void setBus(QDBusConnection bus);
     CallWatcher& watcher() { return watcher_; }

@@ -121,6 +121,7 @@ void MainWindow::buildDialMenu()
 void MainWindow::buildWatchItem(QMenu* dialMenu)
 {
     callWatch_ = new CallWatch(state_, *this);
+    callWatch_->share(bookIndex_);
     separator(dialMenu, "watchLine");
     QAction* watch = item(dialMenu, "watchcalls", tr("&Watch for incoming calls"),
                           [this](bool on) { callWatch_->setOn(on); });
