@@ -94,6 +94,11 @@ public:
     QString shownRecordName() const;
     // Shows the record of that name as choosing it in the name list does.
     void showRecordNamed(const QString& name);
+    // Shows a record of any listed phone book, which becomes the default; a changed record on
+    // screen is offered for saving first.
+    void showRecord(const QString& book, const QString& recordName);
+    // Starts a new record holding the number, typed Home, for the user to name and save.
+    void addRecordForNumber(const QString& number);
 
 signals:
     // endProgram ended the program: every window is to close and the process to exit.
@@ -149,6 +154,10 @@ private:
     bool removeRecordFromBook();
     bool readyToEnd();
     void phoneBookFallback();
+
+    // Calls
+    bool editorMayBeReplaced();
+    bool openBook(const QString& book);
 
     // Windows of the other subsystems
     void runDetection();
