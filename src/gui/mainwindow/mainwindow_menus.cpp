@@ -50,6 +50,26 @@ QList<QKeySequence> accelerators()
             QKeySequence(Qt::Key_F1)};
 }
 
+// The user acted on a call's notice: the window comes forward with what was asked.
+void followCallNotices(const CallWatch& watch, MainWindow& window)
+{
+    const auto toFront = [&window] {
+        window.raise();
+        window.activateWindow();
+    };
+    QObject::connect(&watch, &CallWatch::showRequested, &window,
+                     [&window, toFront](const QString& book, const QString& record) {
+                         toFront();
+                         window.showRecord(book, record);
+                     });
+    QObject::connect(&watch, &CallWatch::addRequested, &window,
+                     [&window, toFront](const QString& number) {
+                         toFront();
+                         window.addRecordForNumber(number);
+                         window.focusNameBox(); // the name is what the user gives next
+                     });
+}
+
 } // namespace
 
 void MainWindow::buildMenus()
@@ -128,6 +148,7 @@ void MainWindow::buildWatchItem(QMenu* dialMenu)
     watch->setCheckable(true);
     watch->setChecked(CallWatch::rememberedOn());
     connect(callWatch_, &CallWatch::switchedOff, watch, [watch] { watch->setChecked(false); });
+    followCallNotices(*callWatch_, *this);
 }
 
 void MainWindow::buildHelpMenu()

@@ -11,6 +11,7 @@
 #include "support/testregistry.h"
 #include "windowfixture.h"
 
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QLabel>
@@ -173,10 +174,12 @@ private slots:
         if (actions.isEmpty()) {
             return;
         }
+        w.f.click(w.f.text(1)); // the user was in the e-mail box
         w.bus.invoke("add");
         QTRY_COMPARE(w.f.numberBoxEntries(), QStringList{"0401112223"});
         QCOMPARE(w.f.typeBox()->currentText(), "Home");
         QCOMPARE(w.f.text(0)->text(), "");
+        QCOMPARE(QApplication::focusWidget(), w.f.text(0)); // for the name, typed next
     }
     // That it leaves the keyboard where it was only a real X server shows: see the journeys.
     void withoutServiceAWindowShowsTheCall()
