@@ -808,6 +808,18 @@
         <source>&amp;Watch for incoming calls</source>
         <translation>Auf &amp;eingehende Anrufe achten</translation>
     </message>
+    <message>
+        <source>save the record before showing another</source>
+        <translation>den Datensatz vor dem Anzeigen eines anderen speichern</translation>
+    </message>
+    <message>
+        <source>The phone book %1 is no longer listed</source>
+        <translation>Das Telefonbuch %1 ist nicht mehr aufgeführt</translation>
+    </message>
+    <message>
+        <source>The phone book %1 no longer holds %2</source>
+        <translation>Das Telefonbuch %1 enthält %2 nicht mehr</translation>
+    </message>
 </context>
 <context>
     <name>vennor::ManualDialDialog</name>
