@@ -79,6 +79,11 @@ void CallNotifier::notify(const CallNotice& notice)
                     return;
                 }
                 shown_[reply.value()] = notice;
+                // A service that never says a notice closed must not make the list grow.
+                constexpr size_t kKept = 32;
+                if (shown_.size() > kKept) {
+                    shown_.erase(shown_.begin());
+                }
             });
 }
 
