@@ -402,6 +402,51 @@
     </message>
 </context>
 <context>
+    <name>vennor::CallNotice</name>
+    <message>
+        <source>%1 is calling</source>
+        <translation>%1 ruft an</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Private number</source>
+        <translation>Unterdrückte Nummer</translation>
+    </message>
+    <message>
+        <source>Unknown number</source>
+        <translation>Unbekannte Nummer</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Add to phone book</source>
+        <translation>Ins Telefonbuch aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>vennor::CallNoticeWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>vennor::CallWatch</name>
+    <message>
+        <source>The call was not added to the call log: %1</source>
+        <translation>Der Anruf wurde nicht in die Anrufliste eingetragen: %1</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
     <name>vennor::CallWatcher</name>
     <message>
         <source>The modem was disconnected</source>
@@ -758,6 +803,22 @@
     <message>
         <source>Don&apos;t enter (,) please enter another symbole</source>
         <translation>Geben Sie kein (,) ein, bitte ein anderes Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Watch for incoming calls</source>
+        <translation>Auf &amp;eingehende Anrufe achten</translation>
+    </message>
+    <message>
+        <source>save the record before showing another</source>
+        <translation>den Datensatz vor dem Anzeigen eines anderen speichern</translation>
+    </message>
+    <message>
+        <source>The phone book %1 is no longer listed</source>
+        <translation>Das Telefonbuch %1 ist nicht mehr aufgeführt</translation>
+    </message>
+    <message>
+        <source>The phone book %1 no longer holds %2</source>
+        <translation>Das Telefonbuch %1 enthält %2 nicht mehr</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace vennor {
@@ -25,6 +26,7 @@ class PhoneBookFile;
 class SimpleCombo;
 class TextArea;
 class AboutBox;
+class CallWatch;
 class AdvancedSearchWindow;
 class PrintSelectionWindow;
 class TextBox;
@@ -119,6 +121,7 @@ private:
     void buildEditMenu();
     void buildToolsMenu();
     void buildDialMenu();
+    void buildWatchItem(QMenu* dialMenu);
     void buildHelpMenu();
     void connectControls();
     void restorePlacement();
@@ -208,6 +211,7 @@ private:
     QPointer<AdvancedSearchWindow> advancedWindow_;
     QPointer<PrintSelectionWindow> printWindow_;
     QPointer<AboutBox> aboutBox_;
+    CallWatch* callWatch_ = nullptr;
 };
 
 } // namespace vennor
