@@ -17,6 +17,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace vennor {
@@ -26,6 +27,7 @@ class SimpleCombo;
 class TextArea;
 class AboutBox;
 class AdvancedSearchWindow;
+class CallLogWindow;
 class PrintSelectionWindow;
 class TextBox;
 class TwipsLayout;
@@ -155,10 +157,19 @@ private:
     // Calls
     bool editorMayBeReplaced();
     bool openBook(const QString& book);
+    void buildCallItems(QMenu* dialMenu);
+    void callLogCommand();
+    void redial();
 
     // Windows of the other subsystems
     void runDetection();
-    void runDialing();
+    struct DialledFrom
+    {
+        QString record;
+        QString book;
+    };
+    void dialNumber(const QString& number, const std::optional<DialledFrom>& from);
+    void runDialing(const std::optional<DialledFrom>& from);
     void phoneBookCommand(BookDialogMode mode);
     void showCreateDialog();
     void getBackupCommand();
@@ -208,6 +219,7 @@ private:
     QPointer<AdvancedSearchWindow> advancedWindow_;
     QPointer<PrintSelectionWindow> printWindow_;
     QPointer<AboutBox> aboutBox_;
+    QPointer<CallLogWindow> callLogWindow_;
 };
 
 } // namespace vennor

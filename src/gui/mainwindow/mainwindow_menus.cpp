@@ -114,6 +114,14 @@ void MainWindow::buildDialMenu()
         dialMenu, "dialnow", tr("&Dial"), [this] { dialSelectedNumber(); }, Qt::CTRL | Qt::Key_L);
     item(dialMenu, "qdial", tr("&Manual dial"), [this] { manualDial(); });
     item(dialMenu, "detectmodem", tr("Detect Modem"), [this] { detectModem(); });
+    buildCallItems(dialMenu);
+}
+
+void MainWindow::buildCallItems(QMenu* dialMenu)
+{
+    separator(dialMenu, "callsLine");
+    item(dialMenu, "calllog", tr("Call &log…"), [this] { callLogCommand(); });
+    item(dialMenu, "redial", tr("&Redial"), [this] { redial(); });
 }
 
 void MainWindow::buildHelpMenu()
