@@ -106,6 +106,11 @@ private slots:
         b.clickRow(1);
         QVERIFY(b.control("callBack")->isEnabled() && b.control("showRecord")->isEnabled());
         QVERIFY(!b.control("addRecord")->isEnabled());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), b.control("callBack"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), b.control("showAll"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(b.f.window->findChild<CallLogWindow*>() == nullptr);
     }
