@@ -18,6 +18,9 @@ namespace vennor {
 // keeps it on screen.
 bool MainWindow::editorMayBeReplaced()
 {
+    // Reached from the call log or a notification: the record is shown where the user looks.
+    raise();
+    activateWindow();
     if (!hasUnsavedChanges()) {
         return true;
     }
