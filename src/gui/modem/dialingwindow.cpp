@@ -130,7 +130,9 @@ void DialingWindow::detectAndCallAgain()
 {
     port_->setPortOpen(false);
     ModemDetectionDialog detection(state_, this);
+    detecting_ = true;
     detection.exec();
+    detecting_ = false;
     if (!ended_ && detection.foundPort() && state_.modemDetected == 1) {
         call(false);
     }
@@ -177,9 +179,12 @@ void DialingWindow::lineLost()
     closeAfterFailure(tr("The modem was disconnected"));
 }
 
+// A detection that found no modem closes this window the way Cancel does.
 void DialingWindow::reject()
 {
-    logOutcome(OutgoingCall::kCancel);
+    logOutcome(detecting_
+                   ? ModemDetectionDialog::tr("Can't find a Modem or line is not connected !!")
+                   : OutgoingCall::kCancel);
     ended_ = true;
     wait_.quit();
     startTimer_->stop();

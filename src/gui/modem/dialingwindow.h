@@ -57,6 +57,7 @@ private:
     EventWait wait_;
     OutgoingCall outgoing_;
     bool started_ = false;
+    bool detecting_ = false;
     bool ended_ = false;
 };
 
