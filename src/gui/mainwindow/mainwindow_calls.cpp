@@ -7,7 +7,6 @@
 #include "core/settingsfile.h"
 #include "gui/calllog/calllogwindow.h"
 #include "widgets/messagebox.h"
-#include "widgets/simplecombo.h"
 
 #include <QComboBox>
 #include <algorithm>
