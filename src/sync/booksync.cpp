@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QSet>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -113,6 +114,22 @@ PlannedPull planInWorker(const QString& bookPath, const QHash<QString, SyncEntry
     }
     done.plan = planPull(*local, entries, cards, removed, prefix);
     return done;
+}
+
+// Hands a worker's result to done on the owner's thread. QFuture::then(context) runs its
+// continuation at once, inside the caller, when the work has already finished, and may post to
+// an owner being destroyed; a watcher owned by the owner always waits for the event loop and
+// dies with it.
+template <typename Result, typename Done>
+void whenFinished(QObject* owner, QFuture<Result> future, Done done)
+{
+    auto* watcher = new QFutureWatcher<Result>(owner);
+    QObject::connect(watcher, &QFutureWatcher<Result>::finished, owner,
+                     [watcher, done = std::move(done)]() mutable {
+                         watcher->deleteLater();
+                         done(watcher->result());
+                     });
+    watcher->setFuture(std::move(future));
 }
 
 // Runs on a worker thread, so that a large answer is read away from the window; each response
@@ -372,10 +389,10 @@ void BookSync::listChanges()
                        if (reply.status == 401 || reply.status == 0) {
                            return fail(failureText(reply));
                        }
-                       QtConcurrent::run(listingOf, reply, state_.url)
-                           .then(this, [this, token](Listing listing) {
-                               listedChanges(std::move(listing), token);
-                           });
+                       whenFinished(this, QtConcurrent::run(listingOf, reply, state_.url),
+                                    [this, token](Listing listing) {
+                                        listedChanges(std::move(listing), token);
+                                    });
                    });
 }
 
@@ -419,19 +436,19 @@ void BookSync::listByEtags()
     client_->query("PROPFIND", QUrl(state_.url), 1, kEtagQuery, [this](const DavReply& reply) {
         DavReply failure = reply;
         failure.body.clear();
-        QtConcurrent::run(listingOf, reply, state_.url)
-            .then(this, [this, failure](Listing listing) {
-                if (!listing.answered) {
-                    return fail(failure.status == 404 || failure.ok()
-                                    ? tr("%1 is not an address book.").arg(state_.url)
-                                    : failureText(failure));
-                }
-                if (!taken(listing)) {
-                    return;
-                }
-                fetched_.clear();
-                listed(listing.etags, {}, true, {});
-            });
+        whenFinished(this, QtConcurrent::run(listingOf, reply, state_.url),
+                     [this, failure](Listing listing) {
+                         if (!listing.answered) {
+                             return fail(failure.status == 404 || failure.ok()
+                                             ? tr("%1 is not an address book.").arg(state_.url)
+                                             : failureText(failure));
+                         }
+                         if (!taken(listing)) {
+                             return;
+                         }
+                         fetched_.clear();
+                         listed(listing.etags, {}, true, {});
+                     });
     });
 }
 
@@ -473,15 +490,16 @@ void BookSync::fetchBatch()
         return applyPull();
     }
     const QStringList batch = toFetch_.first(std::min<qsizetype>(kBatch, toFetch_.size()));
-    client_->query(
-        "REPORT", QUrl(state_.url), 1, multigetQuery(batch), [this, batch](const DavReply& reply) {
-            if (failed(reply)) {
-                return;
-            }
-            QtConcurrent::run(listingOf, reply, state_.url)
-                .then(this,
-                      [this, batch](Listing listing) { fetchedBatch(std::move(listing), batch); });
-        });
+    client_->query("REPORT", QUrl(state_.url), 1, multigetQuery(batch),
+                   [this, batch](const DavReply& reply) {
+                       if (failed(reply)) {
+                           return;
+                       }
+                       whenFinished(this, QtConcurrent::run(listingOf, reply, state_.url),
+                                    [this, batch](Listing listing) {
+                                        fetchedBatch(std::move(listing), batch);
+                                    });
+                   });
 }
 
 void BookSync::fetchedBatch(Listing listing, const QStringList& batch)
@@ -528,8 +546,10 @@ void BookSync::applyPull()
     dirty_ = true;
     // Reading the cards and planning run away from the window; the book is written here, and
     // only if nobody wrote it meanwhile.
-    QtConcurrent::run(planInWorker, bookPath_, state_.entries, fetched_, removed_, prefix_)
-        .then(this, [this](PlannedPull done) {
+    whenFinished(
+        this,
+        QtConcurrent::run(planInWorker, bookPath_, state_.entries, fetched_, removed_, prefix_),
+        [this](PlannedPull done) {
             if (!done.failure.isEmpty()) {
                 return fail(done.failure);
             }

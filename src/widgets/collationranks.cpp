@@ -45,7 +45,7 @@ CollationRanks::CollationRanks(const QCollator& collator, const QStringList& joi
             const char16_t previous = letter.at(i - 1).unicode();
             const char16_t c = letter.at(i).unicode();
             if (previous < 0x80 && c < 0x80) {
-                joined_.set((slot(previous) << 7) | slot(c));
+                joined_.set((std::size_t{previous} << 7) | c);
                 anyJoined_ = true;
             }
         }
