@@ -38,15 +38,11 @@ void separator(QMenu* menu, const char* name)
 
 QList<QKeySequence> accelerators()
 {
-    return {QKeySequence(Qt::CTRL | Qt::Key_S),
-            QKeySequence(Qt::CTRL | Qt::Key_R),
-            QKeySequence(Qt::CTRL | Qt::Key_D),
-            QKeySequence(Qt::CTRL | Qt::Key_G),
-            QKeySequence(Qt::CTRL | Qt::Key_M),
-            QKeySequence(Qt::CTRL | Qt::Key_A),
-            QKeySequence(Qt::CTRL | Qt::Key_L),
-            QKeySequence(Qt::CTRL | Qt::Key_B),
-            QKeySequence(Qt::Key_F1)};
+    return {QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_R),
+            QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::CTRL | Qt::Key_G),
+            QKeySequence(Qt::CTRL | Qt::Key_M), QKeySequence(Qt::CTRL | Qt::Key_A),
+            QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+            QKeySequence(Qt::CTRL | Qt::Key_B), QKeySequence(Qt::Key_F1)};
 }
 
 } // namespace
@@ -121,7 +117,9 @@ void MainWindow::buildCallItems(QMenu* dialMenu)
 {
     separator(dialMenu, "callsLine");
     item(dialMenu, "calllog", tr("Call &log…"), [this] { callLogCommand(); });
-    item(dialMenu, "redial", tr("&Redial"), [this] { redial(); });
+    // Beside Dial's Ctrl+L; no other command uses it.
+    item(
+        dialMenu, "redial", tr("&Redial"), [this] { redial(); }, Qt::CTRL | Qt::SHIFT | Qt::Key_L);
 }
 
 void MainWindow::buildHelpMenu()

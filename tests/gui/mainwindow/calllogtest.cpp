@@ -165,7 +165,7 @@ private slots:
     void redialWithoutACallOutSaysSo()
     {
         WindowFixture f;
-        f.child("redial")->trigger();
+        f.press(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(f.messages.texts(), QStringList{"No number has been dialled yet"});
     }
 };
