@@ -111,6 +111,10 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), b.control("showAll"));
+        b.click("showRecord");
+        QCOMPARE(b.f.fields().first(), "anna");
+        b.window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), b.window);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(b.f.window->findChild<CallLogWindow*>() == nullptr);
     }
