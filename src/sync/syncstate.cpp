@@ -72,43 +72,66 @@ std::optional<QString> readCards(const QJsonValue& value, SyncState& state)
     return std::nullopt;
 }
 
-std::optional<QString> readNotes(const QJsonObject& root, SyncState& state)
+std::optional<QString> readDeleted(const QJsonObject& root, SyncState& state)
 {
     const QJsonValue deleted = root.value(u"deleted");
-    if (!deleted.isUndefined()) {
-        if (!deleted.isArray()) {
-            return SyncText::tr("\"deleted\" is not a list");
-        }
-        for (const QJsonValue& href : deleted.toArray()) {
-            if (!href.isString() || !state.entries.contains(href.toString())) {
-                return SyncText::tr("\"deleted\" names a card the last sync did not see");
-            }
-            state.deleted.insert(href.toString());
-        }
+    if (deleted.isUndefined()) {
+        return std::nullopt;
     }
+    if (!deleted.isArray()) {
+        return SyncText::tr("\"deleted\" is not a list");
+    }
+    for (const QJsonValue& href : deleted.toArray()) {
+        if (!href.isString() || !state.entries.contains(href.toString())) {
+            return SyncText::tr("\"deleted\" names a card the last sync did not see");
+        }
+        state.deleted.insert(href.toString());
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> readDeletedNames(const QJsonObject& root, SyncState& state)
+{
     const QJsonValue names = root.value(u"deletedNames");
-    if (!names.isUndefined()) {
-        if (!names.isArray()) {
-            return SyncText::tr("\"deletedNames\" is not a list");
-        }
-        for (const QJsonValue& name : names.toArray()) {
-            if (!name.isString()) {
-                return SyncText::tr("\"deletedNames\" holds something other than names");
-            }
-            state.deletedNames.insert(name.toString());
-        }
+    if (names.isUndefined()) {
+        return std::nullopt;
     }
-    const QJsonValue renamed = root.value(u"renamed");
-    if (!renamed.isUndefined()) {
-        if (!renamed.isObject()) {
-            return SyncText::tr("\"renamed\" is not an object");
+    if (!names.isArray()) {
+        return SyncText::tr("\"deletedNames\" is not a list");
+    }
+    for (const QJsonValue& name : names.toArray()) {
+        if (!name.isString()) {
+            return SyncText::tr("\"deletedNames\" holds something other than names");
         }
-        const QJsonObject names = renamed.toObject();
-        for (auto it = names.begin(); it != names.end(); ++it) {
-            if (!it.value().isString() || it.key().isEmpty() || it.value().toString().isEmpty()) {
-                return SyncText::tr("\"renamed\" holds something other than names");
-            }
-            state.renamedFrom.insert(it.key(), it.value().toString());
+        state.deletedNames.insert(name.toString());
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> readRenamed(const QJsonObject& root, SyncState& state)
+{
+    const QJsonValue renamed = root.value(u"renamed");
+    if (renamed.isUndefined()) {
+        return std::nullopt;
+    }
+    if (!renamed.isObject()) {
+        return SyncText::tr("\"renamed\" is not an object");
+    }
+    const QJsonObject names = renamed.toObject();
+    for (auto it = names.begin(); it != names.end(); ++it) {
+        if (!it.value().isString() || it.key().isEmpty() || it.value().toString().isEmpty()) {
+            return SyncText::tr("\"renamed\" holds something other than names");
+        }
+        state.renamedFrom.insert(it.key(), it.value().toString());
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> readNotes(const QJsonObject& root, SyncState& state)
+{
+    for (const auto read : {readDeleted, readDeletedNames, readRenamed}) {
+        if (std::optional<QString> wrong = read(root, state)) {
+            return wrong;
         }
     }
     const QJsonValue fresh = root.value(u"fresh");

@@ -430,7 +430,7 @@ private slots:
         QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(status, 1);
         QVERIFY2(text.contains("sync of Home failed") && text.contains(limit), qPrintable(text));
-        QVERIFY(peakKilobytes() - peak < 100 * 1024);
+        QVERIFY(peakKilobytes() - peak < 100 * 1024L);
         QCOMPARE(linked.files(), before);
     }
 

@@ -99,7 +99,7 @@ private slots:
         watch.start(5);
         QVERIFY(!a.sync());
         watch.stop();
-        const int sent = QDir(server.radicaleFolder()).entryList({"*.vcf"}).size();
+        const qsizetype sent = QDir(server.radicaleFolder()).entryList({"*.vcf"}).size();
         QVERIFY2(sent >= 60 && sent < 300, qPrintable(QString::number(sent)));
         QVERIFY(server.start());
         QVERIFY(a.sync());
