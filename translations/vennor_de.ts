@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>Private number</source>
-        <translation>Private Nummer</translation>
+        <translation>Unterdrückte Nummer</translation>
     </message>
     <message>
         <source>Unknown number</source>
@@ -528,6 +528,51 @@
     <message>
         <source>The call log could not be cleared.</source>
         <translation>Die Anrufliste konnte nicht geleert werden.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>vennor::CallNotice</name>
+    <message>
+        <source>%1 is calling</source>
+        <translation>%1 ruft an</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Private number</source>
+        <translation>Unterdrückte Nummer</translation>
+    </message>
+    <message>
+        <source>Unknown number</source>
+        <translation>Unbekannte Nummer</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Add to phone book</source>
+        <translation>Ins Telefonbuch aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>vennor::CallNoticeWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>vennor::CallWatch</name>
+    <message>
+        <source>The call was not added to the call log: %1</source>
+        <translation>Der Anruf wurde nicht in die Anrufliste eingetragen: %1</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -895,6 +940,10 @@
     <message>
         <source>Don&apos;t enter (,) please enter another symbole</source>
         <translation>Geben Sie kein (,) ein, bitte ein anderes Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Watch for incoming calls</source>
+        <translation>Auf &amp;eingehende Anrufe achten</translation>
     </message>
     <message>
         <source>save the record before showing another</source>

@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include "core/callerlookup.h"
-#include "core/calllog.h"
+#include "core/incomingcalls.h"
 #include "platform/callwatcher.h"
 
 #include <QObject>
@@ -34,7 +33,7 @@ private:
     QTextStream& out_;
     QTextStream& errors_;
     CallWatcher watcher_;
-    CallerLookup lookup_;
+    IncomingCalls calls_;
     QString prefix_;
 };
 

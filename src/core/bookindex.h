@@ -51,6 +51,8 @@ public:
     // Builds the index with the ends of the numbers now, when it does not stand for the file
     // as it is, so that a lookup later reads no more than the records it finds.
     Status prepareForCallers(const PhoneBookFile& file);
+    // Whether this index was last built for that file (current or not).
+    bool isOf(const PhoneBookFile& file) const { return path_ == file.path(); }
 
     // PhoneBookFile::append, writing only at the end of a file the index knows (reading at
     // most its last two bytes) and keeping the index.

@@ -37,6 +37,10 @@ BookIndex* CallerLookup::indexOf(const QString& book, std::optional<PhoneBookFil
     if (!file->usable()) {
         return nullptr;
     }
+    if (shared_ != nullptr && shared_->isOf(*file)) {
+        indexes_.erase(book);
+        return shared_->prepareForCallers(*file) ? shared_ : nullptr;
+    }
     BookIndex& index = indexes_[book];
     return index.prepareForCallers(*file) ? &index : nullptr;
 }

@@ -35,6 +35,10 @@ class CallerLookup
 public:
     // Builds the indexes of the books not indexed yet; a book that cannot be read is skipped.
     void prepare(const QStringList& books);
+    // Uses index, kept by its owner (the main window's, of the default book), for the book it
+    // was built for, instead of a second index of that book; its owner keeps it while calls
+    // are looked up.
+    void share(BookIndex& index) { shared_ = &index; }
 
     // books: the listed phone books, the default first. Unreadable books are skipped.
     std::optional<CallerMatch> find(const QStringList& books, const QString& number,
@@ -46,6 +50,7 @@ private:
     BookIndex* indexOf(const QString& book, std::optional<PhoneBookFile>& file);
 
     std::map<QString, BookIndex> indexes_;
+    BookIndex* shared_ = nullptr;
 };
 
 } // namespace vennor

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "gui/modemportloans.h"
+
 #include <QList>
 #include <QString>
 
@@ -19,9 +21,10 @@ struct SharedState
     qint64 fieldCount = 0; // running count of phone book fields read or written
     QList<int> typeCodes;  // type code of each entry of the record's number list
     BookDialogMode dialogMode = BookDialogMode::create;
-    QString numberToDial;  // the number the dialing window dials
-    int modemDetected = 0; // 1 once a detection found a modem
-    int numberDeleted = 0; // 1 once a number was deleted from a record
+    QString numberToDial;     // the number the dialing window dials
+    int modemDetected = 0;    // 1 once a detection found a modem
+    int numberDeleted = 0;    // 1 once a number was deleted from a record
+    ModemPortLoans modemPort; // the call watch gives it up while a window dials or detects
 };
 
 } // namespace vennor

@@ -158,6 +158,18 @@ public:
         keys(sequence);
     }
 
+    // Clicks the first action of the call's notice window, titled as the notice: the window
+    // takes no keyboard, and its buttons share its bottom row.
+    void clickNoticeButton(const QString& title) const
+    {
+        QVERIFY(QTest::qWaitFor([&] { return !windowId(title).isEmpty(); }, 10000));
+        QVERIFY(focusReturnsTo("VENNOR")); // the keyboard stayed where the user typed
+        const QRect at = geometry(title);
+        xdotool({"mousemove", "--window", windowId(title), QString::number(at.width() / 4),
+                 QString::number(at.height() - 20), "click", "1"});
+        QVERIFY(QTest::qWaitFor([&] { return windowId(title).isEmpty(); }, 10000));
+    }
+
     // Selects the focused line's text and copies it, as a user can; empty when nothing came.
     QString copied() const
     {
@@ -354,6 +366,38 @@ private slots:
         s.keysTo("Dialing", "Escape");
         QTRY_VERIFY_WITH_TIMEOUT(modem.received().endsWith("ATH\r"), 10000);
         QVERIFY(s.focusReturnsTo("VENNOR"));
+        s.exit();
+    }
+
+    // Watching on from the Dial menu; with no notification service on the desktop each call
+    // shows in a small window of the program's own: Show loads the caller's record, and an
+    // unknown caller is added to the phone book.
+    void incomingCalls()
+    {
+        FakeModem modem;
+        const QByteArray before = qgetenv("VENNOR_COM3");
+        qputenv("VENNOR_COM3", modem.path().toLocal8Bit());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/vennor-bus");
+        Session s;
+        qputenv("VENNOR_COM3", before);
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        s.start({"3", "Home"}, kAnn);
+        s.keys("alt+d w"); // Dial > Watch for incoming calls
+        QTRY_VERIFY_WITH_TIMEOUT(modem.received().endsWith("AT+VCID=1\r"), 10000);
+        QTest::qWait(500); // the modem's OK taken
+        modem.send("RING\r\n\r\nNMBR = 5551234\r\nNAME = LEE A\r\n\r\nRING\r\n");
+        s.clickNoticeButton("ann lee is calling");
+        QVERIFY(s.focus("VENNOR"));
+        QCOMPARE(s.copied(), "ann lee"); // the name search box, where the keyboard was
+        s.keys("Tab Tab");
+        QCOMPARE(s.copied(), "ann@x.org"); // the record's e-mail box
+
+        modem.send("RING\r\n\r\nNMBR = 0401112223\r\nNAME = BOB\r\n\r\nRING\r\n");
+        s.clickNoticeButton("BOB"); // Add to phone book
+        QVERIFY(s.focus("VENNOR"));
+        s.type("bob"); // into the name box
+        s.keys("ctrl+s");
+        QVERIFY(s.bookBecomes(kAnn + "bob\r\n00401112223\r\n)\r\n"));
         s.exit();
     }
 

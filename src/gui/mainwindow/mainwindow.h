@@ -26,6 +26,7 @@ class PhoneBookFile;
 class SimpleCombo;
 class TextArea;
 class AboutBox;
+class CallWatch;
 class AdvancedSearchWindow;
 class CallLogWindow;
 class PrintSelectionWindow;
@@ -121,6 +122,7 @@ private:
     void buildEditMenu();
     void buildToolsMenu();
     void buildDialMenu();
+    void buildWatchItem(QMenu* dialMenu);
     void buildHelpMenu();
     void connectControls();
     void restorePlacement();
@@ -220,6 +222,7 @@ private:
     QPointer<PrintSelectionWindow> printWindow_;
     QPointer<AboutBox> aboutBox_;
     QPointer<CallLogWindow> callLogWindow_;
+    CallWatch* callWatch_ = nullptr;
 };
 
 } // namespace vennor

@@ -3,6 +3,7 @@
 
 #include "gui/mainwindow/mainwindow.h"
 
+#include "gui/calls/callwatch.h"
 #include "gui/vcard/vcardmenu.h"
 #include "widgets/keyfilter.h"
 
@@ -43,6 +44,26 @@ QList<QKeySequence> accelerators()
             QKeySequence(Qt::CTRL | Qt::Key_M), QKeySequence(Qt::CTRL | Qt::Key_A),
             QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
             QKeySequence(Qt::CTRL | Qt::Key_B), QKeySequence(Qt::Key_F1)};
+}
+
+// The user acted on a call's notice: the window comes forward with what was asked.
+void followCallNotices(const CallWatch& watch, MainWindow& window)
+{
+    const auto toFront = [&window] {
+        window.raise();
+        window.activateWindow();
+    };
+    QObject::connect(&watch, &CallWatch::showRequested, &window,
+                     [&window, toFront](const QString& book, const QString& record) {
+                         toFront();
+                         window.showRecord(book, record);
+                     });
+    QObject::connect(&watch, &CallWatch::addRequested, &window,
+                     [&window, toFront](const QString& number) {
+                         toFront();
+                         window.addRecordForNumber(number);
+                         window.focusNameBox(); // the name is what the user gives next
+                     });
 }
 
 } // namespace
@@ -110,12 +131,26 @@ void MainWindow::buildDialMenu()
         dialMenu, "dialnow", tr("&Dial"), [this] { dialSelectedNumber(); }, Qt::CTRL | Qt::Key_L);
     item(dialMenu, "qdial", tr("&Manual dial"), [this] { manualDial(); });
     item(dialMenu, "detectmodem", tr("Detect Modem"), [this] { detectModem(); });
+    buildWatchItem(dialMenu);
     buildCallItems(dialMenu);
 }
 
+void MainWindow::buildWatchItem(QMenu* dialMenu)
+{
+    callWatch_ = new CallWatch(state_, *this);
+    callWatch_->share(bookIndex_);
+    separator(dialMenu, "watchLine");
+    QAction* watch = item(dialMenu, "watchcalls", tr("&Watch for incoming calls"),
+                          [this](bool on) { callWatch_->setOn(on); });
+    watch->setCheckable(true);
+    watch->setChecked(CallWatch::rememberedOn());
+    connect(callWatch_, &CallWatch::switchedOff, watch, [watch] { watch->setChecked(false); });
+    followCallNotices(*callWatch_, *this);
+}
+
+// Beside the watch, under its line.
 void MainWindow::buildCallItems(QMenu* dialMenu)
 {
-    separator(dialMenu, "callsLine");
     item(dialMenu, "calllog", tr("Call &log…"), [this] { callLogCommand(); });
     // Beside Dial's Ctrl+L; no other command uses it.
     item(

@@ -30,6 +30,7 @@ DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget
       startTimer_(new QTimer(this)), port_(new SerialPort(this)), outgoing_(state.numberToDial)
 {
     setWindowTitle(tr("Dialing"));
+    state_.modemPort.lendTo(this); // the call watch, if on, pauses while this window lives
     twips::setClientSize(this, 4335, 1380);
 
     captionLabel_->setObjectName(QStringLiteral("Label1"));

@@ -36,6 +36,7 @@ ModemDetectionDialog::ModemDetectionDialog(SharedState& state, QWidget* parent)
       port_(new SerialPort(this))
 {
     setWindowTitle(tr("Configuration"));
+    state_.modemPort.lendTo(this); // the call watch, if on, pauses while this window lives
     twips::setClientSize(this, 4680, 1935);
 
     messageLabel_->setObjectName(QStringLiteral("Label1"));
