@@ -29,6 +29,17 @@ QString xdotool(const QStringList& args)
     return QString::fromLatin1(run.readAllStandardOutput()).trimmed();
 }
 
+// Whether a window manager has taken the screen: until it has, xdotool still prints a desktop
+// but fails. A program started before that maps its window unmanaged, and the manager's
+// taking it over later races the journey's first search for it.
+bool windowManagerRuns()
+{
+    QProcess run;
+    run.start(QStringLiteral("xdotool"), {QStringLiteral("get_desktop")});
+    return run.waitForFinished(10000) && run.exitStatus() == QProcess::NormalExit &&
+           run.exitCode() == 0;
+}
+
 QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
@@ -228,7 +239,8 @@ private slots:
         if (!manager.isEmpty()) {
             windowManager.start(manager, {});
             QVERIFY2(windowManager.waitForStarted(), qPrintable(manager + " is needed"));
-            QVERIFY(QTest::qWaitFor([] { return !xdotool({"get_desktop"}).isEmpty(); }, 10000));
+            QVERIFY2(QTest::qWaitFor(windowManagerRuns, 10000),
+                     qPrintable(manager + " did not take the screen"));
         }
     }
     void cleanupTestCase()
