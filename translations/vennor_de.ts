@@ -185,6 +185,10 @@
         <source>the file was not written whole</source>
         <translation>die Datei wurde nicht vollständig geschrieben</translation>
     </message>
+    <message>
+        <source>The call log is in use by another program</source>
+        <translation>Die Anrufliste wird von einem anderen Programm benutzt</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -402,6 +406,135 @@
     </message>
 </context>
 <context>
+    <name>vennor::CallListModel</name>
+    <message>
+        <source>Out</source>
+        <translation>Ausgehend</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Verpasst</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Eingehend</translation>
+    </message>
+    <message>
+        <source>Private number</source>
+        <translation>Unterdrückte Nummer</translation>
+    </message>
+    <message>
+        <source>Unknown number</source>
+        <translation>Unbekannte Nummer</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Anruf</translation>
+    </message>
+    <message>
+        <source>Name or number</source>
+        <translation>Name oder Nummer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>vennor::CallLogWindow</name>
+    <message>
+        <source>&amp;Call back</source>
+        <translation>Zurück&amp;rufen</translation>
+    </message>
+    <message>
+        <source>&amp;Show record</source>
+        <translation>Datensatz &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Add to &amp;phone book</source>
+        <translation>Ins Telefon&amp;buch</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r log</source>
+        <translation>&amp;Protokoll leeren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Call log</source>
+        <translation>Anrufliste</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>&amp;In</source>
+        <translation>&amp;Eingehend</translation>
+    </message>
+    <message>
+        <source>&amp;Out</source>
+        <translation>A&amp;usgehend</translation>
+    </message>
+    <message>
+        <source>&amp;Missed</source>
+        <translation>&amp;Verpasst</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Anrufe</translation>
+    </message>
+    <message>
+        <source>The call log could not be read: %1</source>
+        <translation>Die Anrufliste konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the call log could not be read; they are kept as they are.</source>
+        <translation>
+            <numerusform>%n Zeile der Anrufliste konnte nicht gelesen werden; sie bleibt, wie sie ist.</numerusform>
+            <numerusform>%n Zeilen der Anrufliste konnten nicht gelesen werden; sie bleiben, wie sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The calls could not be deleted from the call log.</source>
+        <translation>Die Anrufe konnten nicht aus der Anrufliste gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Delete every call from the call log?</source>
+        <translation>Alle Anrufe aus der Anrufliste löschen?</translation>
+    </message>
+    <message>
+        <source>Clear log</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>The call log could not be cleared.</source>
+        <translation>Die Anrufliste konnte nicht geleert werden.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
     <name>vennor::CallNotice</name>
     <message>
         <source>%1 is calling</source>
@@ -538,6 +671,10 @@
     <message>
         <source>The modem refused the command</source>
         <translation>Das Modem hat den Befehl abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 (not logged)</source>
+        <translation>%1 (nicht protokolliert)</translation>
     </message>
 </context>
 <context>
@@ -819,6 +956,22 @@
     <message>
         <source>The phone book %1 no longer holds %2</source>
         <translation>Das Telefonbuch %1 enthält %2 nicht mehr</translation>
+    </message>
+    <message>
+        <source>The call log could not be read.</source>
+        <translation>Die Anrufliste konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No number has been dialled yet</source>
+        <translation>Es wurde noch keine Nummer gewählt</translation>
+    </message>
+    <message>
+        <source>Call &amp;log…</source>
+        <translation>Anruf&amp;liste…</translation>
+    </message>
+    <message>
+        <source>&amp;Redial</source>
+        <translation>Wahlwiede&amp;rholung</translation>
     </message>
 </context>
 <context>

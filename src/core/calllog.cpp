@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
+#include <algorithm>
 
 namespace vennor {
 
@@ -170,6 +171,46 @@ Result<CallLog::Contents> CallLog::read() const
                              contents.calls.end() - kKept); // another program is trimming
     }
     return contents;
+}
+
+Status CallLog::rewriteLocked(const std::function<QByteArray(const QByteArray&)>& change) const
+{
+    // A rewrite under another program's append would lose its line: without the lock, no change.
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(2000)) {
+        return Status::failure(FileAccess::tr("The call log is in use by another program"));
+    }
+    QFile file(path_);
+    if (!file.exists()) {
+        return Status::success();
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Status::failure(describe(FileAccess::tr("Could not open"), file));
+    }
+    return textfile::rewrite(path_, change(file.readAll()));
+}
+
+Status CallLog::remove(const std::vector<CallEntry>& calls) const
+{
+    return rewriteLocked([&calls](const QByteArray& bytes) {
+        std::vector<CallEntry> left = calls;
+        QByteArray kept;
+        for (const QByteArray& line : bytes.split('\n')) {
+            const std::optional<CallEntry> entry = CallEntry::fromLine(line);
+            const auto found = entry ? std::find(left.begin(), left.end(), *entry) : left.end();
+            if (found != left.end()) {
+                left.erase(found);
+            } else if (!line.isEmpty()) {
+                kept += line + '\n';
+            }
+        }
+        return kept;
+    });
+}
+
+Status CallLog::clear() const
+{
+    return rewriteLocked([](const QByteArray&) { return QByteArray(); });
 }
 
 } // namespace vennor

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -59,8 +60,15 @@ public:
     // A missing file holds no calls.
     Result<Contents> read() const;
 
+    // Rewrites the file safely without these calls, each taken out once; every other line,
+    // a damaged one too, stays in its place.
+    Status remove(const std::vector<CallEntry>& calls) const;
+    // Rewrites the file safely empty.
+    Status clear() const;
+
 private:
     Status keepLatest() const;
+    Status rewriteLocked(const std::function<QByteArray(const QByteArray&)>& change) const;
 
     QString path_;
 };

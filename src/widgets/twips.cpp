@@ -25,15 +25,33 @@ double charWidth(const QFontMetricsF& metrics)
     return metrics.horizontalAdvance(sentence) / double(sentence.size());
 }
 
-} // namespace
-
-double fontScale()
+double measuredScale(const QFont& font)
 {
-    const QFontMetricsF metrics(QApplication::font());
+    const QFontMetricsF metrics(font);
     const double scale =
         std::max(charWidth(metrics) / kDesignCharWidth, metrics.height() / kDesignLineHeight);
     // A font with broken metrics must not shrink the windows to nothing.
     return std::clamp(scale, 0.5, 8.0);
+}
+
+} // namespace
+
+double fontScale()
+{
+    // Measuring lays out a sentence, and a print moves its progress bar once a record: the
+    // scale is kept for the font it was measured in (by its key, which outlives the
+    // application, as a font does not), and measured anew when that changes.
+    struct Measured
+    {
+        QString fontKey;
+        double scale = 0;
+    };
+    static Measured last;
+    const QFont font = QApplication::font();
+    if (QString key = font.key(); last.scale == 0 || key != last.fontKey) {
+        last = {std::move(key), measuredScale(font)};
+    }
+    return last.scale;
 }
 
 double pixelsPerTwip()
@@ -47,19 +65,31 @@ QFont scaledFont(QFont font)
     return font;
 }
 
+namespace {
+
+int toPixels(int twips, double scale)
+{
+    return int(std::lround(twips * scale));
+}
+
+} // namespace
+
 int toPixels(int twips)
 {
-    return int(std::lround(twips * pixelsPerTwip()));
+    return toPixels(twips, pixelsPerTwip());
 }
 
 QRect rect(int left, int top, int width, int height)
 {
-    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+    const double scale = pixelsPerTwip();
+    return {toPixels(left, scale), toPixels(top, scale), toPixels(width, scale),
+            toPixels(height, scale)};
 }
 
 QSize size(int width, int height)
 {
-    return {toPixels(width), toPixels(height)};
+    const double scale = pixelsPerTwip();
+    return {toPixels(width, scale), toPixels(height, scale)};
 }
 
 void place(QWidget* widget, int left, int top, int width, int height)

@@ -111,6 +111,22 @@ private slots:
         QCOMPARE(contents->damaged, 1);
         QCOMPARE(contents->calls.back(), call(20001));
     }
+
+    // Deleting takes out just the chosen calls, once each; the rest, damaged lines too, stays
+    // in its order.
+    void removalKeepsTheOtherLines()
+    {
+        const QByteArray bytes = call(1).toLine() + "\n{cut\n" + call(2).toLine() + '\n' +
+                                 call(2).toLine() + '\n' + call(3).toLine() + '\n';
+        QFile file(log().path());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        QVERIFY(log().remove({call(2), call(3), call(9)}));
+        QCOMPARE(bytesOf(log().path()), call(1).toLine() + "\n{cut\n" + call(2).toLine() + '\n');
+        QVERIFY(log().clear());
+        QCOMPARE(bytesOf(log().path()), QByteArray());
+        QVERIFY(QFile::exists(log().path()));
+    }
 };
 
 VENNOR_TEST(CallLogTest)

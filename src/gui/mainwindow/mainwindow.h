@@ -28,6 +28,7 @@ class TextArea;
 class AboutBox;
 class CallWatch;
 class AdvancedSearchWindow;
+class CallLogWindow;
 class PrintSelectionWindow;
 class TextBox;
 class TwipsLayout;
@@ -158,10 +159,19 @@ private:
     // Calls
     bool editorMayBeReplaced();
     bool openBook(const QString& book);
+    void buildCallItems(QMenu* dialMenu);
+    void callLogCommand();
+    void redial();
 
     // Windows of the other subsystems
     void runDetection();
-    void runDialing();
+    struct DialledFrom
+    {
+        QString record;
+        QString book;
+    };
+    void dialNumber(const QString& number, const std::optional<DialledFrom>& from);
+    void runDialing(const std::optional<DialledFrom>& from);
     void phoneBookCommand(BookDialogMode mode);
     void showCreateDialog();
     void getBackupCommand();
@@ -211,6 +221,7 @@ private:
     QPointer<AdvancedSearchWindow> advancedWindow_;
     QPointer<PrintSelectionWindow> printWindow_;
     QPointer<AboutBox> aboutBox_;
+    QPointer<CallLogWindow> callLogWindow_;
     CallWatch* callWatch_ = nullptr;
 };
 

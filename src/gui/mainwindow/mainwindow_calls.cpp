@@ -3,11 +3,13 @@
 
 #include "gui/mainwindow/mainwindow.h"
 
+#include "core/calllog.h"
 #include "core/settingsfile.h"
+#include "gui/calllog/calllogwindow.h"
 #include "widgets/messagebox.h"
-#include "widgets/simplecombo.h"
 
 #include <QComboBox>
+#include <algorithm>
 
 namespace vennor {
 
@@ -15,6 +17,9 @@ namespace vennor {
 // keeps it on screen.
 bool MainWindow::editorMayBeReplaced()
 {
+    // Reached from the call log or a notification: the record is shown where the user looks.
+    raise();
+    activateWindow();
     if (!hasUnsavedChanges()) {
         return true;
     }
@@ -74,6 +79,42 @@ void MainWindow::addRecordForNumber(const QString& number)
     numbers_->addItem(number);
     numberType_->setCurrentIndex(0);
     recordChanged_ = true;
+}
+
+void MainWindow::callLogCommand()
+{
+    CallLogActions actions;
+    actions.callBack = [this](const CallEntry& call) {
+        dialNumber(call.number, call.record.isEmpty()
+                                    ? std::nullopt
+                                    : std::optional(DialledFrom{call.record, call.book}));
+    };
+    actions.showRecord = [this](const QString& book, const QString& record) {
+        showRecord(book, record);
+    };
+    actions.addRecord = [this](const QString& number) { addRecordForNumber(number); };
+    CallLogWindow::showFor(callLogWindow_, actions, this);
+}
+
+void MainWindow::redial()
+{
+    const Result<CallLog::Contents> log = CallLog::inPhoneBookFolder().read();
+    if (!log) {
+        MessageBox::show(this, {tr("The call log could not be read."), tr("Warning"),
+                                MessageBox::Buttons::Ok, log.error()});
+        return;
+    }
+    const auto last =
+        std::find_if(log->calls.rbegin(), log->calls.rend(), [](const CallEntry& call) {
+            return call.direction == CallEntry::Direction::Out && !call.number.isEmpty();
+        });
+    if (last == log->calls.rend()) {
+        MessageBox::ok(this, tr("No number has been dialled yet"), tr("Warning"));
+        return;
+    }
+    dialNumber(last->number, last->record.isEmpty()
+                                 ? std::nullopt
+                                 : std::optional(DialledFrom{last->record, last->book}));
 }
 
 } // namespace vennor

@@ -39,15 +39,11 @@ void separator(QMenu* menu, const char* name)
 
 QList<QKeySequence> accelerators()
 {
-    return {QKeySequence(Qt::CTRL | Qt::Key_S),
-            QKeySequence(Qt::CTRL | Qt::Key_R),
-            QKeySequence(Qt::CTRL | Qt::Key_D),
-            QKeySequence(Qt::CTRL | Qt::Key_G),
-            QKeySequence(Qt::CTRL | Qt::Key_M),
-            QKeySequence(Qt::CTRL | Qt::Key_A),
-            QKeySequence(Qt::CTRL | Qt::Key_L),
-            QKeySequence(Qt::CTRL | Qt::Key_B),
-            QKeySequence(Qt::Key_F1)};
+    return {QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_R),
+            QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::CTRL | Qt::Key_G),
+            QKeySequence(Qt::CTRL | Qt::Key_M), QKeySequence(Qt::CTRL | Qt::Key_A),
+            QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+            QKeySequence(Qt::CTRL | Qt::Key_B), QKeySequence(Qt::Key_F1)};
 }
 
 // The user acted on a call's notice: the window comes forward with what was asked.
@@ -136,6 +132,7 @@ void MainWindow::buildDialMenu()
     item(dialMenu, "qdial", tr("&Manual dial"), [this] { manualDial(); });
     item(dialMenu, "detectmodem", tr("Detect Modem"), [this] { detectModem(); });
     buildWatchItem(dialMenu);
+    buildCallItems(dialMenu);
 }
 
 void MainWindow::buildWatchItem(QMenu* dialMenu)
@@ -149,6 +146,15 @@ void MainWindow::buildWatchItem(QMenu* dialMenu)
     watch->setChecked(CallWatch::rememberedOn());
     connect(callWatch_, &CallWatch::switchedOff, watch, [watch] { watch->setChecked(false); });
     followCallNotices(*callWatch_, *this);
+}
+
+// Beside the watch, under its line.
+void MainWindow::buildCallItems(QMenu* dialMenu)
+{
+    item(dialMenu, "calllog", tr("Call &log…"), [this] { callLogCommand(); });
+    // Beside Dial's Ctrl+L; no other command uses it.
+    item(
+        dialMenu, "redial", tr("&Redial"), [this] { redial(); }, Qt::CTRL | Qt::SHIFT | Qt::Key_L);
 }
 
 void MainWindow::buildHelpMenu()

@@ -14,12 +14,21 @@
 
 namespace vennor {
 
+// The record on screen is what the number was dialled from, if it is the one in the file.
 void MainWindow::dialSelectedNumber()
 {
-    dialNumber(numbers_->currentText());
+    const Result<QString> book = SettingsFile().readDefaultBook();
+    dialNumber(numbers_->currentText(), recordFromFile_ && book
+                                            ? std::optional(DialledFrom{shownName_, *book})
+                                            : std::nullopt);
 }
 
 void MainWindow::dialNumber(const QString& number)
+{
+    dialNumber(number, std::nullopt);
+}
+
+void MainWindow::dialNumber(const QString& number, const std::optional<DialledFrom>& from)
 {
     const bool settingsMissing = !SettingsFile().canOpen();
     state_.numberToDial = number;
@@ -30,7 +39,7 @@ void MainWindow::dialNumber(const QString& number)
     if (settingsMissing) {
         runDetection();
     }
-    runDialing();
+    runDialing(from);
 }
 
 void MainWindow::detectModem()
@@ -49,9 +58,12 @@ void MainWindow::runDetection()
     detection.exec();
 }
 
-void MainWindow::runDialing()
+void MainWindow::runDialing(const std::optional<DialledFrom>& from)
 {
     DialingWindow call(state_, nameSearch_, this);
+    if (from) {
+        call.setDialledFrom(from->record, from->book);
+    }
     call.exec();
 }
 

@@ -27,7 +27,7 @@ DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget
     : QDialog(parent), state_(state), focusOnCancel_(focusOnCancel),
       captionLabel_(new QLabel(this)), numberLabel_(new QLabel(this)),
       replyLabel_(new QLabel(this)), cancelButton_(new QPushButton(this)),
-      startTimer_(new QTimer(this)), port_(new SerialPort(this))
+      startTimer_(new QTimer(this)), port_(new SerialPort(this)), outgoing_(state.numberToDial)
 {
     setWindowTitle(tr("Dialing"));
     state_.modemPort.lendTo(this); // the call watch, if on, pauses while this window lives
@@ -69,6 +69,11 @@ DialingWindow::DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget
 }
 
 DialingWindow::~DialingWindow() = default;
+
+void DialingWindow::setDialledFrom(const QString& record, const QString& book)
+{
+    outgoing_.setDialledFrom(record, book);
+}
 
 void DialingWindow::showEvent(QShowEvent* event)
 {
@@ -126,7 +131,9 @@ void DialingWindow::detectAndCallAgain()
 {
     port_->setPortOpen(false);
     ModemDetectionDialog detection(state_, this);
+    detecting_ = true;
     detection.exec();
+    detecting_ = false;
     if (!ended_ && detection.foundPort() && state_.modemDetected == 1) {
         call(false);
     }
@@ -134,6 +141,7 @@ void DialingWindow::detectAndCallAgain()
 
 void DialingWindow::closeAfterFailure(const QString& message)
 {
+    logOutcome(message);
     MessageBox::ok(this, message, tr("Warning"));
     ended_ = true;
     port_->setPortOpen(false);
@@ -144,6 +152,19 @@ void DialingWindow::showReply(const QString& line)
 {
     if (const std::optional<QString> meaning = replyMeaning(line)) {
         replyLabel_->setText(*meaning);
+        logOutcome(*meaning);
+    }
+}
+
+// A log that cannot be written never stops the call: the window says so beside the reply.
+void DialingWindow::logOutcome(const QString& outcome)
+{
+    if (outgoing_.logged()) {
+        return;
+    }
+    if (const Status logged = outgoing_.log(outcome); !logged) {
+        replyLabel_->setText(tr("%1 (not logged)").arg(replyLabel_->text()).trimmed());
+        replyLabel_->setToolTip(logged.error());
     }
 }
 
@@ -155,11 +176,16 @@ void DialingWindow::lineLost()
     }
     wait_.quit();
     startTimer_->stop();
+    logOutcome(OutgoingCall::kDisconnected);
     closeAfterFailure(tr("The modem was disconnected"));
 }
 
+// A detection that found no modem closes this window the way Cancel does.
 void DialingWindow::reject()
 {
+    logOutcome(detecting_
+                   ? ModemDetectionDialog::tr("Can't find a Modem or line is not connected !!")
+                   : OutgoingCall::kCancel);
     ended_ = true;
     wait_.quit();
     startTimer_->stop();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gui/modem/eventwait.h"
+#include "gui/modem/outgoingcall.h"
 #include "gui/sharedstate.h"
 
 #include <QDialog>
@@ -26,6 +27,9 @@ public:
     DialingWindow(SharedState& state, QWidget* focusOnCancel, QWidget* parent);
     ~DialingWindow() override;
 
+    // The record the number was chosen from, for the call log.
+    void setDialledFrom(const QString& record, const QString& book);
+
     // Cancel, Esc, the close box and a detection that found no modem: hang up, close the
     // port, forget the number. Ends the call for good.
     void reject() override;
@@ -40,6 +44,7 @@ private:
     void closeAfterFailure(const QString& message);
     void showReply(const QString& line);
     void lineLost();
+    void logOutcome(const QString& outcome);
 
     SharedState& state_;
     QPointer<QWidget> focusOnCancel_;
@@ -50,7 +55,9 @@ private:
     QTimer* startTimer_;
     SerialPort* port_;
     EventWait wait_;
+    OutgoingCall outgoing_;
     bool started_ = false;
+    bool detecting_ = false;
     bool ended_ = false;
 };
 

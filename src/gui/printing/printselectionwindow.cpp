@@ -195,13 +195,14 @@ bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
     layout.setup();
     // No input is handled while the layout runs, so the marks cannot change under it.
     const int marked = markedCount();
+    const QStringList types = shownNumberTypes(); // translated once, not once a record
     for (int i = 0; i < nameList_->count(); ++i) {
         if (nameList_->item(i)->checkState() != Qt::Checked) {
             continue;
         }
         state_.selectedName = nameList_->item(i)->text();
         host_.loadRecordByName();
-        layout.printRecord(recordOnScreen());
+        layout.printRecord(recordOnScreen(types));
         setBarWidth(barWidth_ + float(kPictureWidth) / float(marked));
         showProgress();
     }
@@ -230,10 +231,9 @@ bool PrintSelectionWindow::printMarkedRecords(Printer& printer)
     return true;
 }
 
-PrintedRecord PrintSelectionWindow::recordOnScreen() const
+PrintedRecord PrintSelectionWindow::recordOnScreen(const QStringList& types) const
 {
     PrintedRecord record{host_.fieldText(0), host_.fieldText(1), host_.fieldText(2), {}};
-    const QStringList types = shownNumberTypes();
     const QStringList numbers = host_.numberEntries();
     for (qsizetype k = 0; k < numbers.size(); ++k) {
         const int code = k < state_.typeCodes.size() ? state_.typeCodes.at(k) : -1;
@@ -245,8 +245,7 @@ PrintedRecord PrintSelectionWindow::recordOnScreen() const
 void PrintSelectionWindow::setBarWidth(float width)
 {
     barWidth_ = width;
-    const int pixels = twips::toPixels(int(std::min(width, float(kPictureWidth))));
-    progressBar_->setGeometry(twips::rect(0, 10, 0, 280).adjusted(0, 0, pixels, 0));
+    progressBar_->setGeometry(twips::rect(0, 10, int(std::min(width, float(kPictureWidth))), 280));
 }
 
 // The layout keeps the event loop waiting, so the bar and the figure are painted at once,

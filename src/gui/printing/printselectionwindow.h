@@ -59,7 +59,7 @@ private:
 
     // True when the job went to the printer.
     bool printMarkedRecords(Printer& printer);
-    PrintedRecord recordOnScreen() const;
+    PrintedRecord recordOnScreen(const QStringList& types) const;
     int markedCount() const;
     void setBarWidth(float width);
     void showProgress();

@@ -19,8 +19,8 @@ private slots:
     {
         WindowFixture f(QList<QStringList>{{"john", "0555"}});
         f.folders.writeSettings({"1", "book", "work"});
-        f.folders.writePhoneBook("work",
-                                 bookBytes(QList<QStringList>{{"anna", "\"anna@x.org\"", "01777"}}));
+        f.folders.writePhoneBook(
+            "work", bookBytes(QList<QStringList>{{"anna", "\"anna@x.org\"", "01777"}}));
         f.click(f.text(0));
         f.type("typed");
         f.messages.answerNext(MessageBox::Answer::Cancel);

@@ -3,6 +3,7 @@
 
 #include "core/folders.h"
 #include "gui/about/aboutbox.h"
+#include "gui/calllog/calllogwindow.h"
 #include "gui/modem/dialingwindow.h"
 #include "gui/modem/manualdialdialog.h"
 #include "gui/modem/modemdetectiondialog.h"
@@ -133,6 +134,7 @@ private slots:
         windows.push_back(std::move(printing));
         windows.push_back(std::make_unique<AboutBox>(nullptr));
         windows.push_back(std::make_unique<LinkDialog>("book"));
+        windows.push_back(std::make_unique<CallLogWindow>(CallLogActions{}, nullptr));
         for (const auto& window : windows) {
             // Shown, a window lays itself out; those of fixed size start the modem when shown.
             window->layout() != nullptr ? window->show() : window->adjustSize();

@@ -4,6 +4,7 @@
 // The program as a user whose language is German sees it: the translators installed at
 // start-up for a de_DE locale, then the windows, menus and messages in German.
 #include "gui/about/aboutbox.h"
+#include "gui/calllog/calllogwindow.h"
 #include "gui/help/userguidewindow.h"
 #include "gui/modem/dialingwindow.h"
 #include "gui/modem/manualdialdialog.h"
@@ -108,6 +109,9 @@ private slots:
         QCOMPARE(cutTexts(DialingWindow(f.state, nullptr, f.window.get())), QStringList());
         QCOMPARE(cutTexts(ModemDetectionDialog(f.state, f.window.get())), QStringList());
         QCOMPARE(cutTexts(AboutBox(f.window.get())), QStringList());
+        CallLogWindow callLog({}, f.window.get());
+        callLog.show(); // it lays itself out when shown
+        QCOMPARE(cutTexts(callLog), QStringList());
         for (const BookDialogMode mode : {BookDialogMode::create, BookDialogMode::rename,
                                           BookDialogMode::makeDefault, BookDialogMode::backup}) {
             f.state.dialogMode = mode;

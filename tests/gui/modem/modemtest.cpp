@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vennor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/calllog.h"
 #include "gui/modem/dialingwindow.h"
 #include "gui/modem/manualdialdialog.h"
 #include "gui/modem/modemdetectiondialog.h"
@@ -124,6 +125,9 @@ private slots:
         QTRY_VERIFY(!modems.at(1)->isHeldOpen());
         QCOMPARE(modems.at(1)->received(), sent);
         QCOMPARE(modems.at(1)->openCount(), int(held) + (sent.isEmpty() ? 0 : 2));
+        const auto calls = CallLog::inPhoneBookFolder().read()->calls;
+        QCOMPARE(calls.size(), size_t(1));
+        QTEST(calls.front().outcome, "message");
     }
 
     void manualDial_data()
