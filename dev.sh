@@ -27,12 +27,14 @@ cd "$(dirname "$0")"
 # scdoc makes the manual page and librsvg2-bin (rsvg-convert) the PNG icons at build time;
 # lintian checks the .deb and reuse the licence of every file.
 # dbus-daemon: the call watch's tests run a notification service of their own on a private bus.
+# x11-utils (xprop): the journeys read what frame the window manager gave a window.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           xvfb xauth xdotool libcups2-dev cups printer-driver-cups-pdf
           desktop-file-utils appstream dpkg-dev file abook radicale xandikos qtkeychain-qt6-dev
           python3-vobject clang libclang-rt-dev vdirsyncer khard clang-format clang-tidy qt6ct
-          scdoc librsvg2-bin lintian reuse openbox libicu-dev dbus-daemon)
+          scdoc librsvg2-bin lintian reuse openbox libicu-dev dbus-daemon
+          x11-utils)
 
 install_missing() {
     local missing=()

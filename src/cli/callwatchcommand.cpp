@@ -4,6 +4,7 @@
 #include "cli/callwatchcommand.h"
 
 #include "cli/calloptions.h"
+#include "cli/commandline.h"
 #include "cli/dialsettings.h"
 #include "core/telnumber.h"
 
@@ -11,8 +12,10 @@
 
 namespace vennor::app {
 
-CallWatchCommand::CallWatchCommand(QTextStream& out, QTextStream& errors, QObject* parent)
-    : QObject(parent), out_(out), errors_(errors)
+CallWatchCommand::CallWatchCommand(QTextStream& out, QTextStream& errors, QDBusConnection bus,
+                                   QObject* parent)
+    : QObject(parent), out_(out), errors_(errors),
+      desktop_(std::move(bus), QString::fromLatin1(kApplicationId))
 {
     connect(&watcher_, &CallWatcher::callerReported, this, &CallWatchCommand::callerReported);
     connect(&watcher_, &CallWatcher::failed, this, [this](const QString& message) {
@@ -31,8 +34,11 @@ void CallWatchCommand::start()
 
 void CallWatchCommand::callerReported(const CallerReport& caller)
 {
-    const CallEntry call = calls_.identify(caller, prefix_).entry;
+    const IncomingCall incoming = calls_.identify(caller, prefix_);
+    const CallEntry& call = incoming.entry;
     out_ << callLine(call) << Qt::endl;
+    // Without a desktop session the printed line is all there is.
+    desktop_.send(CallNotice::of(incoming), false);
     if (const Status logged = CallLog::inPhoneBookFolder().append(call); !logged) {
         errors_ << "vennor: the call was not logged: " << logged.error() << Qt::endl;
     }
@@ -42,7 +48,7 @@ int runCallWatch()
 {
     QTextStream out(stdout);
     QTextStream errors(stderr);
-    CallWatchCommand command(out, errors);
+    CallWatchCommand command(out, errors, QDBusConnection::sessionBus());
     QObject::connect(&command, &CallWatchCommand::ended, qApp, &QCoreApplication::exit,
                      Qt::QueuedConnection);
     command.start();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/incomingcalls.h"
+#include "platform/callnotifications.h"
 #include "platform/callwatcher.h"
 
 #include <QObject>
@@ -12,14 +13,17 @@
 namespace vennor::app {
 
 // vennor --watch: watches the modem without a window; each caller is looked up in the listed
-// phone books, added to the call log and printed as a line (callLine) to out. A watch that
-// cannot start or that ends (the modem unplugged) prints why to errors and ends with 1.
+// phone books, added to the call log, printed as a line (callLine) to out and, where bus has a
+// notification service, shown on the desktop (without actions: there is no window to carry
+// them out). A watch that cannot start or that ends (the modem unplugged) prints why to errors
+// and ends with 1.
 class CallWatchCommand : public QObject
 {
     Q_OBJECT
 
 public:
-    CallWatchCommand(QTextStream& out, QTextStream& errors, QObject* parent = nullptr);
+    CallWatchCommand(QTextStream& out, QTextStream& errors, QDBusConnection bus,
+                     QObject* parent = nullptr);
 
     void start();
     CallWatcher& watcher() { return watcher_; }
@@ -33,6 +37,7 @@ private:
     QTextStream& out_;
     QTextStream& errors_;
     CallWatcher watcher_;
+    CallNotifications desktop_;
     IncomingCalls calls_;
     QString prefix_;
 };

@@ -5,6 +5,7 @@
 #include "cli/callwatchcommand.h"
 #include "cli/commandline.h"
 #include "support/fakemodem.h"
+#include "support/notificationbus.h"
 #include "support/tempfolders.h"
 #include "support/testregistry.h"
 
@@ -56,10 +57,19 @@ private slots:
         }
     }
 
-    // A caller found in the second book, printed and logged; the modem unplugged ends the
-    // watch with 1 and says why.
+    void watchPrintsAndLogsEachCall_data()
+    {
+        QTest::addColumn<bool>("desktop");
+        QTest::newRow("desktop session") << true;
+        QTest::newRow("no notification service") << false;
+    }
+    // A caller found in the second book, printed, logged and, where a desktop takes notices,
+    // shown there without actions; the modem unplugged ends the watch with 1 and says why, and
+    // only that.
     void watchPrintsAndLogsEachCall()
     {
+        QFETCH(bool, desktop);
+        test::PrivateBus bus(desktop);
         test::TempFolders folders;
         folders.writeSettings({"3", "Home", "Work"});
         folders.writePhoneBook("Home", ")\r\n");
@@ -70,7 +80,7 @@ private slots:
         QString errors;
         QTextStream out(&printed);
         QTextStream err(&errors);
-        app::CallWatchCommand command(out, err);
+        app::CallWatchCommand command(out, err, bus.connection("program"));
         QSignalSpy ended(&command, &app::CallWatchCommand::ended);
         QSignalSpy watching(&command.watcher(), &CallWatcher::watching);
         command.start();
@@ -82,6 +92,12 @@ private slots:
         const auto logged = CallLog::inPhoneBookFolder().read();
         QCOMPARE(logged->calls.size(), size_t(1));
         QCOMPARE(logged->calls.front().record, "ann");
+        if (desktop) {
+            QTRY_COMPARE(bus.service.notes.size(), 1);
+            QCOMPARE(bus.service.notes.front().summary, "ann is calling");
+            QCOMPARE(bus.service.notes.front().body, "02079460958 (Home)");
+            QCOMPARE(bus.service.notes.front().actions, QStringList());
+        }
         modem.closeLine();
         QTRY_COMPARE(ended.size(), 1);
         QCOMPARE(ended.front().front().toInt(), 1);

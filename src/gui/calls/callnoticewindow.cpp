@@ -26,8 +26,10 @@ QLabel* plainLabel(const QString& text, const char* name, QWidget* parent)
 } // namespace
 
 CallNoticeWindow::CallNoticeWindow(const CallNotice& notice, QWidget* parent)
+    // No frame, as desktops show their notices: a window manager would add buttons to
+    // minimise and maximise it to any frame, and the notice has its own Close.
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
-                          Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+                          Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("callNotice"));
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "gui/calls/callnotice.h"
+#include "core/callnotice.h"
 
 #include <QWidget>
 

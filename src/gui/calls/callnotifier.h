@@ -3,12 +3,12 @@
 
 #pragma once
 
-#include "gui/calls/callnotice.h"
+#include "core/callnotice.h"
+#include "platform/callnotifications.h"
 
 #include <QDBusConnection>
 #include <QObject>
 #include <QPointer>
-#include <map>
 
 class QWidget;
 
@@ -36,17 +36,11 @@ signals:
     void showRequested(const QString& book, const QString& record);
     void addRequested(const QString& number);
 
-private slots:
-    void actionInvoked(uint id, const QString& action);
-    void notificationClosed(uint id, uint reason);
-
 private:
     void showWindow(const CallNotice& notice);
-    void act(const CallNotice& notice, const QString& action);
 
-    QDBusConnection bus_;
+    CallNotifications desktop_;
     QPointer<QWidget> near_;
-    std::map<uint, CallNotice> shown_; // by the service's id, until it closes the notice
     QPointer<CallNoticeWindow> window_;
 };
 

@@ -8,14 +8,12 @@
 #include "core/calllog.h"
 #include "gui/modem/dialingwindow.h"
 #include "support/fakemodem.h"
+#include "support/notificationbus.h"
 #include "support/testregistry.h"
 #include "windowfixture.h"
 
 #include <QApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -23,77 +21,6 @@ using namespace vennor;
 using namespace vennor::test;
 
 namespace {
-
-// org.freedesktop.Notifications as a desktop offers it, recording what it is asked to show.
-class NotificationService : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    struct Note
-    {
-        QString summary;
-        QString body;
-        QStringList actions; // the keys, without their labels
-    };
-    QList<Note> notes;
-
-public slots:
-    uint Notify(const QString& /*app*/, uint /*replaces*/, const QString& /*icon*/,
-                const QString& summary, const QString& body, const QStringList& actions,
-                const QVariantMap& /*hints*/, int /*timeout*/)
-    {
-        QStringList keys;
-        for (qsizetype i = 0; i < actions.size(); i += 2) {
-            keys << actions.at(i);
-        }
-        notes.append({summary, body, keys});
-        return uint(notes.size());
-    }
-};
-
-// A session bus of the test's own, with or without the notification service on it.
-struct PrivateBus
-{
-    explicit PrivateBus(bool withService)
-    {
-        daemon.start("dbus-daemon", {"--session", "--print-address", "--nofork"});
-        if (!daemon.waitForReadyRead(5000)) {
-            qFatal("dbus-daemon did not start");
-        }
-        address = QString::fromLatin1(daemon.readLine().trimmed());
-        if (withService) {
-            QDBusConnection bus = connection("service");
-            bus.registerObject("/org/freedesktop/Notifications", &service,
-                               QDBusConnection::ExportAllSlots);
-            bus.registerService("org.freedesktop.Notifications");
-        }
-    }
-    ~PrivateBus()
-    {
-        QDBusConnection::disconnectFromBus("service");
-        QDBusConnection::disconnectFromBus("program");
-        daemon.kill();
-        daemon.waitForFinished();
-    }
-    QDBusConnection connection(const QString& name) const
-    {
-        return QDBusConnection::connectToBus(address, name);
-    }
-    // The user chose the action in the notice the service showed last.
-    void invoke(const QString& action) const
-    {
-        QDBusMessage signal = QDBusMessage::createSignal(
-            "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
-        signal << uint(service.notes.size()) << action;
-        connection("service").send(signal);
-    }
-
-    QProcess daemon;
-    QString address;
-    NotificationService service;
-};
 
 // The main window with ann's work number, its modem on a pseudo-terminal at port 1.
 struct Watching

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vennor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gui/calls/callnotice.h"
+#include "core/callnotice.h"
 
 #include "core/record.h"
 
