@@ -6,6 +6,7 @@
 #include "gui/calllog/calllistmodel.h"
 #include "widgets/accessiblename.h"
 #include "widgets/messagebox.h"
+#include "widgets/singlewindow.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -65,16 +66,8 @@ CallLogWindow::~CallLogWindow() = default;
 CallLogWindow* CallLogWindow::showFor(QPointer<CallLogWindow>& slot, const CallLogActions& actions,
                                       QWidget* parent)
 {
-    if (slot.isNull()) {
-        slot = new CallLogWindow(actions, parent);
-        if (parent != nullptr) {
-            slot->move(parent->frameGeometry().center() - slot->rect().center());
-        }
-    }
-    slot->show();
-    slot->raise();
-    slot->activateWindow();
-    return slot;
+    return showSingleWindow(slot, parent,
+                            [&actions, parent] { return new CallLogWindow(actions, parent); });
 }
 
 void CallLogWindow::buildControls()

@@ -8,6 +8,7 @@
 #include "gui/sharedstate.h"
 #include "widgets/accessiblename.h"
 #include "widgets/keyfilter.h"
+#include "widgets/singlewindow.h"
 #include "widgets/twipslayout.h"
 
 #include <QLineEdit>
@@ -66,16 +67,9 @@ AdvancedSearchWindow* AdvancedSearchWindow::showFor(QPointer<AdvancedSearchWindo
                                                     SharedState& state, RecordHost& host,
                                                     QWidget* parent)
 {
-    if (slot.isNull()) {
-        slot = new AdvancedSearchWindow(state, host, parent);
-        if (parent != nullptr) {
-            slot->move(parent->frameGeometry().center() - slot->rect().center());
-        }
-    }
-    slot->show();
-    slot->raise();
-    slot->activateWindow();
-    return slot;
+    return showSingleWindow(slot, parent, [&state, &host, parent] {
+        return new AdvancedSearchWindow(state, host, parent);
+    });
 }
 
 void AdvancedSearchWindow::findMatches()
